@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace core {
+
+// German reason for a system error number (errno).
+QString SystemGrund(int fehlernummer);
+
+// The errors of file access, each naming the file and the system's reason.
+QString LesefehlerText(const QString& pfad, int fehlernummer);
+QString SchreibfehlerText(const QString& pfad, int fehlernummer);
+
+} // namespace core

@@ -1,0 +1,102 @@
+#include "TextDatei.h"
+
+#include "DateiFehler.h"
+#include "Fehler.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+
+namespace core {
+
+QByteArray TextDatei::bytesLesen(const QString& pfad)
+{
+    QFile datei(pfad);
+    errno = 0;
+    if (QFileInfo(pfad).isDir())
+        throw Fehler(LesefehlerText(pfad, EISDIR));
+    if (!datei.open(QIODevice::ReadOnly))
+        throw Fehler(LesefehlerText(pfad, errno));
+    errno = 0;
+    QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError)
+        throw Fehler(LesefehlerText(pfad, errno ? errno : EIO));
+    return bytes;
+}
+
+QString TextDatei::dekodieren(const QByteArray& bytes)
+{
+    const auto beginntMit = [&](std::initializer_list<unsigned char> marke) {
+        if (bytes.size() < qsizetype(marke.size()))
+            return false;
+        qsizetype i = 0;
+        for (const unsigned char b : marke)
+            if (static_cast<unsigned char>(bytes[i++]) != b)
+                return false;
+        return true;
+    };
+    if (beginntMit({0xEF, 0xBB, 0xBF}))
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+    if (beginntMit({0xFF, 0xFE})) {
+        QStringDecoder d(QStringConverter::Utf16LE);
+        return d(QByteArrayView(bytes).sliced(2));
+    }
+    if (beginntMit({0xFE, 0xFF})) {
+        QStringDecoder d(QStringConverter::Utf16BE);
+        return d(QByteArrayView(bytes).sliced(2));
+    }
+    return Windows1252::dekodieren(bytes);
+}
+
+QString TextDatei::lesen(const QString& pfad) { return dekodieren(bytesLesen(pfad)); }
+
+QStringList TextDatei::zeilen(QStringView text)
+{
+    QStringList liste;
+    jedeZeile(text, [&](QStringView z) { liste.append(z.toString()); });
+    return liste;
+}
+
+QStringList TextDatei::zeilenLesen(const QString& pfad) { return zeilen(lesen(pfad)); }
+
+QByteArray TextDatei::kodieren(const QStringList& zeilen)
+{
+    QByteArray bytes;
+    qsizetype laenge = 0;
+    for (const QString& z : zeilen)
+        laenge += z.size() + 2;
+    bytes.reserve(laenge);
+    for (const QString& z : zeilen) {
+        Windows1252::anhaengen(bytes, z);
+        bytes.append("\r\n", 2);
+    }
+    return bytes;
+}
+
+void TextDatei::zeilenSchreiben(const QString& pfad, const QStringList& zeilen)
+{
+    bytesSchreiben(pfad, kodieren(zeilen));
+}
+
+void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QSaveFile datei(pfad);
+    errno = 0;
+    if (!datei.open(QIODevice::WriteOnly))
+        throw Fehler(SchreibfehlerText(pfad, errno ? errno : EACCES));
+    errno = 0;
+    if (datei.write(bytes) != bytes.size()) {
+        const int nummer = errno ? errno : EIO;
+        datei.cancelWriting();
+        throw Fehler(SchreibfehlerText(pfad, nummer));
+    }
+    errno = 0;
+    if (!datei.commit())
+        throw Fehler(SchreibfehlerText(pfad, errno ? errno : EIO));
+}
+
+} // namespace core

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace core {
+
+// Reading and writing the program's files. Text is read with its byte-order mark (UTF-8,
+// UTF-16 LE/BE) or as Windows-1252; written as Windows-1252 with CR LF and no mark.
+// Every write replaces the file atomically: a failure leaves the old file whole.
+class TextDatei {
+public:
+    // The whole file as bytes; throws Fehler naming the file and the reason.
+    static QByteArray bytesLesen(const QString& pfad);
+    // The file decoded to text.
+    static QString lesen(const QString& pfad);
+    static QString dekodieren(const QByteArray& bytes);
+    // Lines at CR LF, LF or CR; a final line end makes no extra line.
+    static QStringList zeilen(QStringView text);
+    static QStringList zeilenLesen(const QString& pfad);
+
+    // Each line followed by CR LF, Windows-1252.
+    static QByteArray kodieren(const QStringList& zeilen);
+    static void zeilenSchreiben(const QString& pfad, const QStringList& zeilen);
+    static void bytesSchreiben(const QString& pfad, const QByteArray& bytes);
+
+    // Calls f(QStringView) for every line of text.
+    template <typename F> static void jedeZeile(QStringView text, F&& f)
+    {
+        const qsizetype n = text.size();
+        const QChar* d = text.data();
+        qsizetype start = 0;
+        qsizetype i = 0;
+        while (i < n) {
+            const char16_t c = d[i].unicode();
+            if (c == u'\r' || c == u'\n') {
+                f(QStringView(d + start, i - start));
+                i += (c == u'\r' && i + 1 < n && d[i + 1] == u'\n') ? 2 : 1;
+                start = i;
+            } else {
+                ++i;
+            }
+        }
+        if (start < n)
+            f(QStringView(d + start, n - start));
+    }
+};
+
+} // namespace core

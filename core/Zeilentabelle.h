@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace core {
+
+// A grid of text cells, kept compact: a canonical small number (digits without leading zero,
+// optionally after leading blanks) is stored as a number, any other text once in a pool.
+// Every cell reads back as exactly the text it holds. Row 0 is the header row.
+class Zeilentabelle {
+public:
+    using Zelle = std::uint32_t;
+    static constexpr Zelle Leer = 0;
+    static constexpr std::uint32_t GroessteZahl = (1U << 24) - 1;
+    static constexpr int GroessteBlanks = 63;
+
+    explicit Zeilentabelle(int spalten, int zeilen = 1);
+
+    int spalten() const { return spalten_; }
+    int zeilen() const { return zeilen_; }
+    // New rows start empty; rows beyond n disappear.
+    void setZeilen(int n);
+    // Empties every cell and the text pool, and sets the row count.
+    void zuruecksetzen(int zeilen);
+
+    QString text(int r, int c) const { return text(zelle(r, c)); }
+    QString text(Zelle z) const;
+    void setText(int r, int c, QStringView text) { setZelle(r, c, kodieren(text)); }
+    bool istLeer(int r, int c) const { return zelle(r, c) == Leer; }
+
+    Zelle zelle(int r, int c) const { return zellen_[std::size_t(r) * std::size_t(spalten_) + std::size_t(c)]; }
+    void setZelle(int r, int c, Zelle z) { zellen_[std::size_t(r) * std::size_t(spalten_) + std::size_t(c)] = z; }
+    Zelle* zeile(int r) { return zellen_.data() + std::size_t(r) * std::size_t(spalten_); }
+    const Zelle* zeile(int r) const { return zellen_.data() + std::size_t(r) * std::size_t(spalten_); }
+
+    // The code of a text; a text that is not a small number is entered into the pool.
+    Zelle kodieren(QStringView text);
+    // The code of a text only if it needs no pool entry, else nullopt-like: returns false.
+    static bool zahlKodieren(QStringView text, Zelle& z);
+    static Zelle zahl(std::uint32_t wert, int blanks = 0)
+    {
+        return ZahlMarke | (std::uint32_t(blanks) << 24) | wert;
+    }
+    static bool istZahl(Zelle z) { return (z & MarkeMaske) == ZahlMarke; }
+    static bool istPooltext(Zelle z) { return (z & MarkeMaske) == TextMarke; }
+    static std::uint32_t zahlWert(Zelle z) { return z & GroessteZahl; }
+    static int zahlBlanks(Zelle z) { return int((z >> 24) & 0x3F); }
+    const QString& pooltext(Zelle z) const { return pool_[z & ~MarkeMaske]; }
+
+    void zeileLeeren(int r);
+    // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i].
+    void umordnen(int ab, const std::vector<int>& ordnung);
+
+    std::size_t poolGroesse() const { return pool_.size(); }
+
+private:
+    static constexpr Zelle MarkeMaske = 0xC0000000U;
+    static constexpr Zelle ZahlMarke = 0x40000000U;
+    static constexpr Zelle TextMarke = 0x80000000U;
+
+    int spalten_;
+    int zeilen_;
+    std::vector<Zelle> zellen_;
+    std::vector<QString> pool_;
+    QHash<QString, std::uint32_t> poolIndex_;
+};
+
+} // namespace core

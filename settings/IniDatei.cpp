@@ -1,0 +1,156 @@
+#include "IniDatei.h"
+
+#include "core/Fehler.h"
+#include "core/TextDatei.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace settings {
+namespace {
+
+constexpr qsizetype GroessteTextlaenge = 2047;
+
+// "[Name]" -> Name, else a null text.
+QString abschnittsname(QStringView zeile)
+{
+    const QStringView z = zeile.trimmed();
+    if (z.size() >= 2 && z.front() == u'[') {
+        const qsizetype ende = z.indexOf(u']');
+        if (ende > 0)
+            return z.mid(1, ende - 1).trimmed().toString();
+    }
+    return QString();
+}
+
+bool schluesselzeile(QStringView zeile, QStringView& schluessel, QStringView& wert)
+{
+    const qsizetype gleich = zeile.indexOf(u'=');
+    if (gleich < 0)
+        return false;
+    schluessel = zeile.left(gleich).trimmed();
+    wert = zeile.mid(gleich + 1).trimmed();
+    return !schluessel.isEmpty();
+}
+
+bool gleich(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+} // namespace
+
+bool IniDatei::existiert() const { return QFileInfo(pfad_).isFile(); }
+
+QStringList IniDatei::zeilen() const
+{
+    if (!existiert())
+        return {};
+    try {
+        return core::TextDatei::zeilenLesen(pfad_);
+    } catch (const core::Fehler&) {
+        // Reading never fails: an unreadable file behaves like a missing one.
+        return {};
+    }
+}
+
+bool IniDatei::finde(const QString& abschnitt, const QString& schluessel, QString& wert) const
+{
+    bool imAbschnitt = false;
+    for (const QString& zeile : zeilen()) {
+        const QString name = abschnittsname(zeile);
+        if (!name.isNull()) {
+            imAbschnitt = gleich(name, abschnitt);
+            continue;
+        }
+        QStringView k, v;
+        if (imAbschnitt && schluesselzeile(zeile, k, v) && gleich(k, schluessel)) {
+            wert = v.left(GroessteTextlaenge).toString();
+            return true;
+        }
+    }
+    return false;
+}
+
+int IniDatei::leseInt(const QString& abschnitt, const QString& schluessel, int vorgabe) const
+{
+    QString text;
+    if (!finde(abschnitt, schluessel, text))
+        return vorgabe;
+    bool ok = false;
+    int wert = 0;
+    if (text.size() > 2 && (text.startsWith(u"0x") || text.startsWith(u"0X")))
+        wert = int(text.mid(2).toUInt(&ok, 16));
+    else
+        wert = text.toInt(&ok, 10);
+    return ok ? wert : vorgabe;
+}
+
+bool IniDatei::leseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const
+{
+    return leseInt(abschnitt, schluessel, vorgabe ? 1 : 0) != 0;
+}
+
+QString IniDatei::leseText(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const
+{
+    QString text;
+    return finde(abschnitt, schluessel, text) ? text : vorgabe;
+}
+
+void IniDatei::schreibeInt(const QString& abschnitt, const QString& schluessel, int wert) const
+{
+    schreibeText(abschnitt, schluessel, QString::number(wert));
+}
+
+void IniDatei::schreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) const
+{
+    schreibeInt(abschnitt, schluessel, wert ? 1 : 0);
+}
+
+void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const
+{
+    QStringList liste = zeilen();
+    const QString neueZeile = schluessel + u'=' + wert;
+    qsizetype abschnittsende = -1; // index after the last line of the section
+    bool imAbschnitt = false;
+    bool ersetzt = false;
+    for (qsizetype i = 0; i < liste.size() && !ersetzt; ++i) {
+        const QString name = abschnittsname(liste[i]);
+        if (!name.isNull()) {
+            if (imAbschnitt)
+                break;
+            imAbschnitt = gleich(name, abschnitt);
+            if (imAbschnitt)
+                abschnittsende = i + 1;
+            continue;
+        }
+        if (!imAbschnitt)
+            continue;
+        QStringView k, v;
+        if (schluesselzeile(liste[i], k, v)) {
+            if (gleich(k, schluessel)) {
+                liste[i] = neueZeile;
+                ersetzt = true;
+            }
+            abschnittsende = i + 1;
+        }
+    }
+    if (!ersetzt) {
+        if (abschnittsende < 0) {
+            liste.append(u'[' + abschnitt + u']');
+            liste.append(neueZeile);
+        } else {
+            liste.insert(abschnittsende, neueZeile);
+        }
+    }
+    try {
+        core::TextDatei::zeilenSchreiben(pfad_, liste);
+    } catch (const core::Fehler&) {
+        throw core::Fehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_)));
+    }
+}
+
+void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top)
+{
+    datei.schreibeInt(QStringLiteral("Position"), fenstername + QStringLiteral("-left"), left);
+    datei.schreibeInt(QStringLiteral("Position"), fenstername + QStringLiteral("-top"), top);
+}
+
+} // namespace settings

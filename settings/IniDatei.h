@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace settings {
+
+// The settings file: sections in brackets, key=value lines, CR LF. Sections and keys are
+// found without regard to case. Every access reads or writes the file at once; a write
+// replaces the file atomically.
+class IniDatei {
+public:
+    explicit IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
+
+    const QString& pfad() const { return pfad_; }
+    bool existiert() const;
+
+    // Decimal, or hexadecimal after "0x"/"0X"; any other text gives the default.
+    int leseInt(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
+    bool leseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
+    // The default only when the key is missing; at most 2047 characters.
+    QString leseText(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const;
+
+    // A failed write throws "In <file> kann nicht geschrieben werden" and leaves the file whole.
+    void schreibeInt(const QString& abschnitt, const QString& schluessel, int wert) const;
+    void schreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) const;
+    void schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const;
+
+private:
+    QStringList zeilen() const;
+    bool finde(const QString& abschnitt, const QString& schluessel, QString& wert) const;
+
+    QString pfad_;
+};
+
+// Stores a window's left and top edge under "<name>-left" and "<name>-top" in section "Position".
+void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top);
+
+} // namespace settings

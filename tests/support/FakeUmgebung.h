@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ui/Umgebung.h"
+
+#include <QDate>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace testhilfe {
+
+// Records every message, dialog and shell call. Dialog answers and confirmation answers are
+// scripted in advance; a call that was not scripted fails the running test.
+class FakeUmgebung : public ui::Meldungen, public ui::DateiDialoge, public ui::Shell, public ui::Uhr {
+public:
+    enum class Art { Information, Warnung, Fehler, Frage };
+    struct Meldung {
+        Art art;
+        QString text;
+    };
+
+    FakeUmgebung() : umgebung{*this, *this, *this, *this} {}
+    ui::Umgebung& get() { return umgebung; }
+
+    // Scripts
+    void erlaubeMeldungen() { meldungenErlaubt_ = true; }
+    void antworteFrage(bool ja) { fragen_.push_back(ja); }
+    // nullopt stands for a cancelled dialog
+    void antworteOeffnen(std::optional<QString> pfad) { oeffnen_.push_back({pfad.has_value(), pfad.value_or(QString())}); }
+    void antworteSpeichern(std::optional<ui::GewaehlteDatei> datei)
+    {
+        speichern_.push_back({datei.has_value(), datei.value_or(ui::GewaehlteDatei{})});
+    }
+    void antworteSpeichern(const QString& pfad, int filterIndex = 1) { antworteSpeichern(ui::GewaehlteDatei{pfad, filterIndex}); }
+
+    // Records
+    std::vector<Meldung> meldungen;
+    std::vector<ui::DialogAuftrag> oeffnenAuftraege;
+    std::vector<ui::DialogAuftrag> speichernAuftraege;
+    QStringList geoeffneteAdressen;
+    QStringList gestarteteProgramme;
+    int beendet = 0;
+    QDate datum{2024, 1, 24};
+    std::uint32_t seed = 12345;
+
+    // Messages are expected by default only when a test allows them; the check at the end of a
+    // test asks for exactly what was shown.
+    bool nurMeldung(Art art, const QString& text) const;
+    QString meldungstexte() const;
+    void zuruecksetzen();
+    // Fails when scripted answers were left unused.
+    bool allesVerbraucht() const { return fragen_.empty() && oeffnen_.empty() && speichern_.empty(); }
+
+    void information(const QString& text) override { melde(Art::Information, text); }
+    void warnung(const QString& text) override { melde(Art::Warnung, text); }
+    void fehler(const QString& text) override { melde(Art::Fehler, text); }
+    bool frage(const QString& text) override;
+    std::optional<QString> oeffnen(const ui::DialogAuftrag& auftrag) override;
+    std::optional<ui::GewaehlteDatei> speichern(const ui::DialogAuftrag& auftrag) override;
+    void oeffnen(const QString& adresse) override { geoeffneteAdressen.append(adresse); }
+    bool programmStarten(const QString& programm, bool) override
+    {
+        gestarteteProgramme.append(programm);
+        return true;
+    }
+    void sofortBeenden() override { ++beendet; }
+    QDate heute() override { return datum; }
+    std::uint32_t zufallsSeed() override { return seed; }
+
+private:
+    void melde(Art art, const QString& text);
+    void unerwartet(const QString& was);
+
+    ui::Umgebung umgebung;
+    bool meldungenErlaubt_ = true;
+    std::deque<bool> fragen_;
+    template <typename T> struct Antwort {
+        bool gewaehlt;
+        T wert;
+    };
+    std::deque<Antwort<QString>> oeffnen_;
+    std::deque<Antwort<ui::GewaehlteDatei>> speichern_;
+};
+
+} // namespace testhilfe

@@ -1,0 +1,339 @@
+#include "core/Fehler.h"
+#include "core/Konstanten.h"
+#include "core/Rechtsbuendig.h"
+#include "core/TGewinnreihe.h"
+#include "core/Umwandlung.h"
+#include "core/XStringReplace.h"
+#include "core/Zahlformat.h"
+#include "core/Zeilentabelle.h"
+#include "support/TestMain.h"
+
+#include <QRandomGenerator>
+
+using namespace core;
+
+namespace {
+
+// Widths of a made-up font: every character 6 pixels, a blank 3.
+class FesteBreiten : public Textmass {
+public:
+    int breite(QStringView text) const override
+    {
+        int summe = 0;
+        for (QChar c : text)
+            summe += c == u' ' ? 3 : (c == u'1' && schmaleEins ? 4 : 6);
+        return summe;
+    }
+    bool ziffernGleichBreit() const override { return !schmaleEins; }
+    bool schmaleEins = false;
+};
+
+} // namespace
+
+class TstGrundtypen : public QObject {
+    Q_OBJECT
+private slots:
+    void rangIndex_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("index");
+        QTest::newRow("6 Ri.") << "6 Ri." << 1;
+        QTest::newRow("5 + ZS") << "5 + ZS" << 2;
+        QTest::newRow("4 Ri.") << "4 Ri." << 4;
+        QTest::newRow("3 Ri.") << "3 Ri." << 6;
+        QTest::newRow("andere Schreibung") << "4 RI." << 0;
+        QTest::newRow("leer") << "" << 0;
+        QTest::newRow("Trefferzahl") << "2" << 0;
+        QTest::newRow("mit Blank") << " 4 Ri." << 0;
+    }
+    void rangIndex()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, index);
+        QCOMPARE(RangIndex(text), index);
+    }
+
+    void konstanten()
+    {
+        QCOMPARE(ProgrammTitel(), QStringLiteral("Remisator 1.3.0.0"));
+        QCOMPARE(QuotenBeschriftung(2), QStringLiteral("II: 5 + ZS"));
+        QCOMPARE(QuotenBeschriftung(6), QStringLiteral("VI: 3 Ri."));
+        QCOMPARE(RangFarbe[1], Rgb(0xD2A904));
+        QCOMPARE(RangFarbe[0], Rgb(0xFFFEF9));
+        QCOMPARE(WochentagKurz[1], QStringLiteral("So"));
+        QCOMPARE(WochentagKurz[7], QStringLiteral("Sa"));
+        QCOMPARE(Trenner[0], QChar(u' '));
+        QCOMPARE(Trenner[2], QChar(u'\t'));
+    }
+
+    void xStringReplace_data()
+    {
+        QTest::addColumn<QString>("quelle");
+        QTest::addColumn<QString>("alt");
+        QTest::addColumn<QString>("neu");
+        QTest::addColumn<bool>("alle");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("Tabs zu Kommas") << "1\t2\t3" << "\t" << "," << true << "1,2,3";
+        QTest::newRow("Kommas löschen") << "1,2,3" << "," << "" << true << "123";
+        QTest::newRow("keine Überlappung") << "aaa" << "aa" << "b" << true << "ba";
+        QTest::newRow("nur das erste") << "1,2,3" << "," << ";" << false << "1;2,3";
+        QTest::newRow("Muster zu lang") << "ab" << "abc" << "x" << true << "ab";
+        QTest::newRow("Muster fehlt") << "abc" << "x" << "y" << true << "abc";
+        QTest::newRow("gleiche Muster") << "a.b" << "." << "." << true << "a.b";
+        QTest::newRow("leere Quelle") << "" << "." << "" << true << "";
+        QTest::newRow("leeres Muster") << "abc" << "" << "x" << true << "abc";
+        QTest::newRow("groß/klein zählt") << "aAa" << "a" << "b" << true << "bAb";
+        QTest::newRow("längeres Ersatzstück") << "1.234.567,80" << "." << "--" << true << "1--234--567,80";
+        QTest::newRow("am Ende") << "12," << "," << "" << true << "12";
+    }
+    void xStringReplace()
+    {
+        QFETCH(QString, quelle);
+        QFETCH(QString, alt);
+        QFETCH(QString, neu);
+        QFETCH(bool, alle);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(XStringReplace(quelle, alt, neu, alle ? ErsetzOption::ReplaceAll : ErsetzOptionen()), ergebnis);
+    }
+
+    void ganzzahl_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("gueltig");
+        QTest::addColumn<int>("wert");
+        QTest::newRow("einfach") << "12" << true << 12;
+        QTest::newRow("führende Blanks") << "   7" << true << 7;
+        QTest::newRow("plus") << "+5" << true << 5;
+        QTest::newRow("minus") << "-13" << true << -13;
+        QTest::newRow("führende Null") << "012" << true << 12;
+        QTest::newRow("größter Wert") << "2147483647" << true << 2147483647;
+        QTest::newRow("kleinster Wert") << "-2147483648" << true << int(-2147483648LL);
+        QTest::newRow("zu groß") << "2147483648" << false << 0;
+        QTest::newRow("viel zu groß") << "99999999999999999999" << false << 0;
+        QTest::newRow("leer") << "" << false << 0;
+        QTest::newRow("nur Blank") << " " << false << 0;
+        QTest::newRow("Blank hinten") << "12 " << false << 0;
+        QTest::newRow("Buchstaben") << "abc" << false << 0;
+        QTest::newRow("Komma") << "2,1" << false << 0;
+        QTest::newRow("nur Zeichen") << "-" << false << 0;
+        QTest::newRow("Tab vorne") << "\t3" << false << 0;
+    }
+    void ganzzahl()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, gueltig);
+        QFETCH(int, wert);
+        const auto ergebnis = AlsGanzzahl(text);
+        QCOMPARE(ergebnis.has_value(), gueltig);
+        if (gueltig)
+            QCOMPARE(*ergebnis, wert);
+    }
+
+    void umwandlungsfehler()
+    {
+        try {
+            StrToInt(u"2,1");
+            QFAIL("keine Ausnahme");
+        } catch (const Fehler& f) {
+            QCOMPARE(f.text(), QStringLiteral("''2,1'' ist kein gültiger Integer-Wert"));
+        }
+        QCOMPARE(KeinGleitkommaText(u"1,2,3"), QStringLiteral("'1,2,3' ist kein gültiger Gleitkommawert"));
+        QCOMPARE(ListenindexText(5), QStringLiteral("Listenindex überschreitet das Maximum (5)"));
+    }
+
+    void betrag_data()
+    {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("null") << 0.0 << "0,00";
+        QTest::newRow("Tausender") << 1234.5 << "1.234,50";
+        QTest::newRow("Millionen") << 1234567.891 << "1.234.567,89";
+        QTest::newRow("klein") << 24.2 << "24,20";
+        QTest::newRow("genau halb auf") << 0.125 << "0,13";
+        QTest::newRow("genau halb ab") << 2.375 << "2,38";
+        QTest::newRow("knapp unter halb") << 1.005 << "1,00"; // 1.00499999999999989...
+        QTest::newRow("Übertrag") << 999.995 << "1.000,00";
+        QTest::newRow("Übertrag Millionen") << 999999.999 << "1.000.000,00";
+        QTest::newRow("dreistellig") << 100.0 << "100,00";
+        QTest::newRow("negativ") << -1234.5 << "-1.234,50";
+        QTest::newRow("negativ halb") << -0.125 << "-0,13";
+        QTest::newRow("negativ gerundet null") << -0.001 << "0,00";
+        QTest::newRow("groß") << 123456789012.0 << "123.456.789.012,00";
+    }
+    void betrag()
+    {
+        QFETCH(double, wert);
+        QFETCH(QString, text);
+        QCOMPARE(Betragstext(wert), text);
+    }
+
+    void ganzzahltext()
+    {
+        QCOMPARE(Ganzzahltext(1716), QStringLiteral("1.716"));
+        QCOMPARE(Ganzzahltext(7), QStringLiteral("7"));
+        QCOMPARE(Ganzzahltext(999), QStringLiteral("999"));
+        QCOMPARE(Ganzzahltext(1000000), QStringLiteral("1.000.000"));
+        QCOMPARE(Ganzzahltext(-1716), QStringLiteral("-1.716"));
+    }
+
+    void fuellBlanks_data()
+    {
+        QTest::addColumn<int>("textbreite");
+        QTest::addColumn<int>("nominal");
+        QTest::addColumn<int>("blanks");
+        // w = round(nominal * 0.7); n = round((w - text) / (2 * 3))
+        QTest::newRow("Reihe 34") << 30 << 34 << -1;          // w 24, (24-30)/6 = -1
+        QTest::newRow("eine Ziffer 34") << 6 << 34 << 3;       // (24-6)/6 = 3
+        QTest::newRow("zwei Ziffern 34") << 12 << 34 << 2;     // 2
+        QTest::newRow("halb zu gerade 2") << 9 << 34 << 2;     // 15/6 = 2.5 -> 2
+        QTest::newRow("halb zu gerade 4") << 3 << 34 << 4;     // 21/6 = 3.5 -> 4
+        QTest::newRow("w halb zu gerade") << 0 << 5 << 1;      // 3.5 -> 4, 4/6 -> 1
+        QTest::newRow("w 2.5 zu 2") << 0 << 25 << 3;           // 17.5 -> 18, 18/6 = 3
+        QTest::newRow("eine Ziffer 20") << 6 << 20 << 1;       // w 14, 8/6 -> 1
+    }
+    void fuellBlanks()
+    {
+        QFETCH(int, textbreite);
+        QFETCH(int, nominal);
+        QFETCH(int, blanks);
+        QCOMPARE(FuellBlanks(textbreite, nominal, 3), blanks);
+    }
+
+    void rechtsbuendig()
+    {
+        FesteBreiten mass;
+        QCOMPARE(ZahlRechtsbuendig(7, 34, mass), QStringLiteral("   7"));
+        QCOMPARE(ZahlRechtsbuendig(12, 34, mass), QStringLiteral("  12"));
+        QCOMPARE(TextRechtsbuendig(u"Reihe", 34, mass), QStringLiteral("Reihe"));
+        QCOMPARE(TextRechtsbuendig(u"GKl.", 50, mass), QStringLiteral("  GKl.")); // w 35, (35-24)/6 -> 2
+    }
+
+    void zeilennummern_data()
+    {
+        QTest::addColumn<bool>("schmaleEins");
+        QTest::newRow("gleich breite Ziffern") << false;
+        QTest::newRow("schmale Eins") << true;
+    }
+    void zeilennummern()
+    {
+        QFETCH(bool, schmaleEins);
+        FesteBreiten mass;
+        mass.schmaleEins = schmaleEins;
+        Zeilentabelle t(9, 1201);
+        ZeilennummernSchreiben(t, 1, 1200, 34, mass);
+        for (int r : {1, 2, 9, 10, 11, 99, 100, 111, 999, 1000, 1200})
+            QCOMPARE(t.text(r, 0), ZahlRechtsbuendig(r, 34, mass));
+        QVERIFY(t.istLeer(0, 0));
+    }
+
+    void zeilentabelleText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("zahl");
+        QTest::newRow("leer") << "" << true;
+        QTest::newRow("Zahl") << "45" << true;
+        QTest::newRow("Null") << "0" << true;
+        QTest::newRow("führende Null") << "012" << false;
+        QTest::newRow("Blanks und Zahl") << "   17" << true;
+        QTest::newRow("ein Blank") << " " << false;
+        QTest::newRow("Blank hinten") << "17 " << false;
+        QTest::newRow("Vorzeichen") << "-3" << false;
+        QTest::newRow("Rang") << "6 Ri." << false;
+        QTest::newRow("groß") << "16777215" << true;
+        QTest::newRow("zu groß") << "16777216" << false;
+        QTest::newRow("neun Stellen") << "123456789" << false;
+        QTest::newRow("Umlaut") << "Größe" << false;
+        QTest::newRow("Semikolonzeile") << "1;2;3;4;5;6" << false;
+    }
+    void zeilentabelleText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, zahl);
+        Zeilentabelle t(9, 3);
+        t.setText(2, 5, text);
+        QCOMPARE(t.text(2, 5), text);
+        QCOMPARE(t.istLeer(2, 5), text.isEmpty());
+        QCOMPARE(t.poolGroesse(), std::size_t(zahl ? 0 : 1));
+        t.setText(1, 1, text);
+        QCOMPARE(t.poolGroesse(), std::size_t(zahl ? 0 : 1)); // the same text shares one entry
+    }
+
+    void zeilentabelleForm()
+    {
+        Zeilentabelle t(3, 2);
+        t.setText(1, 0, u"a");
+        t.setText(1, 2, u"7");
+        t.setZeilen(5);
+        QCOMPARE(t.zeilen(), 5);
+        QCOMPARE(t.text(1, 0), QStringLiteral("a"));
+        QVERIFY(t.istLeer(4, 2));
+        t.setZeilen(1);
+        t.setZeilen(2);
+        QVERIFY(t.istLeer(1, 2)); // rows cut off come back empty
+        t.zuruecksetzen(3);
+        QCOMPARE(t.poolGroesse(), std::size_t(0));
+        QCOMPARE(t.zeilen(), 3);
+    }
+
+    void zeilentabelleUmordnen()
+    {
+        Zeilentabelle t(2, 5);
+        for (int r = 1; r < 5; ++r) {
+            t.setText(r, 0, QString::number(r));
+            t.setText(r, 1, QStringLiteral("z%1").arg(r));
+        }
+        t.umordnen(1, {3, 1, 4, 2});
+        const QStringList erwartet = {"3", "1", "4", "2"};
+        for (int r = 1; r < 5; ++r) {
+            QCOMPARE(t.text(r, 0), erwartet[r - 1]);
+            QCOMPARE(t.text(r, 1), u'z' + erwartet[r - 1]);
+        }
+    }
+
+    void zahlenmenge()
+    {
+        Zahlenmenge m;
+        QVERIFY(m.leer());
+        for (int n : {0, 46, 47, 48, 255, -1, 12, 12})
+            m.hinzufuegen(n);
+        QVERIFY(m.enthaelt(0));
+        QVERIFY(m.enthaelt(46));
+        QVERIFY(m.enthaelt(47));
+        QVERIFY(!m.enthaelt(48));
+        QVERIFY(m.enthaelt(12));
+        const auto b = m.bytes();
+        QCOMPARE(BitsZaehlen(b.data(), 6), 4);
+        m.entfernen(12);
+        QVERIFY(!m.enthaelt(12));
+    }
+
+    void bitsZaehlenZufall()
+    {
+        QRandomGenerator zufall(4711);
+        for (int k = 0; k < 1000; ++k) {
+            std::uint8_t bytes[6];
+            int erwartet = 0;
+            for (auto& b : bytes) {
+                b = std::uint8_t(zufall.bounded(256));
+                for (int bit = 0; bit < 8; ++bit)
+                    erwartet += (b >> bit) & 1;
+            }
+            QCOMPARE(BitsZaehlen(bytes, 6), erwartet);
+        }
+    }
+
+    void gewinnreiheLeeren()
+    {
+        TGewinnreihe g;
+        g.Menge.hinzufuegen(3);
+        g.Zahlen = {3, 0, 0, 0, 0, 0};
+        g.ZS = 7;
+        g.leeren();
+        QVERIFY(g.Menge.leer());
+        QCOMPARE(g.Zahlen, (std::array<std::uint8_t, 6>{}));
+        QCOMPARE(g.ZS, 0);
+    }
+};
+
+REMISATOR_CORE_TEST_MAIN(TstGrundtypen)
+#include "tst_grundtypen.moc"

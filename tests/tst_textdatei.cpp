@@ -1,0 +1,141 @@
+#include "core/Fehler.h"
+#include "core/TextDatei.h"
+#include "core/Windows1252.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace core;
+
+class TstTextdatei : public QObject {
+    Q_OBJECT
+    QTemporaryDir ordner;
+
+    QString datei(const QByteArray& inhalt)
+    {
+        static int n = 0;
+        const QString pfad = ordner.filePath(QStringLiteral("d%1.txt").arg(++n));
+        QFile f(pfad);
+        f.open(QIODevice::WriteOnly);
+        f.write(inhalt);
+        return pfad;
+    }
+
+private slots:
+    void zeilenende_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("leer") << QByteArray() << QStringList();
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("ohne letztes Ende") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("gemischt") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("Leerzeile innen") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+        QTest::newRow("nur Zeilenende") << QByteArray("\r\n") << QStringList{""};
+        QTest::newRow("LF CR sind zwei") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("UTF-8 mit Marke") << QByteArray("\xEF\xBB\xBF" "1,2\r\n\xC3\xA4") << QStringList{"1,2", "ä"};
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE" "1\0,\0" "2\0\r\0\n\0", 12) << QStringList{"1,2"};
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0" "1\0,\0" "2\0\n", 10) << QStringList{"1,2"};
+        QTest::newRow("Windows-1252") << QByteArray("\x80 \xE4\x93x\x94") << QStringList{QString::fromUtf8("€ ä“x”")};
+    }
+    void zeilenende()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, zeilen);
+        QCOMPARE(TextDatei::zeilenLesen(datei(bytes)), zeilen);
+    }
+
+    void schreibenUndLesen()
+    {
+        const QString pfad = ordner.filePath(QStringLiteral("geschrieben.txt"));
+        const QStringList zeilen = {QStringLiteral("3,11,17"), QString(), QString::fromUtf8("Grüße €")};
+        TextDatei::zeilenSchreiben(pfad, zeilen);
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("3,11,17\r\n\r\nGr\xFC\xDF" "e \x80\r\n"));
+        QCOMPARE(TextDatei::zeilenLesen(pfad), zeilen);
+    }
+
+    void windows1252Rundreise()
+    {
+        QByteArray alle;
+        for (int b = 0; b < 256; ++b)
+            alle.append(char(b));
+        QCOMPARE(Windows1252::kodieren(Windows1252::dekodieren(alle)), alle);
+        QCOMPARE(Windows1252::kodieren(QString::fromUtf8("Ω")), QByteArray("?"));
+    }
+
+    void fehlendeDatei()
+    {
+        const QString pfad = ordner.filePath(QStringLiteral("fehlt.txt"));
+        try {
+            TextDatei::lesen(pfad);
+            QFAIL("keine Ausnahme");
+        } catch (const Fehler& f) {
+            QVERIFY2(f.text().contains(QStringLiteral("fehlt.txt")), qPrintable(f.text()));
+            QVERIFY2(f.text().contains(QStringLiteral("existiert nicht")), qPrintable(f.text()));
+        }
+    }
+
+    void schreibgeschuetzterOrdnerLaesstAlteDateiGanz()
+    {
+        if (geteuid() == 0)
+            QSKIP("als root sind Ordner immer beschreibbar");
+        QTemporaryDir nurLesen;
+        const QString pfad = nurLesen.filePath(QStringLiteral("alt.txt"));
+        TextDatei::zeilenSchreiben(pfad, {QStringLiteral("alt")});
+        QFile::setPermissions(nurLesen.path(), QFile::ReadOwner | QFile::ExeOwner);
+        try {
+            TextDatei::zeilenSchreiben(pfad, {QStringLiteral("neu")});
+            QFAIL("keine Ausnahme");
+        } catch (const Fehler& f) {
+            QVERIFY2(f.text().contains(QStringLiteral("kann nicht geschrieben werden")), qPrintable(f.text()));
+        }
+        QFile::setPermissions(nurLesen.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(TextDatei::zeilenLesen(pfad), QStringList{QStringLiteral("alt")});
+    }
+
+    void vollerDatentraegerLaesstAlteDateiGanz()
+    {
+        // A file size limit makes every write past it fail, as a full disk does, also for root.
+        const QString pfad = ordner.filePath(QStringLiteral("voll.txt"));
+        TextDatei::zeilenSchreiben(pfad, {QStringLiteral("alt")});
+        rlimit alt{};
+        getrlimit(RLIMIT_FSIZE, &alt);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit eng = alt;
+        eng.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &eng);
+        QString text;
+        try {
+            TextDatei::bytesSchreiben(pfad, QByteArray(100000, 'x'));
+        } catch (const Fehler& f) {
+            text = f.text();
+        }
+        setrlimit(RLIMIT_FSIZE, &alt);
+        QVERIFY2(text.contains(QStringLiteral("voll.txt")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("zu groß")), qPrintable(text));
+        QCOMPARE(TextDatei::zeilenLesen(pfad), QStringList{QStringLiteral("alt")});
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files).filter(QStringLiteral("voll")).size(), 1);
+    }
+
+    void ordnerStattDatei()
+    {
+        try {
+            TextDatei::lesen(ordner.path());
+            QFAIL("keine Ausnahme");
+        } catch (const Fehler& f) {
+            QVERIFY(f.text().contains(QStringLiteral("Ordner")));
+        }
+    }
+};
+
+REMISATOR_CORE_TEST_MAIN(TstTextdatei)
+#include "tst_textdatei.moc"

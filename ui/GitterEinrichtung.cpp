@@ -1,0 +1,52 @@
+#include "GitterEinrichtung.h"
+
+#include "core/Konstanten.h"
+#include "ui/ZeilenGitter.h"
+
+namespace ui {
+
+void G1Einrichten(ZeilenGitter& gitter)
+{
+    gitter.setSpaltenbreite(0, 37);
+    for (int c = 1; c <= 6; ++c)
+        gitter.setSpaltenbreite(c, 20);
+    gitter.setSpaltenbreite(7, 50);
+    gitter.setSpaltenbreite(8, 0);
+    const SchriftTextmass mass = gitter.textmass();
+    gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
+        for (int c = 1; c <= 6; ++c)
+            t.setText(0, c, core::ZahlRechtsbuendig(c, 20, mass));
+        t.setText(0, 0, core::TextRechtsbuendig(u"Reihe", 34, mass));
+        t.setText(0, 7, core::TextRechtsbuendig(u"GKl.", gitter.spaltenbreite(7), mass));
+    });
+}
+
+void G2Einrichten(ZeilenGitter& gitter)
+{
+    gitter.setSpaltenbreite(0, 46);
+    gitter.setSpaltenbreite(1, 48);
+    gitter.setSpaltenbreite(2, 96);
+    const SchriftTextmass mass = gitter.textmass();
+    gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
+        for (int i = 1; i <= 6; ++i)
+            t.setText(i, 0, core::TextRechtsbuendig(core::RangText[i], gitter.spaltenbreite(0), mass));
+        const QString koepfe[3] = {QStringLiteral("GKl."), QStringLiteral("Anzahl"), QStringLiteral("Gewinn")};
+        for (int c = 0; c < 3; ++c)
+            t.setText(0, c, core::TextRechtsbuendig(koepfe[c], gitter.spaltenbreite(c), mass));
+    });
+}
+
+void EditorGitterBeschriften(ZeilenGitter& gitter)
+{
+    gitter.setSpaltenbreite(0, 40);
+    const SchriftTextmass mass = gitter.textmass();
+    gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
+        for (int c = 1; c <= 6; ++c)
+            t.setText(0, c, core::ZahlRechtsbuendig(c, 26, mass));
+        t.setText(0, 0, core::TextRechtsbuendig(u"Reihe", 40, mass));
+        if (t.zeilen() > 1)
+            core::ZeilennummernSchreiben(t, 1, t.zeilen() - 1, 40, mass);
+    });
+}
+
+} // namespace ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui/Umgebung.h"
+
+#include <QWidget>
+
+namespace ui {
+
+// The real message boxes, file dialogs, shell and clock.
+class QtMeldungen : public Meldungen {
+public:
+    void information(const QString& text) override;
+    void warnung(const QString& text) override;
+    void fehler(const QString& text) override;
+    bool frage(const QString& text) override;
+};
+
+class QtDateiDialoge : public DateiDialoge {
+public:
+    std::optional<QString> oeffnen(const DialogAuftrag& auftrag) override;
+    std::optional<GewaehlteDatei> speichern(const DialogAuftrag& auftrag) override;
+    // "Name|*.a;*.b|..." -> "Name (*.a *.b);;..."
+    static QString qtFilter(const QString& filter);
+};
+
+class QtShell : public Shell {
+public:
+    void oeffnen(const QString& adresse) override;
+    bool programmStarten(const QString& programm, bool versteckt) override;
+    void sofortBeenden() override;
+};
+
+class QtUhr : public Uhr {
+public:
+    QDate heute() override;
+    std::uint32_t zufallsSeed() override;
+};
+
+// Owns one of each for the program.
+class QtUmgebung {
+public:
+    QtUmgebung() : umgebung{meldungen_, dialoge_, shell_, uhr_} {}
+    Umgebung& get() { return umgebung; }
+
+private:
+    QtMeldungen meldungen_;
+    QtDateiDialoge dialoge_;
+    QtShell shell_;
+    QtUhr uhr_;
+    Umgebung umgebung;
+};
+
+} // namespace ui

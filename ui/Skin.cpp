@@ -1,0 +1,72 @@
+#include "Skin.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+namespace ui {
+
+void Skin::schriftenZuordnen()
+{
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Comfortaa"));
+}
+
+const char* Skin::stilvorlage()
+{
+    return R"(
+QWidget { color: #1B1F24; }
+QWidget#TFGewonnen, QWidget#TFEingabe, QWidget#TFStart, QWidget#TFAbbild, QWidget#TFsptag, QWidget#TFNeu,
+QWidget#TFInfo { background: #E9EDF1; }
+QFrame[rolle="leiste"] {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #F7F9FB, stop:1 #D5DCE3);
+    border: 1px solid #AEB8C2; border-radius: 2px;
+}
+QFrame[rolle="flaeche"] { background: #F3F5F7; border: 1px solid #B9C2CB; border-radius: 2px; }
+QFrame[rolle="rahmenlos"] { background: transparent; border: none; }
+QLabel { background: transparent; }
+QLabel[rolle="vertieft"] { background: #FFFFFF; border: 1px solid #8D99A6; }
+QToolButton {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #DCE3EA);
+    border: 1px solid #9AA6B2; border-radius: 3px; padding: 1px 3px;
+}
+QToolButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #C9E2F7); border-color: #4B8CC8; }
+QToolButton:pressed { background: #B7D3EC; }
+QToolButton:disabled { color: #8C959E; background: #E4E8EC; border-color: #C3CAD1; }
+QLineEdit { background: #FFFFFF; border: 1px solid #8D99A6; padding: 0px; }
+QLineEdit:focus { border: 1px solid #2F6FB0; }
+QPlainTextEdit { background: #FFFFFF; border: 1px solid #8D99A6; }
+QTableView { background: #FFFFFF; gridline-color: #C8CFD6; border: 1px solid #8D99A6; }
+QHeaderView::section { background: #DDE3EA; border: none; border-right: 1px solid #C8CFD6;
+    border-bottom: 1px solid #C8CFD6; padding: 0px 0px 0px 2px; }
+QScrollBar:vertical { background: #E4E8EC; width: 16px; border: 1px solid #B9C2CB; }
+QScrollBar::handle:vertical { background: #AFC1D3; min-height: 20px; border-radius: 3px; margin: 1px; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
+QCheckBox { background: transparent; spacing: 4px; }
+QTabWidget::pane { border: 1px solid #9AA6B2; background: #F3F5F7; }
+QTabBar::tab { background: #DCE3EA; border: 1px solid #9AA6B2; padding: 2px 10px; margin-right: 1px; }
+QTabBar::tab:selected { background: #F3F5F7; border-bottom-color: #F3F5F7; }
+QSlider::groove:horizontal { height: 4px; background: #AEB8C2; border-radius: 2px; }
+QSlider::handle:horizontal { width: 10px; margin: -5px 0; background: #4B8CC8; border-radius: 3px; }
+QComboBox { background: #FFFFFF; border: 1px solid #8D99A6; padding: 1px 4px; }
+)";
+}
+
+void Skin::anwenden(QApplication& app)
+{
+    schriftenZuordnen();
+    QFont standard(QStringLiteral("Tahoma"));
+    standard.setPixelSize(11);
+    app.setFont(standard);
+    app.setStyleSheet(QString::fromLatin1(stilvorlage()));
+}
+
+void Skin::fuellfarbe(QWidget* w, unsigned rgb)
+{
+    w->setStyleSheet(QStringLiteral("background: %1;").arg(QColor::fromRgb(rgb).name()));
+}
+
+} // namespace ui

@@ -1,0 +1,22 @@
+#include "Waechter.h"
+
+#include "core/Fehler.h"
+
+#include <exception>
+
+namespace ui {
+
+void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const core::Fehler& f) {
+        meldungen.fehler(f.text());
+    } catch (const std::bad_alloc&) {
+        meldungen.fehler(QStringLiteral("Zu wenig Arbeitsspeicher."));
+    } catch (const std::exception& e) {
+        meldungen.fehler(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,61 @@
+#include "ZeilenGitter.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace ui {
+
+SchriftTextmass::SchriftTextmass(const QFont& schrift) : metrik_(schrift)
+{
+    const int null = metrik_.horizontalAdvance(QStringLiteral("0"));
+    gleichBreit_ = metrik_.horizontalAdvance(QStringLiteral("00")) == 2 * null;
+    for (char c = '1'; c <= '9' && gleichBreit_; ++c)
+        gleichBreit_ = metrik_.horizontalAdvance(QChar(c)) == null;
+    gleichBreit_ = gleichBreit_ && metrik_.horizontalAdvance(QStringLiteral("1234567890")) == 10 * null;
+}
+
+int SchriftTextmass::breite(QStringView text) const { return metrik_.horizontalAdvance(text.toString()); }
+
+ZeilenGitter::ZeilenGitter(ZeilenModell* modell, QWidget* parent) : QTableView(parent), modell_(modell)
+{
+    setModel(modell);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(16);
+    verticalHeader()->setMinimumSectionSize(16);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setFixedHeight(17);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+}
+
+void ZeilenGitter::setSpaltenbreite(int spalte, int breite)
+{
+    setColumnWidth(spalte, breite);
+    setColumnHidden(spalte, breite == 0);
+}
+
+void ZeilenGitter::scrollbarKoppeln(QScrollBar* leiste)
+{
+    QScrollBar* eigene = verticalScrollBar();
+    connect(eigene, &QScrollBar::rangeChanged, leiste, [leiste, eigene](int von, int bis) {
+        leiste->setRange(von, bis);
+        leiste->setPageStep(eigene->pageStep());
+    });
+    connect(eigene, &QScrollBar::valueChanged, leiste, &QScrollBar::setValue);
+    connect(leiste, &QScrollBar::valueChanged, eigene, &QScrollBar::setValue);
+    leiste->setRange(eigene->minimum(), eigene->maximum());
+    leiste->setPageStep(eigene->pageStep());
+    leiste->setSingleStep(1);
+}
+
+} // namespace ui
