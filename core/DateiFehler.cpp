@@ -6,8 +6,7 @@
 
 namespace core {
 
-QString SystemGrund(int fehlernummer)
-{
+QString SystemGrund(int fehlernummer) {
     switch (fehlernummer) {
     case ENOENT:
         return QStringLiteral("Die Datei oder der Ordner existiert nicht.");
@@ -42,14 +41,12 @@ QString SystemGrund(int fehlernummer)
     }
 }
 
-QString LesefehlerText(const QString& pfad, int fehlernummer)
-{
+QString LesefehlerText(const QString& pfad, int fehlernummer) {
     return QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n%2")
         .arg(QDir::toNativeSeparators(pfad), SystemGrund(fehlernummer));
 }
 
-QString SchreibfehlerText(const QString& pfad, int fehlernummer)
-{
+QString SchreibfehlerText(const QString& pfad, int fehlernummer) {
     return QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\n\n%2")
         .arg(QDir::toNativeSeparators(pfad), SystemGrund(fehlernummer));
 }

@@ -2,12 +2,15 @@
 
 namespace core {
 
-QString ProgrammTitel() { return ProgrammName + u' ' + ProgrammVersion; }
+QString ProgrammTitel() {
+    return ProgrammName + u' ' + ProgrammVersion;
+}
 
-QString QuotenBeschriftung(int rang) { return RangRoemisch.at(rang) + QStringLiteral(": ") + RangText.at(rang); }
+QString QuotenBeschriftung(int rang) {
+    return RangRoemisch.at(rang) + QStringLiteral(": ") + RangText.at(rang);
+}
 
-int RangIndex(QStringView text)
-{
+int RangIndex(QStringView text) {
     if (text.isEmpty())
         return 0;
     for (int i = 1; i <= 6; ++i)

@@ -33,8 +33,13 @@ inline constexpr std::array<Rgb, 7> RangFarbe = {0xFFFEF9, 0xD2A904, 0xEABC06, 0
 
 // Roman numerals and the odds panel's labels ("I: 6 Ri." ...), index 1..6.
 inline const std::array<QString, 7> RangRoemisch = {
-    QString(),          QStringLiteral("I"),  QStringLiteral("II"), QStringLiteral("III"),
-    QStringLiteral("IV"), QStringLiteral("V"), QStringLiteral("VI"),
+    QString(),
+    QStringLiteral("I"),
+    QStringLiteral("II"),
+    QStringLiteral("III"),
+    QStringLiteral("IV"),
+    QStringLiteral("V"),
+    QStringLiteral("VI"),
 };
 QString QuotenBeschriftung(int rang);
 
@@ -46,8 +51,14 @@ inline constexpr std::array<QChar, 4> Trenner = {u' ', u';', u'\t', u','};
 
 // Weekday abbreviations, index 1 = Sunday .. 7 = Saturday.
 inline const std::array<QString, 8> WochentagKurz = {
-    QString(),          QStringLiteral("So"), QStringLiteral("Mo"), QStringLiteral("Di"),
-    QStringLiteral("Mi"), QStringLiteral("Do"), QStringLiteral("Fr"), QStringLiteral("Sa"),
+    QString(),
+    QStringLiteral("So"),
+    QStringLiteral("Mo"),
+    QStringLiteral("Di"),
+    QStringLiteral("Mi"),
+    QStringLiteral("Do"),
+    QStringLiteral("Fr"),
+    QStringLiteral("Sa"),
 };
 
 // Index of a rank label in RangText (exact comparison), 0 when none matches.

@@ -8,29 +8,25 @@
 
 namespace core {
 
-int FuellBlanks(int textbreite, int nominal, int blankbreite)
-{
+int FuellBlanks(int textbreite, int nominal, int blankbreite) {
     if (blankbreite <= 0)
         return 0;
     const double w = std::nearbyint(nominal * 0.7);
     return int(std::nearbyint((w - textbreite) / (2.0 * blankbreite)));
 }
 
-QString TextRechtsbuendig(QStringView text, int nominal, const Textmass& mass)
-{
+QString TextRechtsbuendig(QStringView text, int nominal, const Textmass& mass) {
     const int n = FuellBlanks(mass.breite(text), nominal, mass.breite(u" "));
     if (n <= 0)
         return text.toString();
     return QString(n, u' ') + text.toString();
 }
 
-QString ZahlRechtsbuendig(std::int64_t zahl, int nominal, const Textmass& mass)
-{
+QString ZahlRechtsbuendig(std::int64_t zahl, int nominal, const Textmass& mass) {
     return TextRechtsbuendig(QString::number(zahl), nominal, mass);
 }
 
-void ZeilennummernSchreiben(Zeilentabelle& tabelle, int von, int bis, int nominal, const Textmass& mass)
-{
+void ZeilennummernSchreiben(Zeilentabelle& tabelle, int von, int bis, int nominal, const Textmass& mass) {
     const int blank = mass.breite(u" ");
     std::array<int, 12> blanksJeStellen;
     blanksJeStellen.fill(-1);

@@ -13,13 +13,11 @@ public:
     void leeren() { bits_ = 0; }
     bool leer() const { return bits_ == 0; }
     // Numbers outside 0..47 are never put into the set.
-    void hinzufuegen(int n)
-    {
+    void hinzufuegen(int n) {
         if (n >= 0 && n <= Groesste)
             bits_ |= std::uint64_t{1} << n;
     }
-    void entfernen(int n)
-    {
+    void entfernen(int n) {
         if (n >= 0 && n <= Groesste)
             bits_ &= ~(std::uint64_t{1} << n);
     }
@@ -46,8 +44,7 @@ struct TGewinnreihe {
     std::array<std::uint8_t, 6> Zahlen{};
     std::int32_t ZS = 0;
 
-    void leeren()
-    {
+    void leeren() {
         Menge.leeren();
         Zahlen.fill(0);
         ZS = 0;

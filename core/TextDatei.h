@@ -26,8 +26,7 @@ public:
     static void bytesSchreiben(const QString& pfad, const QByteArray& bytes);
 
     // Calls f(QStringView) for every line of text.
-    template <typename F> static void jedeZeile(QStringView text, F&& f)
-    {
+    template <typename F> static void jedeZeile(QStringView text, F&& f) {
         const qsizetype n = text.size();
         const QChar* d = text.data();
         qsizetype start = 0;

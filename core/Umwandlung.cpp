@@ -4,8 +4,7 @@
 
 namespace core {
 
-std::optional<std::int32_t> AlsGanzzahl(QStringView text)
-{
+std::optional<std::int32_t> AlsGanzzahl(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ')
@@ -33,25 +32,21 @@ std::optional<std::int32_t> AlsGanzzahl(QStringView text)
     return static_cast<std::int32_t>(wert);
 }
 
-std::int32_t StrToInt(QStringView text)
-{
+std::int32_t StrToInt(QStringView text) {
     if (const auto wert = AlsGanzzahl(text))
         return *wert;
     throw Fehler(KeinIntegerText(text));
 }
 
-QString KeinIntegerText(QStringView text)
-{
+QString KeinIntegerText(QStringView text) {
     return QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(text);
 }
 
-QString KeinGleitkommaText(QStringView text)
-{
+QString KeinGleitkommaText(QStringView text) {
     return QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text);
 }
 
-QString ListenindexText(int maximum)
-{
+QString ListenindexText(int maximum) {
     return QStringLiteral("Listenindex überschreitet das Maximum (%1)").arg(maximum);
 }
 

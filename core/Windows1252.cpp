@@ -11,8 +11,7 @@ constexpr std::array<char16_t, 32> obereZeichen = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char byteFuer(char16_t c)
-{
+char byteFuer(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
     for (int i = 0; i < 32; ++i)
@@ -23,8 +22,7 @@ char byteFuer(char16_t c)
 
 } // namespace
 
-QString Windows1252::dekodieren(QByteArrayView bytes)
-{
+QString Windows1252::dekodieren(QByteArrayView bytes) {
     QString text = QString::fromLatin1(bytes.data(), bytes.size());
     char16_t* z = reinterpret_cast<char16_t*>(text.data());
     const qsizetype n = text.size();
@@ -34,15 +32,13 @@ QString Windows1252::dekodieren(QByteArrayView bytes)
     return text;
 }
 
-QByteArray Windows1252::kodieren(QStringView text)
-{
+QByteArray Windows1252::kodieren(QStringView text) {
     QByteArray bytes;
     anhaengen(bytes, text);
     return bytes;
 }
 
-void Windows1252::anhaengen(QByteArray& ziel, QStringView text)
-{
+void Windows1252::anhaengen(QByteArray& ziel, QStringView text) {
     const qsizetype start = ziel.size();
     ziel.resize(start + text.size());
     char* z = ziel.data() + start;

@@ -5,8 +5,7 @@
 namespace core {
 
 QString XStringReplace(const QString& Source, const QString& OldPattern, const QString& NewPattern,
-                       ErsetzOptionen Options)
-{
+                       ErsetzOptionen Options) {
     if (OldPattern == NewPattern || Source.isEmpty() || OldPattern.isEmpty())
         return Source;
     const qsizetype alt = OldPattern.size();

@@ -7,8 +7,7 @@
 namespace core {
 namespace {
 
-QString gruppiert(const std::string& ziffern)
-{
+QString gruppiert(const std::string& ziffern) {
     QString s;
     const int n = int(ziffern.size());
     s.reserve(n + n / 3);
@@ -22,8 +21,7 @@ QString gruppiert(const std::string& ziffern)
 
 } // namespace
 
-QString Betragstext(double betrag)
-{
+QString Betragstext(double betrag) {
     if (!std::isfinite(betrag))
         return QStringLiteral("0,00");
     // The exact decimal expansion of the double decides the rounding, not a scaled product.
@@ -55,8 +53,7 @@ QString Betragstext(double betrag)
     return ergebnis + gruppiert(ganz) + u',' + QString::fromLatin1(zwei.data(), 2);
 }
 
-QString Ganzzahltext(std::int64_t zahl)
-{
+QString Ganzzahltext(std::int64_t zahl) {
     const bool negativ = zahl < 0;
     const std::string ziffern = std::to_string(zahl < 0 ? -static_cast<unsigned long long>(zahl)
                                                         : static_cast<unsigned long long>(zahl));

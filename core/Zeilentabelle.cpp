@@ -4,28 +4,24 @@
 
 namespace core {
 
-Zeilentabelle::Zeilentabelle(int spalten, int zeilen) : spalten_(spalten), zeilen_(0)
-{
+Zeilentabelle::Zeilentabelle(int spalten, int zeilen) : spalten_(spalten), zeilen_(0) {
     setZeilen(zeilen);
 }
 
-void Zeilentabelle::setZeilen(int n)
-{
+void Zeilentabelle::setZeilen(int n) {
     n = std::max(n, 0);
     zellen_.resize(std::size_t(n) * std::size_t(spalten_), Leer);
     zeilen_ = n;
 }
 
-void Zeilentabelle::zuruecksetzen(int zeilen)
-{
+void Zeilentabelle::zuruecksetzen(int zeilen) {
     zellen_.assign(std::size_t(std::max(zeilen, 0)) * std::size_t(spalten_), Leer);
     zeilen_ = std::max(zeilen, 0);
     pool_.clear();
     poolIndex_.clear();
 }
 
-QString Zeilentabelle::text(Zelle z) const
-{
+QString Zeilentabelle::text(Zelle z) const {
     if (z == Leer)
         return QString();
     if (istPooltext(z))
@@ -36,8 +32,7 @@ QString Zeilentabelle::text(Zelle z) const
     return s;
 }
 
-bool Zeilentabelle::zahlKodieren(QStringView text, Zelle& z)
-{
+bool Zeilentabelle::zahlKodieren(QStringView text, Zelle& z) {
     if (text.isEmpty()) {
         z = Leer;
         return true;
@@ -64,8 +59,7 @@ bool Zeilentabelle::zahlKodieren(QStringView text, Zelle& z)
     return true;
 }
 
-Zeilentabelle::Zelle Zeilentabelle::kodieren(QStringView text)
-{
+Zeilentabelle::Zelle Zeilentabelle::kodieren(QStringView text) {
     Zelle z;
     if (zahlKodieren(text, z))
         return z;
@@ -79,13 +73,11 @@ Zeilentabelle::Zelle Zeilentabelle::kodieren(QStringView text)
     return TextMarke | index;
 }
 
-void Zeilentabelle::zeileLeeren(int r)
-{
+void Zeilentabelle::zeileLeeren(int r) {
     std::fill_n(zeile(r), spalten_, Leer);
 }
 
-void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung)
-{
+void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung) {
     std::vector<Zelle> neu(ordnung.size() * std::size_t(spalten_));
     Zelle* ziel = neu.data();
     for (const int alt : ordnung) {

@@ -32,8 +32,12 @@ public:
     void setText(int r, int c, QStringView text) { setZelle(r, c, kodieren(text)); }
     bool istLeer(int r, int c) const { return zelle(r, c) == Leer; }
 
-    Zelle zelle(int r, int c) const { return zellen_[std::size_t(r) * std::size_t(spalten_) + std::size_t(c)]; }
-    void setZelle(int r, int c, Zelle z) { zellen_[std::size_t(r) * std::size_t(spalten_) + std::size_t(c)] = z; }
+    Zelle zelle(int r, int c) const {
+        return zellen_[std::size_t(r) * std::size_t(spalten_) + std::size_t(c)];
+    }
+    void setZelle(int r, int c, Zelle z) {
+        zellen_[std::size_t(r) * std::size_t(spalten_) + std::size_t(c)] = z;
+    }
     Zelle* zeile(int r) { return zellen_.data() + std::size_t(r) * std::size_t(spalten_); }
     const Zelle* zeile(int r) const { return zellen_.data() + std::size_t(r) * std::size_t(spalten_); }
 
@@ -41,8 +45,7 @@ public:
     Zelle kodieren(QStringView text);
     // The code of a text only if it needs no pool entry, else nullopt-like: returns false.
     static bool zahlKodieren(QStringView text, Zelle& z);
-    static Zelle zahl(std::uint32_t wert, int blanks = 0)
-    {
+    static Zelle zahl(std::uint32_t wert, int blanks = 0) {
         return ZahlMarke | (std::uint32_t(blanks) << 24) | wert;
     }
     static bool istZahl(Zelle z) { return (z & MarkeMaske) == ZahlMarke; }

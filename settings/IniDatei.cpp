@@ -12,8 +12,7 @@ namespace {
 constexpr qsizetype GroessteTextlaenge = 2047;
 
 // "[Name]" -> Name, else a null text.
-QString abschnittsname(QStringView zeile)
-{
+QString abschnittsname(QStringView zeile) {
     const QStringView z = zeile.trimmed();
     if (z.size() >= 2 && z.front() == u'[') {
         const qsizetype ende = z.indexOf(u']');
@@ -23,8 +22,7 @@ QString abschnittsname(QStringView zeile)
     return QString();
 }
 
-bool schluesselzeile(QStringView zeile, QStringView& schluessel, QStringView& wert)
-{
+bool schluesselzeile(QStringView zeile, QStringView& schluessel, QStringView& wert) {
     const qsizetype gleich = zeile.indexOf(u'=');
     if (gleich < 0)
         return false;
@@ -33,14 +31,17 @@ bool schluesselzeile(QStringView zeile, QStringView& schluessel, QStringView& we
     return !schluessel.isEmpty();
 }
 
-bool gleich(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool gleich(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 
-bool IniDatei::existiert() const { return QFileInfo(pfad_).isFile(); }
+bool IniDatei::existiert() const {
+    return QFileInfo(pfad_).isFile();
+}
 
-QStringList IniDatei::zeilen() const
-{
+QStringList IniDatei::zeilen() const {
     if (!existiert())
         return {};
     try {
@@ -51,8 +52,7 @@ QStringList IniDatei::zeilen() const
     }
 }
 
-bool IniDatei::finde(const QString& abschnitt, const QString& schluessel, QString& wert) const
-{
+bool IniDatei::finde(const QString& abschnitt, const QString& schluessel, QString& wert) const {
     bool imAbschnitt = false;
     for (const QString& zeile : zeilen()) {
         const QString name = abschnittsname(zeile);
@@ -69,8 +69,7 @@ bool IniDatei::finde(const QString& abschnitt, const QString& schluessel, QStrin
     return false;
 }
 
-int IniDatei::leseInt(const QString& abschnitt, const QString& schluessel, int vorgabe) const
-{
+int IniDatei::leseInt(const QString& abschnitt, const QString& schluessel, int vorgabe) const {
     QString text;
     if (!finde(abschnitt, schluessel, text))
         return vorgabe;
@@ -83,29 +82,25 @@ int IniDatei::leseInt(const QString& abschnitt, const QString& schluessel, int v
     return ok ? wert : vorgabe;
 }
 
-bool IniDatei::leseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const
-{
+bool IniDatei::leseBool(const QString& abschnitt, const QString& schluessel, bool vorgabe) const {
     return leseInt(abschnitt, schluessel, vorgabe ? 1 : 0) != 0;
 }
 
-QString IniDatei::leseText(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const
-{
+QString IniDatei::leseText(const QString& abschnitt, const QString& schluessel,
+                           const QString& vorgabe) const {
     QString text;
     return finde(abschnitt, schluessel, text) ? text : vorgabe;
 }
 
-void IniDatei::schreibeInt(const QString& abschnitt, const QString& schluessel, int wert) const
-{
+void IniDatei::schreibeInt(const QString& abschnitt, const QString& schluessel, int wert) const {
     schreibeText(abschnitt, schluessel, QString::number(wert));
 }
 
-void IniDatei::schreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) const
-{
+void IniDatei::schreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) const {
     schreibeInt(abschnitt, schluessel, wert ? 1 : 0);
 }
 
-void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const
-{
+void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const {
     QStringList liste = zeilen();
     const QString neueZeile = schluessel + u'=' + wert;
     qsizetype abschnittsende = -1; // index after the last line of the section
@@ -143,12 +138,12 @@ void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel,
     try {
         core::TextDatei::zeilenSchreiben(pfad_, liste);
     } catch (const core::Fehler&) {
-        throw core::Fehler(QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_)));
+        throw core::Fehler(
+            QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_)));
     }
 }
 
-void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top)
-{
+void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top) {
     datei.schreibeInt(QStringLiteral("Position"), fenstername + QStringLiteral("-left"), left);
     datei.schreibeInt(QStringLiteral("Position"), fenstername + QStringLiteral("-top"), top);
 }

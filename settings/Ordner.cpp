@@ -6,8 +6,7 @@
 namespace settings {
 namespace {
 
-QString mitTrenner(QString pfad)
-{
+QString mitTrenner(QString pfad) {
     if (!pfad.endsWith(u'/'))
         pfad.append(u'/');
     return pfad;
@@ -15,8 +14,7 @@ QString mitTrenner(QString pfad)
 
 } // namespace
 
-Ordner Ordner::ermitteln(const QString& programDir)
-{
+Ordner Ordner::ermitteln(const QString& programDir) {
     Ordner o;
     o.ProgramDir = mitTrenner(programDir);
     o.TempDir = mitTrenner(QDir::tempPath());
@@ -32,8 +30,7 @@ Ordner Ordner::ermitteln(const QString& programDir)
     return o;
 }
 
-void Ordner::anlegen() const
-{
+void Ordner::anlegen() const {
     for (const QString& ordner : {DataRoot, ShotsDir, SlipDir, MatchdayDir, SettingsDir})
         if (!QDir(ordner).exists())
             QDir().mkdir(ordner);

@@ -17,8 +17,7 @@ class TstEinstellungen : public QObject {
     QTemporaryDir ordner;
     int n = 0;
 
-    IniDatei neu(const QByteArray& inhalt = QByteArray(), bool anlegen = true)
-    {
+    IniDatei neu(const QByteArray& inhalt = QByteArray(), bool anlegen = true) {
         const QString pfad = ordner.filePath(QStringLiteral("optionen%1.ini").arg(++n));
         if (anlegen) {
             QFile f(pfad);
@@ -27,16 +26,14 @@ class TstEinstellungen : public QObject {
         }
         return IniDatei(pfad);
     }
-    static QByteArray inhalt(const IniDatei& d)
-    {
+    static QByteArray inhalt(const IniDatei& d) {
         QFile f(d.pfad());
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }
 
 private slots:
-    void ganzzahl_data()
-    {
+    void ganzzahl_data() {
         QTest::addColumn<QByteArray>("wert");
         QTest::addColumn<int>("ergebnis");
         QTest::newRow("dezimal") << QByteArray("120") << 120;
@@ -48,16 +45,14 @@ private slots:
         QTest::newRow("leer") << QByteArray("") << 77;
         QTest::newRow("Blanks um den Wert") << QByteArray("  35 ") << 35;
     }
-    void ganzzahl()
-    {
+    void ganzzahl() {
         QFETCH(QByteArray, wert);
         QFETCH(int, ergebnis);
         const IniDatei d = neu("[Position]\r\nFEingabe-left=" + wert + "\r\n");
         QCOMPARE(d.leseInt(QStringLiteral("Position"), QStringLiteral("FEingabe-left"), 77), ergebnis);
     }
 
-    void wahrheitswert_data()
-    {
+    void wahrheitswert_data() {
         QTest::addColumn<QByteArray>("zeile");
         QTest::addColumn<bool>("vorgabe");
         QTest::addColumn<bool>("ergebnis");
@@ -68,8 +63,7 @@ private slots:
         QTest::newRow("fehlend gibt Vorgabe") << QByteArray("anders=0") << true << true;
         QTest::newRow("fehlend falsch") << QByteArray("anders=1") << false << false;
     }
-    void wahrheitswert()
-    {
+    void wahrheitswert() {
         QFETCH(QByteArray, zeile);
         QFETCH(bool, vorgabe);
         QFETCH(bool, ergebnis);
@@ -77,37 +71,35 @@ private slots:
         QCOMPARE(d.leseBool(QStringLiteral("Auswertung"), QStringLiteral("sofort"), vorgabe), ergebnis);
     }
 
-    void grossKleinschreibung()
-    {
+    void grossKleinschreibung() {
         const IniDatei d = neu("[position]\r\nfgewonnen-LEFT=120\r\n");
         QCOMPARE(d.leseInt(QStringLiteral("Position"), QStringLiteral("FGewonnen-left"), 0), 120);
         d.schreibeInt(QStringLiteral("POSITION"), QStringLiteral("FGewonnen-left"), 5);
         QCOMPARE(inhalt(d), QByteArray("[position]\r\nFGewonnen-left=5\r\n"));
     }
 
-    void text()
-    {
+    void text() {
         const IniDatei d = neu("[Wach]\r\nStand=1.234,56\r\n[ZumStartEinlesen]\r\nSpieltag=\r\n");
         QCOMPARE(d.leseText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("0")),
                  QStringLiteral("1.234,56"));
-        QCOMPARE(d.leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QStringLiteral("x")),
-                 QString());
-        QCOMPARE(d.leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), QStringLiteral("x")),
+        QCOMPARE(
+            d.leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QStringLiteral("x")),
+            QString());
+        QCOMPARE(d.leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"),
+                            QStringLiteral("x")),
                  QStringLiteral("x"));
         // a key of another section is not found
         QCOMPARE(d.leseText(QStringLiteral("Wach"), QStringLiteral("Spieltag"), QStringLiteral("v")),
                  QStringLiteral("v"));
     }
 
-    void langerText()
-    {
+    void langerText() {
         const IniDatei d = neu();
         d.schreibeText(QStringLiteral("A"), QStringLiteral("k"), QString(3000, u'x'));
         QCOMPARE(d.leseText(QStringLiteral("A"), QStringLiteral("k"), QString()).size(), 2047);
     }
 
-    void schreibenLegtAnUndErsetzt()
-    {
+    void schreibenLegtAnUndErsetzt() {
         const IniDatei d = neu(QByteArray(), false);
         QVERIFY(!d.existiert());
         d.schreibeBool(QStringLiteral("Auswertung"), QStringLiteral("sofort"), true);
@@ -116,35 +108,34 @@ private slots:
         QCOMPARE(inhalt(d), QByteArray("[Auswertung]\r\nsofort=1\r\nsofortQ=1\r\n[Wach]\r\nStand=0\r\n"));
         d.schreibeBool(QStringLiteral("Auswertung"), QStringLiteral("sofort"), false);
         d.schreibeInt(QStringLiteral("Auswertung"), QStringLiteral("neu"), 3);
-        QCOMPARE(inhalt(d), QByteArray("[Auswertung]\r\nsofort=0\r\nsofortQ=1\r\nneu=3\r\n[Wach]\r\nStand=0\r\n"));
+        QCOMPARE(inhalt(d),
+                 QByteArray("[Auswertung]\r\nsofort=0\r\nsofortQ=1\r\nneu=3\r\n[Wach]\r\nStand=0\r\n"));
     }
 
-    void fremdeZeilenBleiben()
-    {
+    void fremdeZeilenBleiben() {
         const IniDatei d = neu("; Kommentar\r\n[Position]\r\nFGewonnen-left=1\r\n\r\n[Wach]\r\nStand=9\r\n");
         d.schreibeInt(QStringLiteral("Position"), QStringLiteral("FGewonnen-top"), 2);
-        QCOMPARE(inhalt(d),
-                 QByteArray("; Kommentar\r\n[Position]\r\nFGewonnen-left=1\r\nFGewonnen-top=2\r\n\r\n[Wach]\r\nStand=9\r\n"));
+        QCOMPARE(inhalt(d), QByteArray("; "
+                                       "Kommentar\r\n[Position]\r\nFGewonnen-left=1\r\nFGewonnen-top="
+                                       "2\r\n\r\n[Wach]\r\nStand=9\r\n"));
     }
 
-    void fensterposition()
-    {
+    void fensterposition() {
         const IniDatei d = neu(QByteArray(), false);
         FensterpositionSpeichern(d, QStringLiteral("FGewonnen"), 120, 35);
         QCOMPARE(inhalt(d), QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=35\r\n"));
         QCOMPARE(d.leseInt(QStringLiteral("Position"), QStringLiteral("FGewonnen-top"), 70), 35);
     }
 
-    void fehlendeDateiGibtVorgaben()
-    {
+    void fehlendeDateiGibtVorgaben() {
         const IniDatei d = neu(QByteArray(), false);
         QCOMPARE(d.leseInt(QStringLiteral("Position"), QStringLiteral("FGewonnen-top"), 70), 70);
         QCOMPARE(d.leseBool(QStringLiteral("Auswertung"), QStringLiteral("sofortQ"), true), true);
-        QCOMPARE(d.leseText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("0")), QStringLiteral("0"));
+        QCOMPARE(d.leseText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("0")),
+                 QStringLiteral("0"));
     }
 
-    void nichtBeschreibbarerOrdner()
-    {
+    void nichtBeschreibbarerOrdner() {
         const IniDatei d(ordner.filePath(QStringLiteral("fehlt/optionen.ini")));
         try {
             d.schreibeInt(QStringLiteral("Position"), QStringLiteral("x"), 1);
@@ -154,21 +145,20 @@ private slots:
         }
     }
 
-    void schreibgeschuetztLaesstAlteDateiGanz()
-    {
+    void schreibgeschuetztLaesstAlteDateiGanz() {
         if (geteuid() == 0)
             QSKIP("als root sind Ordner immer beschreibbar");
         QTemporaryDir eng;
         const IniDatei d(eng.filePath(QStringLiteral("optionen.ini")));
         d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("7"));
         QFile::setPermissions(eng.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QVERIFY_THROWS_EXCEPTION(core::Fehler, d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("8")));
+        QVERIFY_THROWS_EXCEPTION(core::Fehler, d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"),
+                                                              QStringLiteral("8")));
         QFile::setPermissions(eng.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(d.leseText(QStringLiteral("Wach"), QStringLiteral("Stand"), QString()), QStringLiteral("7"));
     }
 
-    void ordnerpfade()
-    {
+    void ordnerpfade() {
         const Ordner o = Ordner::ermitteln(QStringLiteral("/opt/prog"));
         const QString daten = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
         QCOMPARE(o.ProgramDir, QStringLiteral("/opt/prog/"));

@@ -17,8 +17,7 @@ namespace {
 // Widths of a made-up font: every character 6 pixels, a blank 3.
 class FesteBreiten : public Textmass {
 public:
-    int breite(QStringView text) const override
-    {
+    int breite(QStringView text) const override {
         int summe = 0;
         for (QChar c : text)
             summe += c == u' ' ? 3 : (c == u'1' && schmaleEins ? 4 : 6);
@@ -33,8 +32,7 @@ public:
 class TstGrundtypen : public QObject {
     Q_OBJECT
 private slots:
-    void rangIndex_data()
-    {
+    void rangIndex_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("index");
         QTest::newRow("6 Ri.") << "6 Ri." << 1;
@@ -46,15 +44,13 @@ private slots:
         QTest::newRow("Trefferzahl") << "2" << 0;
         QTest::newRow("mit Blank") << " 4 Ri." << 0;
     }
-    void rangIndex()
-    {
+    void rangIndex() {
         QFETCH(QString, text);
         QFETCH(int, index);
         QCOMPARE(RangIndex(text), index);
     }
 
-    void konstanten()
-    {
+    void konstanten() {
         QCOMPARE(ProgrammTitel(), QStringLiteral("Remisator 1.3.0.0"));
         QCOMPARE(QuotenBeschriftung(2), QStringLiteral("II: 5 + ZS"));
         QCOMPARE(QuotenBeschriftung(6), QStringLiteral("VI: 3 Ri."));
@@ -66,38 +62,60 @@ private slots:
         QCOMPARE(Trenner[2], QChar(u'\t'));
     }
 
-    void xStringReplace_data()
-    {
+    void xStringReplace_data() {
         QTest::addColumn<QString>("quelle");
         QTest::addColumn<QString>("alt");
         QTest::addColumn<QString>("neu");
         QTest::addColumn<bool>("alle");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("Tabs zu Kommas") << "1\t2\t3" << "\t" << "," << true << "1,2,3";
-        QTest::newRow("Kommas löschen") << "1,2,3" << "," << "" << true << "123";
-        QTest::newRow("keine Überlappung") << "aaa" << "aa" << "b" << true << "ba";
-        QTest::newRow("nur das erste") << "1,2,3" << "," << ";" << false << "1;2,3";
-        QTest::newRow("Muster zu lang") << "ab" << "abc" << "x" << true << "ab";
-        QTest::newRow("Muster fehlt") << "abc" << "x" << "y" << true << "abc";
-        QTest::newRow("gleiche Muster") << "a.b" << "." << "." << true << "a.b";
-        QTest::newRow("leere Quelle") << "" << "." << "" << true << "";
-        QTest::newRow("leeres Muster") << "abc" << "" << "x" << true << "abc";
-        QTest::newRow("groß/klein zählt") << "aAa" << "a" << "b" << true << "bAb";
-        QTest::newRow("längeres Ersatzstück") << "1.234.567,80" << "." << "--" << true << "1--234--567,80";
-        QTest::newRow("am Ende") << "12," << "," << "" << true << "12";
+        QTest::newRow("Tabs zu Kommas") << "1\t2\t3"
+                                        << "\t"
+                                        << "," << true << "1,2,3";
+        QTest::newRow("Kommas löschen") << "1,2,3"
+                                        << ","
+                                        << "" << true << "123";
+        QTest::newRow("keine Überlappung") << "aaa"
+                                           << "aa"
+                                           << "b" << true << "ba";
+        QTest::newRow("nur das erste") << "1,2,3"
+                                       << ","
+                                       << ";" << false << "1;2,3";
+        QTest::newRow("Muster zu lang") << "ab"
+                                        << "abc"
+                                        << "x" << true << "ab";
+        QTest::newRow("Muster fehlt") << "abc"
+                                      << "x"
+                                      << "y" << true << "abc";
+        QTest::newRow("gleiche Muster") << "a.b"
+                                        << "."
+                                        << "." << true << "a.b";
+        QTest::newRow("leere Quelle") << ""
+                                      << "."
+                                      << "" << true << "";
+        QTest::newRow("leeres Muster") << "abc"
+                                       << ""
+                                       << "x" << true << "abc";
+        QTest::newRow("groß/klein zählt") << "aAa"
+                                          << "a"
+                                          << "b" << true << "bAb";
+        QTest::newRow("längeres Ersatzstück") << "1.234.567,80"
+                                              << "."
+                                              << "--" << true << "1--234--567,80";
+        QTest::newRow("am Ende") << "12,"
+                                 << ","
+                                 << "" << true << "12";
     }
-    void xStringReplace()
-    {
+    void xStringReplace() {
         QFETCH(QString, quelle);
         QFETCH(QString, alt);
         QFETCH(QString, neu);
         QFETCH(bool, alle);
         QFETCH(QString, ergebnis);
-        QCOMPARE(XStringReplace(quelle, alt, neu, alle ? ErsetzOption::ReplaceAll : ErsetzOptionen()), ergebnis);
+        QCOMPARE(XStringReplace(quelle, alt, neu, alle ? ErsetzOption::ReplaceAll : ErsetzOptionen()),
+                 ergebnis);
     }
 
-    void ganzzahl_data()
-    {
+    void ganzzahl_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("gueltig");
         QTest::addColumn<int>("wert");
@@ -118,8 +136,7 @@ private slots:
         QTest::newRow("nur Zeichen") << "-" << false << 0;
         QTest::newRow("Tab vorne") << "\t3" << false << 0;
     }
-    void ganzzahl()
-    {
+    void ganzzahl() {
         QFETCH(QString, text);
         QFETCH(bool, gueltig);
         QFETCH(int, wert);
@@ -129,8 +146,7 @@ private slots:
             QCOMPARE(*ergebnis, wert);
     }
 
-    void umwandlungsfehler()
-    {
+    void umwandlungsfehler() {
         try {
             StrToInt(u"2,1");
             QFAIL("keine Ausnahme");
@@ -141,8 +157,7 @@ private slots:
         QCOMPARE(ListenindexText(5), QStringLiteral("Listenindex überschreitet das Maximum (5)"));
     }
 
-    void betrag_data()
-    {
+    void betrag_data() {
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
         QTest::newRow("null") << 0.0 << "0,00";
@@ -160,15 +175,13 @@ private slots:
         QTest::newRow("negativ gerundet null") << -0.001 << "0,00";
         QTest::newRow("groß") << 123456789012.0 << "123.456.789.012,00";
     }
-    void betrag()
-    {
+    void betrag() {
         QFETCH(double, wert);
         QFETCH(QString, text);
         QCOMPARE(Betragstext(wert), text);
     }
 
-    void ganzzahltext()
-    {
+    void ganzzahltext() {
         QCOMPARE(Ganzzahltext(1716), QStringLiteral("1.716"));
         QCOMPARE(Ganzzahltext(7), QStringLiteral("7"));
         QCOMPARE(Ganzzahltext(999), QStringLiteral("999"));
@@ -176,31 +189,28 @@ private slots:
         QCOMPARE(Ganzzahltext(-1716), QStringLiteral("-1.716"));
     }
 
-    void fuellBlanks_data()
-    {
+    void fuellBlanks_data() {
         QTest::addColumn<int>("textbreite");
         QTest::addColumn<int>("nominal");
         QTest::addColumn<int>("blanks");
         // w = round(nominal * 0.7); n = round((w - text) / (2 * 3))
-        QTest::newRow("Reihe 34") << 30 << 34 << -1;          // w 24, (24-30)/6 = -1
-        QTest::newRow("eine Ziffer 34") << 6 << 34 << 3;       // (24-6)/6 = 3
-        QTest::newRow("zwei Ziffern 34") << 12 << 34 << 2;     // 2
-        QTest::newRow("halb zu gerade 2") << 9 << 34 << 2;     // 15/6 = 2.5 -> 2
-        QTest::newRow("halb zu gerade 4") << 3 << 34 << 4;     // 21/6 = 3.5 -> 4
-        QTest::newRow("w halb zu gerade") << 0 << 5 << 1;      // 3.5 -> 4, 4/6 -> 1
-        QTest::newRow("w 2.5 zu 2") << 0 << 25 << 3;           // 17.5 -> 18, 18/6 = 3
-        QTest::newRow("eine Ziffer 20") << 6 << 20 << 1;       // w 14, 8/6 -> 1
+        QTest::newRow("Reihe 34") << 30 << 34 << -1;       // w 24, (24-30)/6 = -1
+        QTest::newRow("eine Ziffer 34") << 6 << 34 << 3;   // (24-6)/6 = 3
+        QTest::newRow("zwei Ziffern 34") << 12 << 34 << 2; // 2
+        QTest::newRow("halb zu gerade 2") << 9 << 34 << 2; // 15/6 = 2.5 -> 2
+        QTest::newRow("halb zu gerade 4") << 3 << 34 << 4; // 21/6 = 3.5 -> 4
+        QTest::newRow("w halb zu gerade") << 0 << 5 << 1;  // 3.5 -> 4, 4/6 -> 1
+        QTest::newRow("w 2.5 zu 2") << 0 << 25 << 3;       // 17.5 -> 18, 18/6 = 3
+        QTest::newRow("eine Ziffer 20") << 6 << 20 << 1;   // w 14, 8/6 -> 1
     }
-    void fuellBlanks()
-    {
+    void fuellBlanks() {
         QFETCH(int, textbreite);
         QFETCH(int, nominal);
         QFETCH(int, blanks);
         QCOMPARE(FuellBlanks(textbreite, nominal, 3), blanks);
     }
 
-    void rechtsbuendig()
-    {
+    void rechtsbuendig() {
         FesteBreiten mass;
         QCOMPARE(ZahlRechtsbuendig(7, 34, mass), QStringLiteral("   7"));
         QCOMPARE(ZahlRechtsbuendig(12, 34, mass), QStringLiteral("  12"));
@@ -208,14 +218,12 @@ private slots:
         QCOMPARE(TextRechtsbuendig(u"GKl.", 50, mass), QStringLiteral("  GKl.")); // w 35, (35-24)/6 -> 2
     }
 
-    void zeilennummern_data()
-    {
+    void zeilennummern_data() {
         QTest::addColumn<bool>("schmaleEins");
         QTest::newRow("gleich breite Ziffern") << false;
         QTest::newRow("schmale Eins") << true;
     }
-    void zeilennummern()
-    {
+    void zeilennummern() {
         QFETCH(bool, schmaleEins);
         FesteBreiten mass;
         mass.schmaleEins = schmaleEins;
@@ -226,8 +234,7 @@ private slots:
         QVERIFY(t.istLeer(0, 0));
     }
 
-    void zeilentabelleText_data()
-    {
+    void zeilentabelleText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("zahl");
         QTest::newRow("leer") << "" << true;
@@ -245,8 +252,7 @@ private slots:
         QTest::newRow("Umlaut") << "Größe" << false;
         QTest::newRow("Semikolonzeile") << "1;2;3;4;5;6" << false;
     }
-    void zeilentabelleText()
-    {
+    void zeilentabelleText() {
         QFETCH(QString, text);
         QFETCH(bool, zahl);
         Zeilentabelle t(9, 3);
@@ -258,8 +264,7 @@ private slots:
         QCOMPARE(t.poolGroesse(), std::size_t(zahl ? 0 : 1)); // the same text shares one entry
     }
 
-    void zeilentabelleForm()
-    {
+    void zeilentabelleForm() {
         Zeilentabelle t(3, 2);
         t.setText(1, 0, u"a");
         t.setText(1, 2, u"7");
@@ -275,8 +280,7 @@ private slots:
         QCOMPARE(t.zeilen(), 3);
     }
 
-    void zeilentabelleUmordnen()
-    {
+    void zeilentabelleUmordnen() {
         Zeilentabelle t(2, 5);
         for (int r = 1; r < 5; ++r) {
             t.setText(r, 0, QString::number(r));
@@ -290,8 +294,7 @@ private slots:
         }
     }
 
-    void zahlenmenge()
-    {
+    void zahlenmenge() {
         Zahlenmenge m;
         QVERIFY(m.leer());
         for (int n : {0, 46, 47, 48, 255, -1, 12, 12})
@@ -307,8 +310,7 @@ private slots:
         QVERIFY(!m.enthaelt(12));
     }
 
-    void bitsZaehlenZufall()
-    {
+    void bitsZaehlenZufall() {
         QRandomGenerator zufall(4711);
         for (int k = 0; k < 1000; ++k) {
             std::uint8_t bytes[6];
@@ -322,8 +324,7 @@ private slots:
         }
     }
 
-    void gewinnreiheLeeren()
-    {
+    void gewinnreiheLeeren() {
         TGewinnreihe g;
         g.Menge.hinzufuegen(3);
         g.Zahlen = {3, 0, 0, 0, 0, 0};

@@ -16,8 +16,7 @@ class TstTextdatei : public QObject {
     Q_OBJECT
     QTemporaryDir ordner;
 
-    QString datei(const QByteArray& inhalt)
-    {
+    QString datei(const QByteArray& inhalt) {
         static int n = 0;
         const QString pfad = ordner.filePath(QStringLiteral("d%1.txt").arg(++n));
         QFile f(pfad);
@@ -27,8 +26,7 @@ class TstTextdatei : public QObject {
     }
 
 private slots:
-    void zeilenende_data()
-    {
+    void zeilenende_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("zeilen");
         QTest::newRow("leer") << QByteArray() << QStringList();
@@ -40,31 +38,40 @@ private slots:
         QTest::newRow("Leerzeile innen") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
         QTest::newRow("nur Zeilenende") << QByteArray("\r\n") << QStringList{""};
         QTest::newRow("LF CR sind zwei") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("UTF-8 mit Marke") << QByteArray("\xEF\xBB\xBF" "1,2\r\n\xC3\xA4") << QStringList{"1,2", "ä"};
-        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE" "1\0,\0" "2\0\r\0\n\0", 12) << QStringList{"1,2"};
-        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0" "1\0,\0" "2\0\n", 10) << QStringList{"1,2"};
-        QTest::newRow("Windows-1252") << QByteArray("\x80 \xE4\x93x\x94") << QStringList{QString::fromUtf8("€ ä“x”")};
+        QTest::newRow("UTF-8 mit Marke") << QByteArray("\xEF\xBB\xBF"
+                                                       "1,2\r\n\xC3\xA4")
+                                         << QStringList{"1,2", "ä"};
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE"
+                                                 "1\0,\0"
+                                                 "2\0\r\0\n\0",
+                                                 12)
+                                   << QStringList{"1,2"};
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0"
+                                                 "1\0,\0"
+                                                 "2\0\n",
+                                                 10)
+                                   << QStringList{"1,2"};
+        QTest::newRow("Windows-1252")
+            << QByteArray("\x80 \xE4\x93x\x94") << QStringList{QString::fromUtf8("€ ä“x”")};
     }
-    void zeilenende()
-    {
+    void zeilenende() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, zeilen);
         QCOMPARE(TextDatei::zeilenLesen(datei(bytes)), zeilen);
     }
 
-    void schreibenUndLesen()
-    {
+    void schreibenUndLesen() {
         const QString pfad = ordner.filePath(QStringLiteral("geschrieben.txt"));
         const QStringList zeilen = {QStringLiteral("3,11,17"), QString(), QString::fromUtf8("Grüße €")};
         TextDatei::zeilenSchreiben(pfad, zeilen);
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("3,11,17\r\n\r\nGr\xFC\xDF" "e \x80\r\n"));
+        QCOMPARE(f.readAll(), QByteArray("3,11,17\r\n\r\nGr\xFC\xDF"
+                                         "e \x80\r\n"));
         QCOMPARE(TextDatei::zeilenLesen(pfad), zeilen);
     }
 
-    void windows1252Rundreise()
-    {
+    void windows1252Rundreise() {
         QByteArray alle;
         for (int b = 0; b < 256; ++b)
             alle.append(char(b));
@@ -72,8 +79,7 @@ private slots:
         QCOMPARE(Windows1252::kodieren(QString::fromUtf8("Ω")), QByteArray("?"));
     }
 
-    void fehlendeDatei()
-    {
+    void fehlendeDatei() {
         const QString pfad = ordner.filePath(QStringLiteral("fehlt.txt"));
         try {
             TextDatei::lesen(pfad);
@@ -84,8 +90,7 @@ private slots:
         }
     }
 
-    void schreibgeschuetzterOrdnerLaesstAlteDateiGanz()
-    {
+    void schreibgeschuetzterOrdnerLaesstAlteDateiGanz() {
         if (geteuid() == 0)
             QSKIP("als root sind Ordner immer beschreibbar");
         QTemporaryDir nurLesen;
@@ -96,14 +101,14 @@ private slots:
             TextDatei::zeilenSchreiben(pfad, {QStringLiteral("neu")});
             QFAIL("keine Ausnahme");
         } catch (const Fehler& f) {
-            QVERIFY2(f.text().contains(QStringLiteral("kann nicht geschrieben werden")), qPrintable(f.text()));
+            QVERIFY2(f.text().contains(QStringLiteral("kann nicht geschrieben werden")),
+                     qPrintable(f.text()));
         }
         QFile::setPermissions(nurLesen.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(TextDatei::zeilenLesen(pfad), QStringList{QStringLiteral("alt")});
     }
 
-    void vollerDatentraegerLaesstAlteDateiGanz()
-    {
+    void vollerDatentraegerLaesstAlteDateiGanz() {
         // A file size limit makes every write past it fail, as a full disk does, also for root.
         const QString pfad = ordner.filePath(QStringLiteral("voll.txt"));
         TextDatei::zeilenSchreiben(pfad, {QStringLiteral("alt")});
@@ -114,20 +119,29 @@ private slots:
         eng.rlim_cur = 4096;
         setrlimit(RLIMIT_FSIZE, &eng);
         QString text;
+        QString kleinText;
         try {
             TextDatei::bytesSchreiben(pfad, QByteArray(100000, 'x'));
         } catch (const Fehler& f) {
             text = f.text();
         }
+        // a write smaller than any buffer fails too, not only at the end
+        eng.rlim_cur = 3;
+        setrlimit(RLIMIT_FSIZE, &eng);
+        try {
+            TextDatei::bytesSchreiben(pfad, QByteArray(41, 'y'));
+        } catch (const Fehler& f) {
+            kleinText = f.text();
+        }
         setrlimit(RLIMIT_FSIZE, &alt);
         QVERIFY2(text.contains(QStringLiteral("voll.txt")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("zu groß")), qPrintable(text));
+        QVERIFY2(kleinText.contains(QStringLiteral("voll.txt")), qPrintable(kleinText));
         QCOMPARE(TextDatei::zeilenLesen(pfad), QStringList{QStringLiteral("alt")});
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files).filter(QStringLiteral("voll")).size(), 1);
     }
 
-    void ordnerStattDatei()
-    {
+    void ordnerStattDatei() {
         try {
             TextDatei::lesen(ordner.path());
             QFAIL("keine Ausnahme");

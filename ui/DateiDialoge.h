@@ -12,7 +12,7 @@ struct DialogAuftrag {
     QString filter;
     QString standardEndung;
     QString startOrdner;
-    QString vorschlag;             // proposed file name (save dialogs)
+    QString vorschlag;                // proposed file name (save dialogs)
     bool ueberschreibenFragen = true; // save dialogs
 };
 

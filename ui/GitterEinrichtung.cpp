@@ -5,8 +5,7 @@
 
 namespace ui {
 
-void G1Einrichten(ZeilenGitter& gitter)
-{
+void G1Einrichten(ZeilenGitter& gitter) {
     gitter.setSpaltenbreite(0, 37);
     for (int c = 1; c <= 6; ++c)
         gitter.setSpaltenbreite(c, 20);
@@ -21,8 +20,7 @@ void G1Einrichten(ZeilenGitter& gitter)
     });
 }
 
-void G2Einrichten(ZeilenGitter& gitter)
-{
+void G2Einrichten(ZeilenGitter& gitter) {
     gitter.setSpaltenbreite(0, 46);
     gitter.setSpaltenbreite(1, 48);
     gitter.setSpaltenbreite(2, 96);
@@ -30,14 +28,14 @@ void G2Einrichten(ZeilenGitter& gitter)
     gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
         for (int i = 1; i <= 6; ++i)
             t.setText(i, 0, core::TextRechtsbuendig(core::RangText[i], gitter.spaltenbreite(0), mass));
-        const QString koepfe[3] = {QStringLiteral("GKl."), QStringLiteral("Anzahl"), QStringLiteral("Gewinn")};
+        const QString koepfe[3] = {QStringLiteral("GKl."), QStringLiteral("Anzahl"),
+                                   QStringLiteral("Gewinn")};
         for (int c = 0; c < 3; ++c)
             t.setText(0, c, core::TextRechtsbuendig(koepfe[c], gitter.spaltenbreite(c), mass));
     });
 }
 
-void EditorGitterBeschriften(ZeilenGitter& gitter)
-{
+void EditorGitterBeschriften(ZeilenGitter& gitter) {
     gitter.setSpaltenbreite(0, 40);
     const SchriftTextmass mass = gitter.textmass();
     gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {

@@ -5,10 +5,11 @@
 
 namespace ui {
 
-QIcon Ikonen::symbol(const QString& name) { return QIcon(QStringLiteral(":/ikonen/%1.svg").arg(name)); }
+QIcon Ikonen::symbol(const QString& name) {
+    return QIcon(QStringLiteral(":/ikonen/%1.svg").arg(name));
+}
 
-QPixmap Ikonen::bild(const QString& name, QSize groesse)
-{
+QPixmap Ikonen::bild(const QString& name, QSize groesse) {
     QPixmap bild(groesse);
     bild.fill(Qt::transparent);
     QSvgRenderer zeichner(QStringLiteral(":/bilder/%1.svg").arg(name));

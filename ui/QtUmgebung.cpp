@@ -15,8 +15,7 @@ namespace ui {
 namespace {
 
 QMessageBox::StandardButton zeige(QMessageBox::Icon symbol, const QString& titel, const QString& text,
-                                  bool jaNein)
-{
+                                  bool jaNein) {
     QMessageBox box(symbol, titel, text, QMessageBox::NoButton, QApplication::activeWindow());
     if (jaNein) {
         box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
@@ -30,8 +29,7 @@ QMessageBox::StandardButton zeige(QMessageBox::Icon symbol, const QString& titel
     return QMessageBox::Ok;
 }
 
-QString standardEndungAnhaengen(QString pfad, const QString& endung)
-{
+QString standardEndungAnhaengen(QString pfad, const QString& endung) {
     if (!endung.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
         pfad += u'.' + endung;
     return pfad;
@@ -39,22 +37,23 @@ QString standardEndungAnhaengen(QString pfad, const QString& endung)
 
 } // namespace
 
-void QtMeldungen::information(const QString& text)
-{
+void QtMeldungen::information(const QString& text) {
     zeige(QMessageBox::Information, QStringLiteral("Information"), text, false);
 }
 
-void QtMeldungen::warnung(const QString& text) { zeige(QMessageBox::Warning, QStringLiteral("Warnung"), text, false); }
+void QtMeldungen::warnung(const QString& text) {
+    zeige(QMessageBox::Warning, QStringLiteral("Warnung"), text, false);
+}
 
-void QtMeldungen::fehler(const QString& text) { zeige(QMessageBox::Critical, QStringLiteral("Fehler"), text, false); }
+void QtMeldungen::fehler(const QString& text) {
+    zeige(QMessageBox::Critical, QStringLiteral("Fehler"), text, false);
+}
 
-bool QtMeldungen::frage(const QString& text)
-{
+bool QtMeldungen::frage(const QString& text) {
     return zeige(QMessageBox::Question, QStringLiteral("Bestätigen"), text, true) == QMessageBox::Yes;
 }
 
-QString QtDateiDialoge::qtFilter(const QString& filter)
-{
+QString QtDateiDialoge::qtFilter(const QString& filter) {
     const QStringList teile = filter.split(u'|');
     QStringList filter2;
     for (qsizetype i = 0; i + 1 < teile.size(); i += 2)
@@ -62,9 +61,9 @@ QString QtDateiDialoge::qtFilter(const QString& filter)
     return filter2.join(QStringLiteral(";;"));
 }
 
-std::optional<QString> QtDateiDialoge::oeffnen(const DialogAuftrag& auftrag)
-{
-    QFileDialog dialog(QApplication::activeWindow(), auftrag.titel, auftrag.startOrdner, qtFilter(auftrag.filter));
+std::optional<QString> QtDateiDialoge::oeffnen(const DialogAuftrag& auftrag) {
+    QFileDialog dialog(QApplication::activeWindow(), auftrag.titel, auftrag.startOrdner,
+                       qtFilter(auftrag.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(auftrag.standardEndung);
@@ -73,9 +72,9 @@ std::optional<QString> QtDateiDialoge::oeffnen(const DialogAuftrag& auftrag)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<GewaehlteDatei> QtDateiDialoge::speichern(const DialogAuftrag& auftrag)
-{
-    QFileDialog dialog(QApplication::activeWindow(), auftrag.titel, auftrag.startOrdner, qtFilter(auftrag.filter));
+std::optional<GewaehlteDatei> QtDateiDialoge::speichern(const DialogAuftrag& auftrag) {
+    QFileDialog dialog(QApplication::activeWindow(), auftrag.titel, auftrag.startOrdner,
+                       qtFilter(auftrag.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(auftrag.standardEndung);
@@ -87,21 +86,29 @@ std::optional<GewaehlteDatei> QtDateiDialoge::speichern(const DialogAuftrag& auf
         return std::nullopt;
     const QStringList filter = qtFilter(auftrag.filter).split(QStringLiteral(";;"));
     const int index = int(filter.indexOf(dialog.selectedNameFilter())) + 1;
-    return GewaehlteDatei{standardEndungAnhaengen(dialog.selectedFiles().constFirst(), auftrag.standardEndung),
-                          index > 0 ? index : 1};
+    return GewaehlteDatei{
+        standardEndungAnhaengen(dialog.selectedFiles().constFirst(), auftrag.standardEndung),
+        index > 0 ? index : 1};
 }
 
-void QtShell::oeffnen(const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); }
+void QtShell::oeffnen(const QString& adresse) {
+    QDesktopServices::openUrl(QUrl(adresse));
+}
 
-bool QtShell::programmStarten(const QString& programm, bool)
-{
+bool QtShell::programmStarten(const QString& programm, bool) {
     return QProcess::startDetached(programm, {});
 }
 
-void QtShell::sofortBeenden() { std::_Exit(0); }
+void QtShell::sofortBeenden() {
+    std::_Exit(0);
+}
 
-QDate QtUhr::heute() { return QDate::currentDate(); }
+QDate QtUhr::heute() {
+    return QDate::currentDate();
+}
 
-std::uint32_t QtUhr::zufallsSeed() { return std::uint32_t(QDateTime::currentMSecsSinceEpoch()); }
+std::uint32_t QtUhr::zufallsSeed() {
+    return std::uint32_t(QDateTime::currentMSecsSinceEpoch());
+}
 
 } // namespace ui

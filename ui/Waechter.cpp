@@ -6,8 +6,7 @@
 
 namespace ui {
 
-void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler)
-{
+void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler) {
     try {
         handler();
     } catch (const core::Fehler& f) {

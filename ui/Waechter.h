@@ -14,8 +14,7 @@ namespace ui {
 void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler);
 
 // Connects a button's click to a guarded handler.
-template <typename F> void BeiKlick(QAbstractButton* knopf, Meldungen& meldungen, F handler)
-{
+template <typename F> void BeiKlick(QAbstractButton* knopf, Meldungen& meldungen, F handler) {
     QObject::connect(knopf, &QAbstractButton::clicked, knopf,
                      [&meldungen, handler]() { Schuetzen(meldungen, handler); });
 }

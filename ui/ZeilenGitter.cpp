@@ -5,8 +5,7 @@
 
 namespace ui {
 
-SchriftTextmass::SchriftTextmass(const QFont& schrift) : metrik_(schrift)
-{
+SchriftTextmass::SchriftTextmass(const QFont& schrift) : metrik_(schrift) {
     const int null = metrik_.horizontalAdvance(QStringLiteral("0"));
     gleichBreit_ = metrik_.horizontalAdvance(QStringLiteral("00")) == 2 * null;
     for (char c = '1'; c <= '9' && gleichBreit_; ++c)
@@ -14,15 +13,21 @@ SchriftTextmass::SchriftTextmass(const QFont& schrift) : metrik_(schrift)
     gleichBreit_ = gleichBreit_ && metrik_.horizontalAdvance(QStringLiteral("1234567890")) == 10 * null;
 }
 
-int SchriftTextmass::breite(QStringView text) const { return metrik_.horizontalAdvance(text.toString()); }
+int SchriftTextmass::breite(QStringView text) const {
+    return metrik_.horizontalAdvance(text.toString());
+}
 
-ZeilenGitter::ZeilenGitter(ZeilenModell* modell, QWidget* parent) : QTableView(parent), modell_(modell)
-{
+ZeilenGitter::ZeilenGitter(ZeilenModell* modell, QWidget* parent) : QTableView(parent), modell_(modell) {
     setModel(modell);
+    // The style sheet sets section sizes when it polishes the headers; the grid's own sizes come after.
+    ensurePolished();
+    verticalHeader()->ensurePolished();
+    horizontalHeader()->ensurePolished();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(16);
+    // the minimum first: a default below the font-based minimum would be raised to it
     verticalHeader()->setMinimumSectionSize(16);
+    verticalHeader()->setDefaultSectionSize(16);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
@@ -38,14 +43,12 @@ ZeilenGitter::ZeilenGitter(ZeilenModell* modell, QWidget* parent) : QTableView(p
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
 }
 
-void ZeilenGitter::setSpaltenbreite(int spalte, int breite)
-{
+void ZeilenGitter::setSpaltenbreite(int spalte, int breite) {
     setColumnWidth(spalte, breite);
     setColumnHidden(spalte, breite == 0);
 }
 
-void ZeilenGitter::scrollbarKoppeln(QScrollBar* leiste)
-{
+void ZeilenGitter::scrollbarKoppeln(QScrollBar* leiste) {
     QScrollBar* eigene = verticalScrollBar();
     connect(eigene, &QScrollBar::rangeChanged, leiste, [leiste, eigene](int von, int bis) {
         leiste->setRange(von, bis);

@@ -16,14 +16,12 @@ public:
 
     // Every change goes through one of these, so that views stay consistent:
     // a change of shape (row count) inside one model reset, a change of cells only as data change.
-    template <typename F> void umbauen(F&& f)
-    {
+    template <typename F> void umbauen(F&& f) {
         beginResetModel();
         f(tabelle_);
         endResetModel();
     }
-    template <typename F> void zellenAendern(F&& f)
-    {
+    template <typename F> void zellenAendern(F&& f) {
         f(tabelle_);
         zellenGeaendert();
     }

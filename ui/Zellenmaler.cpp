@@ -4,8 +4,7 @@
 
 namespace ui {
 
-void ZelleZeichnen(QPainter* maler, const QRect& zelle, Ausrichtung ausrichtung, const QString& text)
-{
+void ZelleZeichnen(QPainter* maler, const QRect& zelle, Ausrichtung ausrichtung, const QString& text) {
     maler->save();
     maler->setClipRect(zelle);
     const QFontMetrics metrik(maler->font());
@@ -19,10 +18,11 @@ void ZelleZeichnen(QPainter* maler, const QRect& zelle, Ausrichtung ausrichtung,
     maler->restore();
 }
 
-QColor Zellenmaler::Kopfhintergrund() { return QColor(0xDD, 0xE3, 0xEA); }
+QColor Zellenmaler::Kopfhintergrund() {
+    return QColor(0xDD, 0xE3, 0xEA);
+}
 
-void Zellenmaler::paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const
-{
+void Zellenmaler::paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const QString text = index.data(Qt::DisplayRole).toString();
     maler->save();
     maler->setFont(option.font);
@@ -36,8 +36,8 @@ void Zellenmaler::paint(QPainter* maler, const QStyleOptionViewItem& option, con
     maler->restore();
 }
 
-void WeisseZellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex&, const QString& text) const
-{
+void WeisseZellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex&,
+                            const QString& text) const {
     maler->fillRect(zelle, Qt::white);
     QFont schrift = maler->font();
     schrift.setBold(false);

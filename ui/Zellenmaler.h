@@ -33,7 +33,8 @@ public:
     using Zellenmaler::Zellenmaler;
 
 protected:
-    void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index, const QString& text) const override;
+    void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
+                  const QString& text) const override;
 };
 
 } // namespace ui

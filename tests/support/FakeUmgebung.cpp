@@ -4,15 +4,15 @@
 
 namespace testhilfe {
 
-void FakeUmgebung::unerwartet(const QString& was)
-{
+void FakeUmgebung::unerwartet(const QString& was) {
     QTest::qFail(qPrintable(QStringLiteral("nicht vorgesehener Aufruf: ") + was), __FILE__, __LINE__);
 }
 
-void FakeUmgebung::melde(Art art, const QString& text) { meldungen.push_back({art, text}); }
+void FakeUmgebung::melde(Art art, const QString& text) {
+    meldungen.push_back({art, text});
+}
 
-bool FakeUmgebung::frage(const QString& text)
-{
+bool FakeUmgebung::frage(const QString& text) {
     meldungen.push_back({Art::Frage, text});
     if (fragen_.empty()) {
         unerwartet(QStringLiteral("Frage ") + text);
@@ -23,8 +23,7 @@ bool FakeUmgebung::frage(const QString& text)
     return ja;
 }
 
-std::optional<QString> FakeUmgebung::oeffnen(const ui::DialogAuftrag& auftrag)
-{
+std::optional<QString> FakeUmgebung::oeffnen(const ui::DialogAuftrag& auftrag) {
     oeffnenAuftraege.push_back(auftrag);
     if (oeffnen_.empty()) {
         unerwartet(QStringLiteral("Öffnen-Dialog ") + auftrag.titel);
@@ -37,8 +36,7 @@ std::optional<QString> FakeUmgebung::oeffnen(const ui::DialogAuftrag& auftrag)
     return antwort.wert;
 }
 
-std::optional<ui::GewaehlteDatei> FakeUmgebung::speichern(const ui::DialogAuftrag& auftrag)
-{
+std::optional<ui::GewaehlteDatei> FakeUmgebung::speichern(const ui::DialogAuftrag& auftrag) {
     speichernAuftraege.push_back(auftrag);
     if (speichern_.empty()) {
         unerwartet(QStringLiteral("Speichern-Dialog ") + auftrag.titel);
@@ -51,21 +49,18 @@ std::optional<ui::GewaehlteDatei> FakeUmgebung::speichern(const ui::DialogAuftra
     return antwort.wert;
 }
 
-bool FakeUmgebung::nurMeldung(Art art, const QString& text) const
-{
+bool FakeUmgebung::nurMeldung(Art art, const QString& text) const {
     return meldungen.size() == 1 && meldungen[0].art == art && meldungen[0].text == text;
 }
 
-QString FakeUmgebung::meldungstexte() const
-{
+QString FakeUmgebung::meldungstexte() const {
     QStringList texte;
     for (const Meldung& m : meldungen)
         texte.append(QString::number(int(m.art)) + u':' + m.text);
     return texte.join(QStringLiteral(" | "));
 }
 
-void FakeUmgebung::zuruecksetzen()
-{
+void FakeUmgebung::zuruecksetzen() {
     meldungen.clear();
     oeffnenAuftraege.clear();
     speichernAuftraege.clear();

@@ -28,12 +28,15 @@ public:
     void erlaubeMeldungen() { meldungenErlaubt_ = true; }
     void antworteFrage(bool ja) { fragen_.push_back(ja); }
     // nullopt stands for a cancelled dialog
-    void antworteOeffnen(std::optional<QString> pfad) { oeffnen_.push_back({pfad.has_value(), pfad.value_or(QString())}); }
-    void antworteSpeichern(std::optional<ui::GewaehlteDatei> datei)
-    {
+    void antworteOeffnen(std::optional<QString> pfad) {
+        oeffnen_.push_back({pfad.has_value(), pfad.value_or(QString())});
+    }
+    void antworteSpeichern(std::optional<ui::GewaehlteDatei> datei) {
         speichern_.push_back({datei.has_value(), datei.value_or(ui::GewaehlteDatei{})});
     }
-    void antworteSpeichern(const QString& pfad, int filterIndex = 1) { antworteSpeichern(ui::GewaehlteDatei{pfad, filterIndex}); }
+    void antworteSpeichern(const QString& pfad, int filterIndex = 1) {
+        antworteSpeichern(ui::GewaehlteDatei{pfad, filterIndex});
+    }
 
     // Records
     std::vector<Meldung> meldungen;
@@ -60,8 +63,7 @@ public:
     std::optional<QString> oeffnen(const ui::DialogAuftrag& auftrag) override;
     std::optional<ui::GewaehlteDatei> speichern(const ui::DialogAuftrag& auftrag) override;
     void oeffnen(const QString& adresse) override { geoeffneteAdressen.append(adresse); }
-    bool programmStarten(const QString& programm, bool) override
-    {
+    bool programmStarten(const QString& programm, bool) override {
         gestarteteProgramme.append(programm);
         return true;
     }

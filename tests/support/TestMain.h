@@ -14,8 +14,7 @@ namespace testhilfe {
 // Every test program gets its own data home and temporary folder, and runs without a display.
 struct TestOrdner {
     QTemporaryDir wurzel{QDir::tempPath() + QStringLiteral("/remisator-test-XXXXXX")};
-    TestOrdner()
-    {
+    TestOrdner() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QDir(wurzel.path()).mkpath(QStringLiteral("daten"));
@@ -28,8 +27,7 @@ struct TestOrdner {
 } // namespace testhilfe
 
 #define REMISATOR_TEST_MAIN(Klasse)                                                                          \
-    int main(int argc, char** argv)                                                                          \
-    {                                                                                                        \
+    int main(int argc, char** argv) {                                                                        \
         testhilfe::TestOrdner ordner;                                                                        \
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
@@ -38,8 +36,7 @@ struct TestOrdner {
     }
 
 #define REMISATOR_CORE_TEST_MAIN(Klasse)                                                                     \
-    int main(int argc, char** argv)                                                                          \
-    {                                                                                                        \
+    int main(int argc, char** argv) {                                                                        \
         testhilfe::TestOrdner ordner;                                                                        \
         QCoreApplication app(argc, argv);                                                                    \
         Klasse test;                                                                                         \

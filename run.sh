@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Remisator, builds it and either starts the program or runs the tests.
+#   ./run.sh start   install what is missing, build the release version and start the program
+#   ./run.sh test    install what is missing, build the development version and run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+pakete=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  libcurl4-openssl-dev libjpeg62-turbo-dev libssl-dev libcpp-httplib-dev libbenchmark-dev
+  fonts-dejavu-core fonts-crosextra-carlito fonts-liberation2 fonts-comfortaa
+)
+
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  als_root=()
+  [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+  echo "Installiere: ${fehlend[*]}"
+  "${als_root[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y "${fehlend[@]}"
+fi
+
+case "${1:-}" in
+  start)
+    cmake --preset release
+    cmake --build --preset release
+    exec ./build/release/app/remisator
+    ;;
+  test)
+    cmake --preset dev
+    cmake --build --preset dev
+    ctest --preset dev
+    ;;
+  *)
+    echo "Aufruf: $0 start | test" >&2
+    exit 1
+    ;;
+esac

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/TFGewonnen.h"
+#include "settings/IniDatei.h"
+#include "settings/Ordner.h"
+#include "support/FakeUmgebung.h"
+#include "ui/Namen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <memory>
+
+namespace testhilfe {
+
+// A main window on fresh per-user folders, with a fake environment.
+struct Hauptfensterhilfe {
+    FakeUmgebung umgebung;
+    settings::Ordner ordner;
+    std::unique_ptr<TFGewonnen> fenster;
+
+    Hauptfensterhilfe() {
+        ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
+        QDir(ordner.DataRoot).removeRecursively();
+        ordner.anlegen();
+    }
+    settings::IniDatei optionen() const { return settings::IniDatei(ordner.optionenDatei()); }
+    TFGewonnen& starten() {
+        fenster = std::make_unique<TFGewonnen>(umgebung.get(), ordner);
+        return *fenster;
+    }
+    template <typename T> T* finde(const char* name) const {
+        return fenster->findChild<T*>(QString::fromLatin1(name));
+    }
+};
+
+} // namespace testhilfe

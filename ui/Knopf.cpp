@@ -1,0 +1,35 @@
+#include "Knopf.h"
+
+#include <QPainter>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+
+namespace ui {
+
+void Knopf::paintEvent(QPaintEvent*) {
+    QStylePainter maler(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    maler.drawComplexControl(QStyle::CC_ToolButton, option);
+
+    const QRect innen = rect().adjusted(4, 2, -4, -2);
+    QRect textflaeche = innen;
+    if (!icon().isNull()) {
+        const QSize groesse = iconSize();
+        const QIcon::Mode modus = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        const QPixmap bild = icon().pixmap(groesse, devicePixelRatioF(), modus);
+        if (text().isEmpty()) {
+            maler.drawPixmap(innen.center().x() - groesse.width() / 2 + 1,
+                             innen.center().y() - groesse.height() / 2 + 1, bild);
+            return;
+        }
+        maler.drawPixmap(innen.left(), innen.center().y() - groesse.height() / 2 + 1, bild);
+        textflaeche.setLeft(innen.left() + groesse.width() + 4);
+    }
+    maler.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    maler.drawText(textflaeche, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+} // namespace ui

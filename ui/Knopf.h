@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QToolButton>
+
+namespace ui {
+
+// A command button whose caption wraps onto two lines beside its icon, as captions such as
+// "Als Spielschein speichern..." need on narrow buttons. text() stays the caption as given.
+class Knopf : public QToolButton {
+    Q_OBJECT
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+};
+
+} // namespace ui

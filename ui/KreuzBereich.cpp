@@ -1,0 +1,53 @@
+#include "KreuzBereich.h"
+
+#include "ui/Bausteine.h"
+#include "ui/KreuzBrett.h"
+#include "ui/Namen.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace ui {
+
+KreuzBereich::KreuzBereich(QWidget* parent) : QWidget(parent) {
+    resize(Breite, Hoehe);
+    QLabel* hinweis = Bausteine::text(
+        this,
+        QStringLiteral(
+            "Kreuzen Sie Ihren Tipp unten an oder la- den Sie Ihren Spielschein in die Tabelle rechts."),
+        QRect(10, 1, 262, 32));
+    hinweis->setWordWrap(true);
+    hinweis->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
+
+    PKreuz = new KreuzBrett(this);
+    PKreuz->move(10, 34);
+
+    QFrame* leiste = Bausteine::panel(this, "PKreuzLeiste", QRect(10, 402, 260, 46), "leiste");
+    BQOpen = Bausteine::knopf(leiste, namen::BQOpen, QString(), QStringLiteral("quick_oeffnen"),
+                              QRect(4, 3, 40, 40), QStringLiteral("Gespeichertes Kreuzmuster laden"));
+    BQSave = Bausteine::knopf(leiste, namen::BQSave, QString(), QStringLiteral("quick_speichern"),
+                              QRect(48, 3, 40, 40), QStringLiteral("Kreuzmuster speichern"));
+    BVoll = Bausteine::knopf(leiste, namen::BVoll, QStringLiteral("System abwickeln"),
+                             QStringLiteral("abwickeln"), QRect(118, 3, 138, 40),
+                             QStringLiteral("Das angekreuzte System in Tippreihen umsetzen"));
+    BVoll->setEnabled(false);
+
+    QFrame* info = Bausteine::panel(this, "PInfo", QRect(10, 454, 260, 192), "flaeche");
+    QLabel* werbung = Bausteine::text(
+        info,
+        QStringLiteral("Noch mehr Systeme, eigene Teilsysteme, Statistiken über alle Spieltage und die "
+                       "Auswertung beliebig vieler Spielscheine auf einmal bietet das große Programm:"),
+        QRect(10, 10, 240, 110));
+    werbung->setWordWrap(true);
+    werbung->setAlignment(Qt::AlignCenter);
+    werbung->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 12));
+    Label5 = Bausteine::text(info, QStringLiteral("Remisator Plus"), QRect(10, 130, 240, 24), namen::Label5);
+    Label5->setAlignment(Qt::AlignCenter);
+    QFont link = Bausteine::schrift(QStringLiteral("Tahoma"), 14, true);
+    link.setUnderline(true);
+    Label5->setFont(link);
+    Label5->setStyleSheet(QStringLiteral("color: #000080;"));
+    Label5->setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace ui

@@ -1,0 +1,100 @@
+#pragma once
+
+// Object names of the controls that tests and windows look up. The names are the program's
+// component names, so a renamed control shows up here and nowhere else.
+namespace ui::namen {
+
+// Main window and its top bar
+inline constexpr char TFGewonnen[] = "TFGewonnen";
+inline constexpr char ProgrammBeenden[] = "bsSkinSpeedButton6";
+inline constexpr char BFSpTagVerw[] = "BFSpTagVerw";
+inline constexpr char SpielscheinErstellen[] = "bsSkinSpeedButton7";
+inline constexpr char VersionPruefen[] = "bsSkinSpeedButton12";
+inline constexpr char PPayPal[] = "PPayPal";
+inline constexpr char Label15[] = "Label15";
+inline constexpr char BSpende[] = "BSpende";
+inline constexpr char Panel4[] = "Panel4";
+inline constexpr char Label4[] = "Label4";
+inline constexpr char leur[] = "leur";
+inline constexpr char PositionSpeichern[] = "bsSkinSpeedButton4";
+inline constexpr char Video[] = "bsSkinSpeedButton10";
+inline constexpr char Info[] = "bsSkinSpeedButton5";
+
+// Matchday column
+inline constexpr char cbSofortQ[] = "cbSofortQ";
+inline constexpr char BOpen[] = "BOpen";
+inline constexpr char ErgebnisseSpeichern[] = "bsSkinSpeedButton8";
+inline constexpr char LTag[] = "LTag";
+inline constexpr char PC1[] = "PC1";
+inline constexpr char frPaars[] = "frPaars"; // + 1..45
+inline constexpr char PPaar[] = "PPaar";
+inline constexpr char PStart[] = "PStart";
+inline constexpr char PTendenz[] = "PTendenz";
+inline constexpr char eErg[] = "eErg";
+inline constexpr char LNr[] = "LNr";
+
+// Cross board column
+inline constexpr char PKreuz[] = "PKreuz";
+inline constexpr char VKreuz[] = "VKreuz"; // + tag
+inline constexpr char PZ[] = "PZ";
+inline constexpr char Zufall[] = "bsSkinSpeedButton11";
+inline constexpr char BKreuzeDel[] = "BKreuzeDel";
+inline constexpr char BQOpen[] = "BQOpen";
+inline constexpr char BQSave[] = "BQSave";
+inline constexpr char BVoll[] = "BVoll";
+inline constexpr char Label5[] = "Label5";
+
+// Evaluation column
+inline constexpr char PFoto[] = "PFoto";
+inline constexpr char PAnzeige[] = "PAnzeige";
+inline constexpr char frAnzeige[] = "frAnzeige"; // + 1..7
+inline constexpr char ETZ[] = "ETZ";
+inline constexpr char PNr[] = "PNr";
+inline constexpr char BSortier2[] = "BSortier2";
+inline constexpr char GewinnreiheLoeschen[] = "bsSkinSpeedButton3";
+inline constexpr char cbSofort[] = "cbSofort";
+inline constexpr char SpielscheinEinlesen[] = "bsSkinSpeedButton1";
+inline constexpr char BSave[] = "BSave";
+inline constexpr char BCopy[] = "BCopy";
+inline constexpr char BGridDel[] = "BGridDel";
+inline constexpr char LDatei[] = "LDatei";
+inline constexpr char SortNachNummer[] = "bsSkinSpeedButton2";
+inline constexpr char BSortier[] = "BSortier";
+inline constexpr char LReihen[] = "LReihen";
+inline constexpr char G1[] = "G1";
+inline constexpr char scrv1[] = "scrv1";
+inline constexpr char P116[] = "P116";
+inline constexpr char QuotenEinlesen[] = "bsSkinSpeedButton13";
+inline constexpr char BQuoDel[] = "BQuoDel";
+inline constexpr char LDatei3[] = "LDatei3";
+inline constexpr char eQ[] = "eQ"; // + 1..6
+inline constexpr char QuotenSpeichern[] = "bsSkinSpeedButton14";
+inline constexpr char G2[] = "G2";
+inline constexpr char BAuswerten[] = "BAuswerten";
+inline constexpr char LGesGewinn[] = "LGesGewinn";
+inline constexpr char Abbild[] = "bsSkinSpeedButton9";
+
+// Start window
+inline constexpr char TFStart[] = "TFStart";
+inline constexpr char BWeiter[] = "BWeiter";
+inline constexpr char DasMachtDasTool[] = "bsSkinSpeedButton1";
+
+// Slip editor
+inline constexpr char TFEingabe[] = "TFEingabe";
+inline constexpr char BClose[] = "BClose";
+inline constexpr char EditorPosition[] = "bsSkinSpeedButton13";
+inline constexpr char EditorOeffnen[] = "BOpen";
+inline constexpr char BAuslesen[] = "BAuslesen";
+inline constexpr char BDel[] = "BDel";
+inline constexpr char LDatei0[] = "LDatei0";
+inline constexpr char LZeilen[] = "LZeilen";
+inline constexpr char m1[] = "m1";
+inline constexpr char EditorSpeichern[] = "BSave";
+inline constexpr char EditorExport[] = "bsSkinSpeedButton1";
+inline constexpr char EditorGridDel[] = "BGridDel";
+inline constexpr char EditorLDatei[] = "LDatei";
+inline constexpr char EditorLReihen[] = "LReihen";
+inline constexpr char EditorG1[] = "G1";
+inline constexpr char BTransfer[] = "BTransfer";
+
+} // namespace ui::namen

@@ -1,0 +1,26 @@
+#include "TKreuz.h"
+
+#include "ui/Namen.h"
+
+#include <QMouseEvent>
+
+namespace ui {
+
+TKreuz::TKreuz(int tag, QWidget* parent) : QLabel(QStringLiteral("X"), parent), tag_(tag) {
+    setObjectName(QString::fromLatin1(namen::VKreuz) + QString::number(tag));
+    setProperty("Tag", tag);
+    QFont schrift(QStringLiteral("Arial Rounded MT Bold"));
+    schrift.setPointSize(12);
+    schrift.setBold(true);
+    setFont(schrift);
+    setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
+    adjustSize();
+    hide();
+}
+
+void TKreuz::mouseReleaseEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint()))
+        emit geklickt(tag_);
+}
+
+} // namespace ui
