@@ -22,8 +22,9 @@
 //   GF(5) + {oo} of the projective line over GF(25) under the Moebius maps PGL(2,25).
 //
 // Each is checked to be the t-design it should be. Then a backtracking search gives the points the
-// labels 1..v so that the rows quoted below (the "telling rows") are blocks, the rows are put into
-// their stored order, and the whole table is checked against every quoted row and order.
+// labels 1..v so that the fixed rows of each table (its first rows, its last row and a few others,
+// listed in the functions below) are blocks, the rows are put into their stored order, and the whole
+// table is checked against every fixed row and the order.
 //
 // Stored orders:
 //
