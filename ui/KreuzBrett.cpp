@@ -20,15 +20,15 @@ KreuzBrett::KreuzBrett(QWidget* parent) : QFrame(parent) {
 
     for (int n = 1; n <= 45; ++n) {
         auto* kreuz = new TKreuz(n, this);
-        kreuz->move(KreuzGeometrie::ort(n));
+        kreuz->move(KreuzGeometrie::kreuzOrt(n));
         Zahlkreuze[n] = kreuz;
-        Trefferflaechen[n - 1] = KreuzGeometrie::trefferflaeche(n);
+        Trefferflaechen[n - 1] = KreuzGeometrie::klickFlaeche(n);
     }
     for (int e = 1; e <= 14; ++e) {
         auto* kreuz = new TKreuz(100 + e, this);
-        kreuz->move(KreuzGeometrie::ort(100 + e));
+        kreuz->move(KreuzGeometrie::kreuzOrt(100 + e));
         Systemkreuze[e] = kreuz;
-        Trefferflaechen[44 + e] = KreuzGeometrie::trefferflaeche(100 + e);
+        Trefferflaechen[44 + e] = KreuzGeometrie::klickFlaeche(100 + e);
     }
 
     PZ = new QLabel(QStringLiteral("19"), this);
