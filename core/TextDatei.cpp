@@ -86,13 +86,19 @@ void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes)
 {
     QSaveFile datei(pfad);
     errno = 0;
-    if (!datei.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered flush drops the rest of a partial write and still commits.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Fehler(SchreibfehlerText(pfad, errno ? errno : EACCES));
-    errno = 0;
-    if (datei.write(bytes) != bytes.size()) {
-        const int nummer = errno ? errno : EIO;
-        datei.cancelWriting();
-        throw Fehler(SchreibfehlerText(pfad, nummer));
+    // A partial write is retried, so that the second attempt tells the reason (disk full ...).
+    for (qsizetype geschrieben = 0; geschrieben < bytes.size();) {
+        errno = 0;
+        const qint64 n = datei.write(bytes.constData() + geschrieben, bytes.size() - geschrieben);
+        if (n <= 0) {
+            const int nummer = errno ? errno : EIO;
+            datei.cancelWriting();
+            throw Fehler(SchreibfehlerText(pfad, nummer));
+        }
+        geschrieben += n;
     }
     errno = 0;
     if (!datei.commit())
