@@ -21,7 +21,7 @@ public:
     bool gueltig(int nr) const { return gueltig_.at(nr); }
     bool fehlerfrei() const { return fehlertext_.isEmpty(); }
     const QString& fehlertext() const { return fehlertext_; }
-    // The stored goals; no result is 10 on a side.
+    // The goals to be stored; an empty side is 10.
     const ProPaarung<TErgebnis>& ergebnisse() const { return ergebnis_; }
 
     // The matchday with the typed results; throws the check's error instead.

@@ -18,7 +18,7 @@ struct Paarungstexte {
     QString eErg;          // "2 : 1", empty when a side reads 10
     bool Ergebnis = false; // eErg shows a result
 
-    // Pairing nr (1..45) of the matchday.
+    // Pairing nr (1..45) of the matchday; another nr throws the list index error.
     static Paarungstexte von(const TSpieltag& spieltag, int nr);
 };
 
