@@ -13,7 +13,8 @@
 
 namespace core {
 
-QByteArray TextDatei::bytesLesen(const QString& pfad) {
+QByteArray TextDatei::bytesLesen(const QString& pfad)
+{
     QFile datei(pfad);
     errno = 0;
     if (QFileInfo(pfad).isDir())
@@ -27,7 +28,8 @@ QByteArray TextDatei::bytesLesen(const QString& pfad) {
     return bytes;
 }
 
-QString TextDatei::dekodieren(const QByteArray& bytes) {
+QString TextDatei::dekodieren(const QByteArray& bytes)
+{
     const auto beginntMit = [&](std::initializer_list<unsigned char> marke) {
         if (bytes.size() < qsizetype(marke.size()))
             return false;
@@ -50,21 +52,19 @@ QString TextDatei::dekodieren(const QByteArray& bytes) {
     return Windows1252::dekodieren(bytes);
 }
 
-QString TextDatei::lesen(const QString& pfad) {
-    return dekodieren(bytesLesen(pfad));
-}
+QString TextDatei::lesen(const QString& pfad) { return dekodieren(bytesLesen(pfad)); }
 
-QStringList TextDatei::zeilen(QStringView text) {
+QStringList TextDatei::zeilen(QStringView text)
+{
     QStringList liste;
     jedeZeile(text, [&](QStringView z) { liste.append(z.toString()); });
     return liste;
 }
 
-QStringList TextDatei::zeilenLesen(const QString& pfad) {
-    return zeilen(lesen(pfad));
-}
+QStringList TextDatei::zeilenLesen(const QString& pfad) { return zeilen(lesen(pfad)); }
 
-QByteArray TextDatei::kodieren(const QStringList& zeilen) {
+QByteArray TextDatei::kodieren(const QStringList& zeilen)
+{
     QByteArray bytes;
     qsizetype laenge = 0;
     for (const QString& z : zeilen)
@@ -77,22 +77,28 @@ QByteArray TextDatei::kodieren(const QStringList& zeilen) {
     return bytes;
 }
 
-void TextDatei::zeilenSchreiben(const QString& pfad, const QStringList& zeilen) {
+void TextDatei::zeilenSchreiben(const QString& pfad, const QStringList& zeilen)
+{
     bytesSchreiben(pfad, kodieren(zeilen));
 }
 
-void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes) {
+void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes)
+{
     QSaveFile datei(pfad);
     errno = 0;
-    // Unbuffered: a buffered write that fails only at commit() is not reported by QSaveFile,
-    // which would then replace the old file with a truncated one.
+    // Unbuffered: a buffered flush drops the rest of a partial write and still commits.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Fehler(SchreibfehlerText(pfad, errno ? errno : EACCES));
-    errno = 0;
-    if (datei.write(bytes) != bytes.size()) {
-        const int nummer = errno ? errno : EIO;
-        datei.cancelWriting();
-        throw Fehler(SchreibfehlerText(pfad, nummer));
+    // A partial write is retried, so that the second attempt tells the reason (disk full ...).
+    for (qsizetype geschrieben = 0; geschrieben < bytes.size();) {
+        errno = 0;
+        const qint64 n = datei.write(bytes.constData() + geschrieben, bytes.size() - geschrieben);
+        if (n <= 0) {
+            const int nummer = errno ? errno : EIO;
+            datei.cancelWriting();
+            throw Fehler(SchreibfehlerText(pfad, nummer));
+        }
+        geschrieben += n;
     }
     errno = 0;
     if (!datei.commit())
