@@ -79,6 +79,25 @@ Zeilentabelle::Zelle Zeilentabelle::kodieren(QStringView text)
     return TextMarke | index;
 }
 
+std::optional<Zeilentabelle::Zelle> Zeilentabelle::suchen(QStringView text) const {
+    Zelle z;
+    if (zahlKodieren(text, z))
+        return z;
+    const auto it = poolIndex_.constFind(text.toString());
+    if (it == poolIndex_.constEnd())
+        return std::nullopt;
+    return TextMarke | it.value();
+}
+
+bool Zeilentabelle::nurBlanks(Zelle z) const {
+    if (z == Leer)
+        return true;
+    if (!istPooltext(z))
+        return false;
+    const QString& s = pooltext(z);
+    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c == u' '; });
+}
+
 void Zeilentabelle::zeileLeeren(int r)
 {
     std::fill_n(zeile(r), spalten_, Leer);
@@ -86,13 +105,15 @@ void Zeilentabelle::zeileLeeren(int r)
 
 void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung)
 {
-    std::vector<Zelle> neu(ordnung.size() * std::size_t(spalten_));
-    Zelle* ziel = neu.data();
-    for (const int alt : ordnung) {
-        std::copy_n(zeile(alt), spalten_, ziel);
-        ziel += spalten_;
-    }
-    std::copy(neu.begin(), neu.end(), zeile(ab));
+    // Built beside the old cells and swapped in: one copy of every cell, not two.
+    const std::size_t breite = std::size_t(spalten_);
+    std::vector<Zelle> neu;
+    neu.reserve(zellen_.size());
+    neu.insert(neu.end(), zellen_.begin(), zellen_.begin() + std::ptrdiff_t(std::size_t(ab) * breite));
+    for (const int alt : ordnung)
+        neu.insert(neu.end(), zeile(alt), zeile(alt) + breite);
+    neu.insert(neu.end(), zellen_.begin() + std::ptrdiff_t(neu.size()), zellen_.end());
+    zellen_.swap(neu);
 }
 
 } // namespace core

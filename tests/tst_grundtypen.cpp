@@ -6,29 +6,14 @@
 #include "core/XStringReplace.h"
 #include "core/Zahlformat.h"
 #include "core/Zeilentabelle.h"
+#include "support/FesteBreiten.h"
 #include "support/TestMain.h"
 
 #include <QRandomGenerator>
 
 using namespace core;
 
-namespace {
-
-// Widths of a made-up font: every character 6 pixels, a blank 3.
-class FesteBreiten : public Textmass {
-public:
-    int breite(QStringView text) const override
-    {
-        int summe = 0;
-        for (QChar c : text)
-            summe += c == u' ' ? 3 : (c == u'1' && schmaleEins ? 4 : 6);
-        return summe;
-    }
-    bool ziffernGleichBreit() const override { return !schmaleEins; }
-    bool schmaleEins = false;
-};
-
-} // namespace
+using testhilfe::FesteBreiten;
 
 class TstGrundtypen : public QObject {
     Q_OBJECT
