@@ -3,6 +3,7 @@
 #include "core/TextDatei.h"
 #include "core/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
+#include "support/Tabellen.h"
 #include "support/TestMain.h"
 
 #include <QFile>
@@ -46,15 +47,8 @@ class TstSpielschein : public QObject {
 
     QString datei(const QByteArray& inhalt, const QString& name = QString()) {
         static int n = 0;
-        const QString pfad = ordner.filePath(name.isEmpty() ? QStringLiteral("s%1.txt").arg(++n) : name);
-        QFile f(pfad);
-        if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
-            qFatal("Testdatei nicht geschrieben");
-        return pfad;
-    }
-    static QByteArray inhalt(const QString& pfad) {
-        QFile f(pfad);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+        return testhilfe::dateiSchreiben(
+            ordner.filePath(name.isEmpty() ? QStringLiteral("s%1.txt").arg(++n) : name), inhalt);
     }
 
 private slots:
@@ -216,16 +210,10 @@ private slots:
         QFETCH(int, spalten);
         QFETCH(int, weglassen);
         QFETCH(QByteArray, bytes);
-        Zeilentabelle t(spalten, int(zeilen.size()) + 1);
-        t.setText(0, 0, u"Reihe");
-        for (int r = 1; r <= zeilen.size(); ++r) {
-            t.setText(r, 0, QString::number(r));
-            for (int c = 0; c < zeilen[r - 1].size(); ++c)
-                t.setText(r, c + 1, zeilen[r - 1][c]);
-        }
+        const Zeilentabelle t = testhilfe::tabelleAus(zeilen, spalten);
         const QString pfad = ordner.filePath(QStringLiteral("gespeichert.txt"));
         SpielscheinSpeichern(t, pfad, weglassen);
-        QCOMPARE(inhalt(pfad), bytes);
+        QCOMPARE(testhilfe::dateiLesen(pfad), bytes);
     }
 
     // A slip as the program writes it comes back byte for byte; odd cells survive as cells.
@@ -241,7 +229,7 @@ private slots:
         QVERIFY(schein);
         const QString pfad = ordner.filePath(QStringLiteral("zurueck.txt"));
         SpielscheinSpeichern(schein->tabelle, pfad, 2);
-        QCOMPARE(inhalt(pfad), bytes);
+        QCOMPARE(testhilfe::dateiLesen(pfad), bytes);
     }
 
     // Many lines of every kind, against lines split by hand-written expectations.
