@@ -98,8 +98,6 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
                 std::int8_t& klasse = klassen[Z::poolIndex(z)];
                 if (klasse == Unbekannt)
                     klasse = klasseBestimmen(t, z);
-                if (klasse == Blanks)
-                    continue;
                 if (z == zsZelle)
                     zs = true;
                 else if (klasse == KeineZahl)

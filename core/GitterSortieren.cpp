@@ -1,5 +1,6 @@
 #include "GitterSortieren.h"
 
+#include "Fehler.h"
 #include "Umwandlung.h"
 #include "Zeilentabelle.h"
 
@@ -26,7 +27,7 @@ std::vector<std::int32_t> schluesselLesen(const Zeilentabelle& t, int spalte) {
         if (Z::istZahl(z)) {
             ziel = std::int32_t(Z::zahlWert(z));
         } else if (z == Z::Leer) {
-            ziel = StrToInt(u"");
+            throw Fehler(KeinIntegerText(QString()));
         } else {
             auto& wert = poolWerte[Z::poolIndex(z)];
             if (!wert)
