@@ -107,12 +107,23 @@ void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung)
 {
     // Built beside the old cells and swapped in: one copy of every cell, not two.
     const std::size_t breite = std::size_t(spalten_);
-    std::vector<Zelle> neu;
-    neu.reserve(zellen_.size());
-    neu.insert(neu.end(), zellen_.begin(), zellen_.begin() + std::ptrdiff_t(std::size_t(ab) * breite));
-    for (const int alt : ordnung)
-        neu.insert(neu.end(), zeile(alt), zeile(alt) + breite);
-    neu.insert(neu.end(), zellen_.begin() + std::ptrdiff_t(neu.size()), zellen_.end());
+    std::vector<Zelle> neu(zellen_.size());
+    std::copy_n(zellen_.begin(), std::size_t(ab) * breite, neu.begin());
+    Zelle* ziel = neu.data() + std::size_t(ab) * breite;
+    // A row of the row grid is copied with a width the compiler knows: no call per row.
+    const auto zeilenKopieren = [&](auto konstanteBreite) {
+        for (const int alt : ordnung) {
+            const Zelle* quelle = zeile(alt);
+            for (std::size_t k = 0; k < konstanteBreite; ++k)
+                ziel[k] = quelle[k];
+            ziel += konstanteBreite;
+        }
+    };
+    if (breite == 9)
+        zeilenKopieren(std::integral_constant<std::size_t, 9>());
+    else
+        zeilenKopieren(breite);
+    std::copy(zellen_.begin() + std::ptrdiff_t(ziel - neu.data()), zellen_.end(), ziel);
     zellen_.swap(neu);
 }
 
