@@ -28,10 +28,13 @@ struct Auswertung {
 // Writes rank label and sort key (columns 7 and 8) into every tip row of the row grid whose
 // column 1 is not empty, counts the rows per rank and works out counts, amounts and total.
 // A number cell equal to zsText (by text) is the additional match. Empty and blank cells are no
-// number; numbers outside 0..47 add nothing. A number cell that is no integer stops the run at its
-// row: the rows above keep their new columns, nothing is sorted and no result text is given. An
-// odds text the conversion refuses stops the run at its rank: the ranks before it are given, and
-// the total up to the rank before. With nachRangSortieren the rows end sorted by rank.
+// number; numbers outside 0..47 add nothing. A finished run gives all six ranks, also when no row
+// has one (counts 0, no amounts, total "0,00"). With nachRangSortieren the rows end sorted by rank.
+// A number cell that is no integer stops the run at its row: the rows above keep their new
+// columns, nothing is sorted and no result text is given; a sort key that is no integer stops the
+// run the same way before any row moves. The odds of a rank are read only when it has rows; a
+// text the conversion refuses stops the run there: that rank's count is given, the ranks before
+// it in full and the total up to the rank before.
 Auswertung Auswerten(Zeilentabelle& g1, Zahlenmenge menge, QStringView zsText, const TQuoten& quoten,
                      bool nachRangSortieren);
 
