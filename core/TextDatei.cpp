@@ -28,28 +28,35 @@ QByteArray TextDatei::bytesLesen(const QString& pfad)
     return bytes;
 }
 
+TextDatei::Kodierung TextDatei::kodierung(QByteArrayView bytes, qsizetype& markenlaenge) {
+    markenlaenge = 3;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Kodierung::Utf8;
+    markenlaenge = 2;
+    if (bytes.startsWith("\xFF\xFE"))
+        return Kodierung::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return Kodierung::Utf16BE;
+    markenlaenge = 0;
+    return Kodierung::Windows1252;
+}
+
 QString TextDatei::dekodieren(const QByteArray& bytes)
 {
-    const auto beginntMit = [&](std::initializer_list<unsigned char> marke) {
-        if (bytes.size() < qsizetype(marke.size()))
-            return false;
-        qsizetype i = 0;
-        for (const unsigned char b : marke)
-            if (static_cast<unsigned char>(bytes[i++]) != b)
-                return false;
-        return true;
-    };
-    if (beginntMit({0xEF, 0xBB, 0xBF}))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
-    if (beginntMit({0xFF, 0xFE})) {
-        QStringDecoder d(QStringConverter::Utf16LE);
-        return d(QByteArrayView(bytes).sliced(2));
+    qsizetype marke = 0;
+    const Kodierung k = kodierung(bytes, marke);
+    const QByteArrayView rest = QByteArrayView(bytes).sliced(marke);
+    switch (k) {
+    case Kodierung::Utf8:
+        return QString::fromUtf8(rest);
+    case Kodierung::Utf16LE:
+        return QStringDecoder(QStringConverter::Utf16LE)(rest);
+    case Kodierung::Utf16BE:
+        return QStringDecoder(QStringConverter::Utf16BE)(rest);
+    case Kodierung::Windows1252:
+        break;
     }
-    if (beginntMit({0xFE, 0xFF})) {
-        QStringDecoder d(QStringConverter::Utf16BE);
-        return d(QByteArrayView(bytes).sliced(2));
-    }
-    return Windows1252::dekodieren(bytes);
+    return Windows1252::dekodieren(rest);
 }
 
 QString TextDatei::lesen(const QString& pfad) { return dekodieren(bytesLesen(pfad)); }

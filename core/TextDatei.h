@@ -16,6 +16,9 @@ public:
     // The file decoded to text.
     static QString lesen(const QString& pfad);
     static QString dekodieren(const QByteArray& bytes);
+    // The code of a file's bytes as its byte-order mark tells, and the mark's length.
+    enum class Kodierung { Windows1252, Utf8, Utf16LE, Utf16BE };
+    static Kodierung kodierung(QByteArrayView bytes, qsizetype& markenlaenge);
     // Lines at CR LF, LF or CR; a final line end makes no extra line.
     static QStringList zeilen(QStringView text);
     static QStringList zeilenLesen(const QString& pfad);

@@ -73,18 +73,52 @@ Zeilentabelle::Zelle Zeilentabelle::kodieren(QStringView text) {
     return TextMarke | index;
 }
 
-void Zeilentabelle::zeileLeeren(int r) {
+std::optional<Zeilentabelle::Zelle> Zeilentabelle::suchen(QStringView text) const {
+    Zelle z;
+    if (zahlKodieren(text, z))
+        return z;
+    const auto it = poolIndex_.constFind(text.toString());
+    if (it == poolIndex_.constEnd())
+        return std::nullopt;
+    return TextMarke | it.value();
+}
+
+bool Zeilentabelle::nurBlanks(Zelle z) const {
+    if (z == Leer)
+        return true;
+    if (!istPooltext(z))
+        return false;
+    const QString& s = pooltext(z);
+    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c == u' '; });
+}
+
+void Zeilentabelle::zeileLeeren(int r)
+{
     std::fill_n(zeile(r), spalten_, Leer);
 }
 
-void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung) {
-    std::vector<Zelle> neu(ordnung.size() * std::size_t(spalten_));
-    Zelle* ziel = neu.data();
-    for (const int alt : ordnung) {
-        std::copy_n(zeile(alt), spalten_, ziel);
-        ziel += spalten_;
-    }
-    std::copy(neu.begin(), neu.end(), zeile(ab));
+void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung)
+{
+    // Built beside the old cells and swapped in: one copy of every cell, not two.
+    const std::size_t breite = std::size_t(spalten_);
+    std::vector<Zelle> neu(zellen_.size());
+    std::copy_n(zellen_.begin(), std::size_t(ab) * breite, neu.begin());
+    Zelle* ziel = neu.data() + std::size_t(ab) * breite;
+    // A row of the row grid is copied with a width the compiler knows: no call per row.
+    const auto zeilenKopieren = [&](auto konstanteBreite) {
+        for (const int alt : ordnung) {
+            const Zelle* quelle = zeile(alt);
+            for (std::size_t k = 0; k < konstanteBreite; ++k)
+                ziel[k] = quelle[k];
+            ziel += konstanteBreite;
+        }
+    };
+    if (breite == 9)
+        zeilenKopieren(std::integral_constant<std::size_t, 9>());
+    else
+        zeilenKopieren(breite);
+    std::copy(zellen_.begin() + std::ptrdiff_t(ziel - neu.data()), zellen_.end(), ziel);
+    zellen_.swap(neu);
 }
 
 } // namespace core

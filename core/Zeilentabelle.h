@@ -3,7 +3,9 @@
 #include <QHash>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace core {
@@ -54,13 +56,42 @@ public:
     static int zahlBlanks(Zelle z) { return int((z >> 24) & 0x3F); }
     const QString& pooltext(Zelle z) const { return pool_[z & ~MarkeMaske]; }
 
+    // Length and text of a number cell (its blanks, then its digits), for writers of many cells.
+    static int zahlLaenge(Zelle z) { return zahlBlanks(z) + ziffernAnzahl(zahlWert(z)); }
+    template <typename Ch> static Ch* zahlSchreiben(Zelle z, Ch* ziel) {
+        ziel = std::fill_n(ziel, zahlBlanks(z), Ch(' '));
+        std::uint32_t wert = zahlWert(z);
+        const int n = ziffernAnzahl(wert);
+        for (int i = n - 1; i >= 0; --i) {
+            ziel[i] = Ch('0' + wert % 10);
+            wert /= 10;
+        }
+        return ziel + n;
+    }
+
+    // The code the text has in this table, without entering it: nullopt when no cell holds it.
+    std::optional<Zelle> suchen(QStringView text) const;
+    // The empty cell and a cell of blanks only: no number, whatever the conversion says.
+    bool nurBlanks(Zelle z) const;
+    // Index of a pool text, 0 .. poolGroesse() - 1, for per-text caches of callers.
+    static std::uint32_t poolIndex(Zelle z) { return z & ~MarkeMaske; }
+
     void zeileLeeren(int r);
     // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i].
     void umordnen(int ab, const std::vector<int>& ordnung);
 
     std::size_t poolGroesse() const { return pool_.size(); }
+    // Bytes held by the cells (capacity included), without the pool.
+    std::size_t zellenBytes() const { return zellen_.capacity() * sizeof(Zelle); }
 
 private:
+    static int ziffernAnzahl(std::uint32_t wert) {
+        int n = 1;
+        for (; wert >= 10; wert /= 10)
+            ++n;
+        return n;
+    }
+
     static constexpr Zelle MarkeMaske = 0xC0000000U;
     static constexpr Zelle ZahlMarke = 0x40000000U;
     static constexpr Zelle TextMarke = 0x80000000U;

@@ -1,0 +1,144 @@
+#include "core/Auswertung.h"
+#include "core/GitterSortieren.h"
+#include "core/Rechtsbuendig.h"
+#include "core/Spielschein.h"
+#include "core/TippsText.h"
+#include "core/Zeilentabelle.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <malloc.h>
+#include <random>
+#include <unistd.h>
+
+using namespace core;
+
+namespace {
+
+// A font whose digits are all 6 pixels wide and whose blank is 3.
+class Gleichbreit : public Textmass {
+public:
+    int breite(QStringView text) const override { return int(text.size()) * 6 - int(text.count(u' ')) * 3; }
+    bool ziffernGleichBreit() const override { return true; }
+};
+
+const Gleichbreit mass;
+
+// A slip of n random rows of six different numbers 1..45, written once per run.
+QString scheinDatei(int n) {
+    static QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("schein%1.txt").arg(n));
+    if (QFile::exists(pfad))
+        return pfad;
+    std::mt19937 zufall(4711);
+    QByteArray bytes;
+    bytes.reserve(qsizetype(n) * 18);
+    for (int r = 0; r < n; ++r) {
+        std::uint64_t gezogen = 0;
+        for (int k = 0; k < 6;) {
+            const int zahl = int(zufall() % 45) + 1;
+            if (gezogen >> zahl & 1)
+                continue;
+            gezogen |= std::uint64_t{1} << zahl;
+            if (k++ > 0)
+                bytes += ',';
+            bytes += QByteArray::number(zahl);
+        }
+        bytes += "\r\n";
+    }
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("Benchmark-Datei nicht geschrieben");
+    return pfad;
+}
+
+Zeilentabelle vorlage() {
+    return Zeilentabelle(9, 30);
+}
+
+Zeilentabelle geleseneTabelle(int n) {
+    return SpielscheinEinlesen(scheinDatei(n), vorlage(), mass)->tabelle;
+}
+
+Zahlenmenge gewinnreihe() {
+    Zahlenmenge m;
+    for (int z : {3, 8, 15, 22, 30, 41})
+        m.hinzufuegen(z);
+    return m;
+}
+
+std::size_t heapBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+std::size_t residentBytes() {
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> felder = f.readAll().split(' ');
+    return felder.size() > 1 ? felder[1].toULongLong() * std::size_t(sysconf(_SC_PAGESIZE)) : 0;
+}
+
+void Spielschein_einlesen(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const QString pfad = scheinDatei(n);
+    const Zeilentabelle kopf = vorlage();
+    for (auto _ : state) {
+        auto schein = SpielscheinEinlesen(pfad, kopf, mass);
+        benchmark::DoNotOptimize(schein);
+    }
+    // What a table of n rows holds once read: live heap and resident memory per row.
+    const std::size_t heap = heapBytes();
+    const std::size_t resident = residentBytes();
+    const auto schein = SpielscheinEinlesen(pfad, kopf, mass);
+    state.counters["Heap_je_Reihe"] = double(heapBytes() - heap) / n;
+    state.counters["RSS_je_Reihe"] = double(residentBytes() - resident) / n;
+    state.counters["Zellen_je_Reihe"] = double(schein->tabelle.zellenBytes()) / schein->tabelle.zeilen();
+    state.SetBytesProcessed(state.iterations() * QFile(pfad).size());
+}
+BENCHMARK(Spielschein_einlesen)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void Auswerten(benchmark::State& state) {
+    Zeilentabelle t = geleseneTabelle(int(state.range(0)));
+    const Zahlenmenge menge = gewinnreihe();
+    TQuoten quoten;
+    quoten[1] = QStringLiteral("1.234.567,80");
+    quoten[4] = QStringLiteral("4.321,00");
+    quoten[6] = QStringLiteral("12,10");
+    for (auto _ : state) {
+        const Auswertung a = core::Auswerten(t, menge, u"12", quoten, false);
+        benchmark::DoNotOptimize(a);
+    }
+}
+BENCHMARK(Auswerten)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void Nach_Rang_sortieren(benchmark::State& state) {
+    Zeilentabelle bewertet = geleseneTabelle(int(state.range(0)));
+    core::Auswerten(bewertet, gewinnreihe(), u"12", TQuoten(), false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Zeilentabelle t = bewertet;
+        state.ResumeTiming();
+        RangSortieren(t);
+        benchmark::DoNotOptimize(t);
+        state.PauseTiming();
+        { const Zeilentabelle weg = std::move(t); }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Nach_Rang_sortieren)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void Tipps_kopieren(benchmark::State& state) {
+    const Zeilentabelle t = geleseneTabelle(int(state.range(0)));
+    for (auto _ : state) {
+        QString text = TippsText(t);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(Tipps_kopieren)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "Auswertung.h"
+
+#include "Fehler.h"
+#include "GitterSortieren.h"
+#include "Konstanten.h"
+#include "Umwandlung.h"
+#include "Zahlformat.h"
+#include "Zeilentabelle.h"
+
+#include <algorithm>
+#include <bit>
+#include <vector>
+
+namespace core {
+namespace {
+
+using Z = Zeilentabelle;
+
+constexpr int Raenge = 6;
+constexpr int RangSpalte = 7;
+constexpr int SchluesselSpalte = 8;
+
+// Rank of a row by its hits and whether it holds the additional match; 0 for no rank.
+constexpr int rang(int treffer, bool zs) {
+    switch (treffer) {
+    case 6:
+        return 1;
+    case 5:
+        return zs ? 2 : 3;
+    case 4:
+        return 4;
+    case 3:
+        return zs ? 5 : 6;
+    default:
+        return 0;
+    }
+}
+
+// What a pool text in a number column stands for, worked out once per text.
+enum Klasse : std::int8_t { Unbekannt = -4, KeineZahl = -3, Blanks = -2, AusserBereich = -1 };
+
+std::int8_t klasseBestimmen(const Z& t, Z::Zelle z) {
+    if (t.nurBlanks(z))
+        return Blanks;
+    const auto wert = AlsGanzzahl(t.pooltext(z));
+    if (!wert)
+        return KeineZahl;
+    return *wert >= 0 && *wert <= Zahlenmenge::Groesste ? std::int8_t(*wert) : std::int8_t(AusserBereich);
+}
+
+bool nurBlanks(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+}
+
+} // namespace
+
+std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringView zsText) {
+    // The result cells of every outcome, as codes, so that a row is written without any text.
+    Z::Zelle rangZelle[7][2];
+    Z::Zelle schluesselZelle[7][2];
+    int rangNummer[7][2];
+    for (int treffer = 0; treffer <= 6; ++treffer) {
+        for (int zs = 0; zs < 2; ++zs) {
+            const int r = rang(treffer, zs != 0);
+            rangNummer[treffer][zs] = r;
+            rangZelle[treffer][zs] =
+                r > 0 ? t.kodieren(RangText[std::size_t(r)]) : Z::zahl(std::uint32_t(treffer));
+            schluesselZelle[treffer][zs] =
+                Z::zahl(std::uint32_t(r > 0 ? r : SortSchluesselOhneRang + treffer));
+        }
+    }
+    // A cell holds the additional match when its text is the box's text, so when its code is the
+    // code that text has here. An empty or blank box text matches no cell: blank cells are no number.
+    Z::Zelle zsZelle = Z::Leer;
+    if (!nurBlanks(zsText))
+        zsZelle = t.suchen(zsText).value_or(Z::Leer);
+
+    const std::uint64_t gewinn = menge.bits();
+    std::vector<std::int8_t> klassen(t.poolGroesse(), Unbekannt);
+    std::array<int, 7> anzahl{};
+    const int spalten = std::min(t.spalten() - 1, Raenge);
+    for (int r = 1; r < t.zeilen(); ++r) {
+        Z::Zelle* zeile = t.zeile(r);
+        if (zeile[1] == Z::Leer)
+            continue;
+        std::uint64_t zahlen = 0;
+        bool zs = false;
+        for (int c = 1; c <= spalten; ++c) {
+            const Z::Zelle z = zeile[c];
+            if (Z::istZahl(z)) {
+                if (z == zsZelle) {
+                    zs = true;
+                } else if (const std::uint32_t n = Z::zahlWert(z);
+                           n <= std::uint32_t(Zahlenmenge::Groesste)) {
+                    zahlen |= std::uint64_t{1} << n;
+                }
+            } else if (z != Z::Leer) {
+                std::int8_t& klasse = klassen[Z::poolIndex(z)];
+                if (klasse == Unbekannt)
+                    klasse = klasseBestimmen(t, z);
+                if (z == zsZelle)
+                    zs = true;
+                else if (klasse == KeineZahl)
+                    throw Fehler(KeinIntegerText(t.pooltext(z)));
+                else if (klasse >= 0)
+                    zahlen |= std::uint64_t{1} << klasse;
+            }
+        }
+        const int treffer = std::popcount(zahlen & gewinn);
+        zeile[RangSpalte] = rangZelle[treffer][zs];
+        zeile[SchluesselSpalte] = schluesselZelle[treffer][zs];
+        ++anzahl[std::size_t(rangNummer[treffer][zs])];
+    }
+    anzahl[0] = 0;
+    return anzahl;
+}
+
+Auswertung Auswerten(Zeilentabelle& g1, Zahlenmenge menge, QStringView zsText, const TQuoten& quoten,
+                     bool nachRangSortieren) {
+    Auswertung a;
+    if (menge.leer())
+        return a;
+    a.gelaufen = true;
+    try {
+        a.anzahl = ReihenBewerten(g1, menge, zsText);
+        a.mitRang = std::any_of(a.anzahl.begin() + 1, a.anzahl.end(), [](int n) { return n > 0; });
+        if (nachRangSortieren)
+            a.sortiert = RangSortieren(g1);
+        // Every run writes all six ranks, also when no row has one: old figures must not stay
+        // on the screen as if they were this run's.
+        double gesamt = 0;
+        for (std::size_t i = 1; i <= Raenge; ++i) {
+            a.anzahlText[i] = QString::number(a.anzahl[i]);
+            const std::optional<double> quote = a.anzahl[i] > 0 ? QuoteLesen(quoten[i]) : std::nullopt;
+            if (quote) {
+                const double betrag = a.anzahl[i] * *quote;
+                a.betragText[i] = Betragstext(betrag);
+                gesamt += betrag;
+            } else {
+                a.betragText[i] = QString();
+            }
+            a.gesamtText = Betragstext(gesamt);
+        }
+    } catch (const Fehler& f) {
+        a.fehler = f.text();
+    }
+    return a;
+}
+
+} // namespace core

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace core {
+
+// The odds texts of the six boxes exactly as typed or loaded, index 1..6 = rank I..VI.
+using TQuoten = std::array<QString, 7>;
+
+// The amount of an odds text: dots and blanks are dropped, then only digits and at most one
+// decimal comma may remain. nullopt when the text is no amount (nothing left, another character);
+// a text with more than one comma throws the conversion error naming the text without dots and blanks.
+std::optional<double> QuoteLesen(const QString& text);
+
+// An odds file as loaded: box k gets zeilen[k - 1] for every line there is (six at most).
+struct Quotendatei {
+    QStringList zeilen;
+    QString dateiname; // without folder, for the file label
+
+    // With fewer than six lines the load stops after the last box filled, with this list error,
+    // and the file label is not updated; empty when the file is complete.
+    QString fehler() const;
+};
+
+// nullopt when the name is empty or there is no such file; a file that cannot be read throws.
+std::optional<Quotendatei> QuotenLaden(const QString& pfad);
+// Writes the six texts as six lines, replacing the file atomically.
+void QuotenSpeichern(const QString& pfad, const TQuoten& quoten);
+// The name of a matchday's odds file: dd.mm.yyyy.quo
+QString QuotenDateiname(QDate datum);
+
+} // namespace core
