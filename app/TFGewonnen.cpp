@@ -38,12 +38,13 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     setFixedSize(KlientBreite, KlientHoehe);
 
     werkzeugleisteBauen();
-    Spieltag = new ui::SpieltagBereich(this);
+    Spieltag = new ui::SpieltagBereich(umgebung_, ordner_, this);
     Spieltag->move(0, 40);
     Kreuze = new ui::KreuzBereich(this);
     Kreuze->move(ui::SpieltagBereich::Breite, 40);
-    PFoto = new ui::AuswertungsBereich(this);
+    PFoto = new ui::AuswertungsBereich(umgebung_, ordner_, this);
     PFoto->move(ui::SpieltagBereich::Breite + ui::KreuzBereich::Breite, 40);
+    Spieltag->setAuswertung(PFoto);
 
     optionenLesen();
     Kreuze->BQOpen->setEnabled(QFileInfo::exists(ordner_.DataRoot + QStringLiteral("struktur.qui")));
@@ -120,15 +121,9 @@ void TFGewonnen::gemerkteDateienLesen() {
     });
 }
 
-void TFGewonnen::SpieltagEinlesen(const QString& datei) {
-    if (datei.isEmpty() || !QFileInfo::exists(datei))
-        return;
-}
+void TFGewonnen::SpieltagEinlesen(const QString& datei) { Spieltag->SpieltagEinlesen(datei); }
 
-void TFGewonnen::SpielscheinEinlesen(const QString& datei) {
-    if (datei.isEmpty() || !QFileInfo::exists(datei))
-        return;
-}
+void TFGewonnen::SpielscheinEinlesen(const QString& datei) { PFoto->SpielscheinEinlesen(datei); }
 
 void TFGewonnen::bsSkinSpeedButton4Click() {
     settings::FensterpositionSpeichern(settings::IniDatei(ordner_.optionenDatei()),

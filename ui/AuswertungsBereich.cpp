@@ -1,36 +1,62 @@
 #include "AuswertungsBereich.h"
 
+#include "core/Auswertung.h"
+#include "core/Fehler.h"
+#include "core/GitterSortieren.h"
+#include "core/Spielschein.h"
+#include "core/TippsText.h"
+#include "settings/IniDatei.h"
+#include "settings/Ordner.h"
 #include "ui/Bausteine.h"
+#include "ui/G1Zellen.h"
 #include "ui/GewinnreiheLeiste.h"
 #include "ui/GitterEinrichtung.h"
 #include "ui/Namen.h"
 #include "ui/QuotenPanel.h"
+#include "ui/Umgebung.h"
+#include "ui/Waechter.h"
 #include "ui/ZeilenGitter.h"
 #include "ui/ZeilenModell.h"
-#include "ui/Zellenmaler.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace ui {
+namespace {
 
-AuswertungsBereich::AuswertungsBereich(QWidget* parent) : QWidget(parent) {
+const QString NichtsZuSpeichern = QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.");
+
+} // namespace
+
+AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
+    : QWidget(parent), umgebung_(umgebung), ordner_(ordner)
+{
     setObjectName(QString::fromLatin1(namen::PFoto));
     setAttribute(Qt::WA_StyledBackground);
     resize(Breite, Hoehe);
+    bauen();
+    verbinden();
+}
 
+void AuswertungsBereich::bauen()
+{
     Gewinnreihe = new GewinnreiheLeiste(this);
     Gewinnreihe->move(0, 0);
 
     QFrame* scheinleiste = Bausteine::panel(this, "PSpielschein", QRect(0, 66, Breite, 44), "leiste");
-    SpielscheinEinlesen =
-        Bausteine::knopf(scheinleiste, namen::SpielscheinEinlesen, QStringLiteral("Spielschein einlesen..."),
-                         QStringLiteral("ordner"), QRect(2, 2, 100, 40));
+    SpielscheinEinlesenKnopf = Bausteine::knopf(scheinleiste, namen::SpielscheinEinlesen,
+                                                QStringLiteral("Spielschein einlesen..."), QStringLiteral("ordner"),
+                                                QRect(2, 2, 100, 40));
     BSave = Bausteine::knopf(scheinleiste, namen::BSave, QStringLiteral("Als Spielschein speichern..."),
                              QStringLiteral("speichern"), QRect(104, 2, 110, 40));
-    BCopy = Bausteine::knopf(scheinleiste, namen::BCopy, QStringLiteral("Tipps kopieren"),
-                             QStringLiteral("kopieren"), QRect(216, 2, 92, 40),
-                             QStringLiteral("Tippreihen in die Zwischenablage kopieren."));
+    BCopy = Bausteine::knopf(scheinleiste, namen::BCopy, QStringLiteral("Tipps kopieren"), QStringLiteral("kopieren"),
+                             QRect(216, 2, 92, 40), QStringLiteral("Tippreihen in die Zwischenablage kopieren."));
     BGridDel = Bausteine::knopf(scheinleiste, namen::BGridDel, QStringLiteral("Reihen löschen"),
                                 QStringLiteral("papierkorb"), QRect(310, 2, 92, 40));
 
@@ -38,9 +64,8 @@ AuswertungsBereich::AuswertungsBereich(QWidget* parent) : QWidget(parent) {
     Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(4, 5, 32, 16));
     LDatei = Bausteine::text(gitterleiste, QString(), QRect(36, 5, 76, 16), namen::LDatei);
     LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
-    SortNachNummer =
-        Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
-                         QRect(114, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
+    SortNachNummer = Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
+                                      QRect(114, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
     BSortier = Bausteine::knopf(gitterleiste, namen::BSortier, QString(), QStringLiteral("sort_rang"),
                                 QRect(138, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
     SortNachNummer->setIconSize(QSize(16, 16));
@@ -58,7 +83,7 @@ AuswertungsBereich::AuswertungsBereich(QWidget* parent) : QWidget(parent) {
     G1 = new ZeilenGitter(G1Modell, this);
     G1->setObjectName(QString::fromLatin1(namen::G1));
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
-    G1->setItemDelegate(new WeisseZellen(G1));
+    G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
     G1->setGeometry(18, 140, 209, 305);
     G1Einrichten(*G1);
     G1->scrollbarKoppeln(scrv1);
@@ -72,7 +97,7 @@ AuswertungsBereich::AuswertungsBereich(QWidget* parent) : QWidget(parent) {
     G2Modell = new ZeilenModell(3, 7, this);
     G2 = new ZeilenGitter(G2Modell, ergebnis);
     G2->setObjectName(QString::fromLatin1(namen::G2));
-    G2->setItemDelegate(new WeisseZellen(G2));
+    G2->setItemDelegate(new G2Zellen(G2));
     G2->setGeometry(6, 24, 194, 116);
     G2Einrichten(*G2);
 
@@ -87,6 +112,193 @@ AuswertungsBereich::AuswertungsBereich(QWidget* parent) : QWidget(parent) {
     Abbild = Bausteine::knopf(ergebnis, namen::Abbild, QStringLiteral("Abbild der Auswertung"),
                               QStringLiteral("kamera"), QRect(212, 150, 184, 44),
                               QStringLiteral("Ein Bild der Auswertung als JPEG speichern"));
+}
+
+void AuswertungsBereich::verbinden()
+{
+    Meldungen& m = umgebung_.meldungen;
+    BeiKlick(SpielscheinEinlesenKnopf, m, [this] { bsSkinSpeedButton1Click(); });
+    BeiKlick(BSave, m, [this] { BSaveClick(); });
+    BeiKlick(BCopy, m, [this] { BCopyClick(); });
+    BeiKlick(BGridDel, m, [this] { BGridDelClick(); });
+    BeiKlick(BSortier, m, [this] { BSortierClick(); });
+    BeiKlick(SortNachNummer, m, [this] { bsSkinSpeedButton2Click(); });
+    BeiKlick(P116->QuotenEinlesen, m, [this] { bsSkinSpeedButton13Click(); });
+    BeiKlick(P116->QuotenSpeichern, m, [this] { bsSkinSpeedButton14Click(); });
+    BeiKlick(P116->BQuoDel, m, [this] { BQuoDelClick(); });
+    BeiKlick(BAuswerten, m, [this] { BAuswertenClick(); });
+    for (int i = 1; i <= 6; ++i)
+        P116->eQ[i]->installEventFilter(this);
+    connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
+            [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
+}
+
+bool AuswertungsBereich::eventFilter(QObject*, QEvent* ereignis)
+{
+    // The odds boxes take digits, the comma and Backspace; any other character is swallowed.
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+        return false;
+    const QString text = taste->text();
+    if (text.isEmpty() || taste->key() == Qt::Key_Backspace || text.size() != 1 || text[0] < u' ')
+        return false;
+    return !(text[0] == u',' || (text[0] >= u'0' && text[0] <= u'9'));
+}
+
+bool AuswertungsBereich::hatReihen() const
+{
+    const core::Zeilentabelle& t = G1Modell->tabelle();
+    return t.zeilen() > 1 && !t.istLeer(1, 1);
+}
+
+void AuswertungsBereich::SpielscheinEinlesen(const QString& datei)
+{
+    std::optional<core::Spielschein> schein =
+        core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
+    if (!schein)
+        return;
+    G1Modell->ersetzen(std::move(schein->tabelle));
+    LDatei->setText(schein->dateiname);
+    LReihen->setText(QString::number(schein->zeilen));
+}
+
+void AuswertungsBereich::bsSkinSpeedButton1Click()
+{
+    const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
+        {QStringLiteral("Spielscheindatei einlesen"), QStringLiteral("Spielschein|*.txt"), QStringLiteral("txt"),
+         ordner_.SlipDir, QString(), false});
+    if (!datei)
+        return;
+    SpielscheinEinlesen(*datei);
+    settings::IniDatei(ordner_.optionenDatei())
+        .schreibeText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), *datei);
+}
+
+void AuswertungsBereich::BSaveClick()
+{
+    if (!hatReihen()) {
+        umgebung_.meldungen.fehler(NichtsZuSpeichern);
+        return;
+    }
+    const std::optional<GewaehlteDatei> datei = umgebung_.dialoge.speichern(
+        {QStringLiteral("Spielschein speichern"), QStringLiteral("Spielschein-Datei|*.txt"), QStringLiteral("txt"),
+         ordner_.SlipDir, QString(), true});
+    if (!datei)
+        return;
+    core::SpielscheinSpeichern(G1Modell->tabelle(), datei->pfad, 2);
+    LDatei->setText(QFileInfo(datei->pfad).fileName());
+}
+
+void AuswertungsBereich::BGridDelClick()
+{
+    if (!hatReihen())
+        return;
+    G1Modell->zellenAendern([](core::Zeilentabelle& t) {
+        for (int r = 1; r < t.zeilen(); ++r)
+            t.zeileLeeren(r);
+    });
+    LDatei->clear();
+    LReihen->setText(QStringLiteral("0"));
+}
+
+void AuswertungsBereich::BCopyClick() { QGuiApplication::clipboard()->setText(core::TippsText(G1Modell->tabelle())); }
+
+void AuswertungsBereich::BSortierClick()
+{
+    const core::Zeilentabelle& t = G1Modell->tabelle();
+    if (t.zeilen() < 2 || t.istLeer(1, 8))
+        return;
+    nachRangSortieren_ = true;
+    G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::RangSortieren(tabelle); });
+}
+
+void AuswertungsBereich::bsSkinSpeedButton2Click()
+{
+    nachRangSortieren_ = false;
+    const core::Zeilentabelle& t = G1Modell->tabelle();
+    if (t.zeilen() < 2 || t.istLeer(1, 0))
+        return;
+    G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::NummernSortieren(tabelle); });
+}
+
+core::TQuoten AuswertungsBereich::quoten() const
+{
+    core::TQuoten q;
+    for (int i = 1; i <= 6; ++i)
+        q[i] = P116->eQ[i]->text();
+    return q;
+}
+
+void AuswertungsBereich::QuotenLaden(const QString& datei)
+{
+    const std::optional<core::Quotendatei> quoten = core::QuotenLaden(datei);
+    if (!quoten)
+        return;
+    for (int k = 1; k <= 6 && k <= quoten->zeilen.size(); ++k)
+        P116->eQ[k]->setText(quoten->zeilen[k - 1]);
+    const QString fehler = quoten->fehler();
+    if (!fehler.isEmpty())
+        throw core::Fehler(fehler);
+    P116->LDatei3->setText(quoten->dateiname);
+}
+
+void AuswertungsBereich::bsSkinSpeedButton13Click()
+{
+    const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
+        {QStringLiteral("Quotendatei einlesen"), QStringLiteral("Quoten|*.quo"), QStringLiteral("quo"),
+         ordner_.MatchdayDir, QString(), false});
+    if (datei)
+        QuotenLaden(*datei);
+}
+
+void AuswertungsBereich::bsSkinSpeedButton14Click()
+{
+    const std::optional<GewaehlteDatei> datei = umgebung_.dialoge.speichern(
+        {QStringLiteral("Quotendatei speichern"), QStringLiteral("Quoten|*.quo"), QStringLiteral("quo"),
+         ordner_.MatchdayDir, QString(), true});
+    if (!datei)
+        return;
+    core::QuotenSpeichern(datei->pfad, quoten());
+    P116->LDatei3->setText(QFileInfo(datei->pfad).fileName());
+}
+
+void AuswertungsBereich::BQuoDelClick()
+{
+    for (int i = 1; i <= 6; ++i)
+        P116->eQ[i]->clear();
+    P116->LDatei3->clear();
+}
+
+void AuswertungsBereich::BAuswertenClick()
+{
+    core::Auswertung ergebnis;
+    G1Modell->zellenAendern([&](core::Zeilentabelle& t) {
+        ergebnis = core::Auswerten(t, Gewinnreihe->Gewinnreihe().Menge, Gewinnreihe->zsText(), quoten(),
+                                   nachRangSortieren_);
+    });
+    G2Modell->zellenAendern([&](core::Zeilentabelle& t) {
+        for (int i = 1; i <= 6; ++i) {
+            if (ergebnis.anzahlText[i])
+                t.setText(i, 1, *ergebnis.anzahlText[i]);
+            if (ergebnis.betragText[i])
+                t.setText(i, 2, *ergebnis.betragText[i]);
+        }
+    });
+    if (ergebnis.gesamtText)
+        LGesGewinn->setText(*ergebnis.gesamtText);
+    if (!ergebnis.fehler.isEmpty())
+        throw core::Fehler(ergebnis.fehler);
+}
+
+void AuswertungsBereich::gewinnreiheVerlassen()
+{
+    if (!Gewinnreihe->cbSofort->isChecked())
+        return;
+    if (hatReihen())
+        G1->viewport()->update();
+    BAuswertenClick();
 }
 
 } // namespace ui

@@ -1,20 +1,28 @@
 #pragma once
 
+#include "core/Quoten.h"
+
 #include <QWidget>
 
 class QLabel;
 class QScrollBar;
 class QToolButton;
 
+namespace settings {
+struct Ordner;
+}
+
 namespace ui {
 
+struct Umgebung;
+class G1Zellen;
 class GewinnreiheLeiste;
 class QuotenPanel;
 class ZeilenGitter;
 class ZeilenModell;
 
 // The evaluation column (PFoto, also the area of a snapshot): winning row, slip bar, row grid
-// with its scroll bar and the odds, and the result panel.
+// with its scroll bar and the odds, and the result panel with the evaluation.
 class AuswertungsBereich : public QWidget {
     Q_OBJECT
 public:
@@ -22,10 +30,29 @@ public:
     static constexpr int Hoehe = 650;
     static constexpr int G1Zeilen = 30;
 
-    explicit AuswertungsBereich(QWidget* parent);
+    AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent);
+
+    // Reads a slip into the row grid; a name without a file is passed over.
+    void SpielscheinEinlesen(const QString& datei);
+    // Loads an odds file into the six boxes; a name without a file is passed over.
+    void QuotenLaden(const QString& datei);
+    core::TQuoten quoten() const;
+    bool NachRangSortieren() const { return nachRangSortieren_; }
+
+    // The commands of the column.
+    void bsSkinSpeedButton1Click();
+    void BSaveClick();
+    void BGridDelClick();
+    void BCopyClick();
+    void BSortierClick();
+    void bsSkinSpeedButton2Click();
+    void bsSkinSpeedButton13Click();
+    void bsSkinSpeedButton14Click();
+    void BQuoDelClick();
+    void BAuswertenClick();
 
     GewinnreiheLeiste* Gewinnreihe;
-    QToolButton* SpielscheinEinlesen; // bsSkinSpeedButton1
+    QToolButton* SpielscheinEinlesenKnopf; // bsSkinSpeedButton1
     QToolButton* BSave;
     QToolButton* BCopy;
     QToolButton* BGridDel;
@@ -42,6 +69,19 @@ public:
     QToolButton* BAuswerten;
     QLabel* LGesGewinn;
     QToolButton* Abbild; // bsSkinSpeedButton9
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void bauen();
+    void verbinden();
+    bool hatReihen() const;
+    void gewinnreiheVerlassen();
+
+    Umgebung& umgebung_;
+    const settings::Ordner& ordner_;
+    bool nachRangSortieren_ = false;
 };
 
 } // namespace ui

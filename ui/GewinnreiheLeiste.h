@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TGewinnreihe.h"
+
 #include <QWidget>
 
 #include <array>
@@ -14,7 +16,7 @@ namespace ui {
 class TFfrAnzeigeGew;
 
 // The strip of the seven winning-row boxes with the order toggle, the clear button and the option
-// of evaluating at once.
+// of evaluating at once. It keeps the current winning row in step with the boxes.
 class GewinnreiheLeiste : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +25,20 @@ public:
 
     explicit GewinnreiheLeiste(QWidget* parent);
 
+    const core::TGewinnreihe& Gewinnreihe() const { return gewinnreihe_; }
+    bool GewinnreiheSortiert() const { return sortiert_; }
+    // The text of the ZS box, which the evaluation compares with the tip numbers.
+    QString zsText() const;
+    // A derived winning row: the parts and the seven box texts (index 1..7) as given; the order
+    // toggle returns to the entry order. No evaluation follows.
+    void setzen(const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte);
+
+    // Leaving a box: the winning row from all six number boxes, or ZS from box 7.
+    void ETZExit(int box);
+    // "Gewinnreihe löschen"
+    void bsSkinSpeedButton3Click();
+    void BSortier2Click();
+
     QFrame* PAnzeige;
     // Index 1..7 = box number; index 0 unused.
     std::array<TFfrAnzeigeGew*, 8> Rahmen{};
@@ -30,6 +46,19 @@ public:
     QToolButton* BSortier2;
     QToolButton* Loeschen; // bsSkinSpeedButton3
     QCheckBox* cbSofort;
+
+signals:
+    // A box was left and the winning row brought up to date.
+    void verlassen(int box);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void ordnungsSymbol();
+
+    core::TGewinnreihe gewinnreihe_;
+    bool sortiert_ = false;
 };
 
 } // namespace ui

@@ -11,6 +11,13 @@ void ZeilenModell::zellenGeaendert() {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
+void ZeilenModell::ersetzen(core::Zeilentabelle&& neu)
+{
+    beginResetModel();
+    tabelle_ = std::move(neu);
+    endResetModel();
+}
+
 int ZeilenModell::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : std::max(tabelle_.zeilen() - 1, 0);
 }
