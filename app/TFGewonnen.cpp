@@ -40,14 +40,15 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     werkzeugleisteBauen();
     Spieltag = new ui::SpieltagBereich(umgebung_, ordner_, this);
     Spieltag->move(0, 40);
-    Kreuze = new ui::KreuzBereich(this);
+    Kreuze = new ui::KreuzBereich(umgebung_, ordner_, this);
     Kreuze->move(ui::SpieltagBereich::Breite, 40);
     PFoto = new ui::AuswertungsBereich(umgebung_, ordner_, this);
     PFoto->move(ui::SpieltagBereich::Breite + ui::KreuzBereich::Breite, 40);
     Spieltag->setAuswertung(PFoto);
+    Kreuze->setReihenziel(PFoto->G1, PFoto->LReihen);
 
     optionenLesen();
-    Kreuze->BQOpen->setEnabled(QFileInfo::exists(ordner_.DataRoot + QStringLiteral("struktur.qui")));
+    Kreuze->BQOpen->setEnabled(QFileInfo::exists(Kreuze->musterDatei()));
     gemerkteDateienLesen();
 }
 

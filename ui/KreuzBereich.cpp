@@ -1,15 +1,22 @@
 #include "KreuzBereich.h"
 
+#include "core/Kreuzmuster.h"
+#include "core/TextDatei.h"
+#include "settings/Ordner.h"
 #include "ui/Bausteine.h"
 #include "ui/KreuzBrett.h"
 #include "ui/Namen.h"
+#include "ui/Umgebung.h"
+#include "ui/Waechter.h"
+#include "ui/ZeilenGitter.h"
 
 #include <QLabel>
 #include <QToolButton>
 
 namespace ui {
 
-KreuzBereich::KreuzBereich(QWidget* parent) : QWidget(parent) {
+KreuzBereich::KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
+    : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
     resize(Breite, Hoehe);
     QLabel* hinweis = Bausteine::text(
         this,
@@ -19,7 +26,7 @@ KreuzBereich::KreuzBereich(QWidget* parent) : QWidget(parent) {
     hinweis->setWordWrap(true);
     hinweis->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
 
-    PKreuz = new KreuzBrett(this);
+    PKreuz = new KreuzBrett(umgebung_, this);
     PKreuz->move(10, 34);
 
     QFrame* leiste = Bausteine::panel(this, "PKreuzLeiste", QRect(10, 402, 260, 46), "leiste");
@@ -31,6 +38,10 @@ KreuzBereich::KreuzBereich(QWidget* parent) : QWidget(parent) {
                              QStringLiteral("abwickeln"), QRect(118, 3, 138, 40),
                              QStringLiteral("Das angekreuzte System in Tippreihen umsetzen"));
     BVoll->setEnabled(false);
+    connect(PKreuz, &KreuzBrett::komplettGeaendert, BVoll, &QWidget::setEnabled);
+    BeiKlick(BQOpen, umgebung_.meldungen, [this] { BQOpenClick(); });
+    BeiKlick(BQSave, umgebung_.meldungen, [this] { BQSaveClick(); });
+    BeiKlick(BVoll, umgebung_.meldungen, [this] { BVollClick(); });
 
     QFrame* info = Bausteine::panel(this, "PInfo", QRect(10, 454, 260, 192), "flaeche");
     QLabel* werbung = Bausteine::text(
@@ -48,6 +59,37 @@ KreuzBereich::KreuzBereich(QWidget* parent) : QWidget(parent) {
     Label5->setFont(link);
     Label5->setStyleSheet(QStringLiteral("color: #000080;"));
     Label5->setCursor(Qt::PointingHandCursor);
+}
+
+void KreuzBereich::setReihenziel(ZeilenGitter* G1, QLabel* LReihen) {
+    G1_ = G1;
+    LReihen_ = LReihen;
+}
+
+QString KreuzBereich::musterDatei() const { return ordner_.DataRoot + QStringLiteral("struktur.qui"); }
+
+void KreuzBereich::BQSaveClick() {
+    core::TextDatei::bytesSchreiben(musterDatei(), core::KreuzmusterPacken(PKreuz->muster()));
+    BQOpen->setEnabled(true);
+}
+
+void KreuzBereich::BQOpenClick() {
+    // Read and checked in full before the board changes.
+    const QString datei = musterDatei();
+    PKreuz->musterLaden(core::KreuzmusterLesen(core::TextDatei::bytesLesen(datei), datei));
+}
+
+void KreuzBereich::BVollClick() {
+    if (!PKreuz->KreuzeKomplett() || !G1_)
+        return;
+    const SchriftTextmass mass = G1_->textmass();
+    const int breite = G1_->spaltenbreite(0);
+    QString reihen;
+    G1_->modell()->umbauen([&](core::Zeilentabelle& tabelle) {
+        reihen = core::SystemAbwickeln(PKreuz->SystemNr(), PKreuz->Kreuze(), tabelle, breite, mass,
+                                       SystemReihen, SystemZahlen);
+    });
+    LReihen_->setText(reihen);
 }
 
 } // namespace ui

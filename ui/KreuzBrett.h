@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/Kreuzmuster.h"
+#include "core/TGewinnreihe.h"
+
+#include <QColor>
 #include <QFrame>
 #include <QRect>
 
@@ -11,16 +15,20 @@ class QToolButton;
 namespace ui {
 
 class TKreuz;
+struct Umgebung;
 
 // The cross board: the picture of the paper slip with its 59 crosses, the counter and the two
-// small buttons. Number crosses have the tags 1..45, system crosses 101..114.
+// small buttons. Number crosses have the tags 1..45, system crosses 101..114. The board keeps the
+// ticked tip; KreuzVerwerten is the one operation that changes it.
 class KreuzBrett : public QFrame {
     Q_OBJECT
 public:
     static constexpr int Breite = 260;
     static constexpr int Hoehe = 364;
+    static constexpr QColor Rot{0xFF, 0x00, 0x00};
+    static constexpr QColor Gruen{0x00, 0x80, 0x00};
 
-    explicit KreuzBrett(QWidget* parent);
+    KreuzBrett(Umgebung& umgebung, QWidget* parent);
 
     // Index 1..45; index 0 unused.
     std::array<TKreuz*, 46> Zahlkreuze{};
@@ -29,17 +37,48 @@ public:
     // Click areas of the 59 crosses: numbers 1..45 at 0..44, systems at 45..58; both ends included.
     std::array<QRect, 59> Trefferflaechen;
 
+    // Shows the missing crosses; its property "Farbe" is the fill drawn, invalid while uncoloured.
     QLabel* PZ;
-    QToolButton* Zufall;
+    QToolButton* Zufall; // bsSkinSpeedButton11
     QToolButton* BKreuzeDel;
 
+    // The chosen catalogue entry, 0 = none.
+    int SystemNr() const { return SystemNr_; }
+    int KreuzAnzahl() const { return KreuzAnzahl_; }
+    const core::Zahlenmenge& Kreuze() const { return Kreuze_; }
+    // A system is chosen and exactly its count of numbers is ticked.
+    bool KreuzeKomplett() const { return KreuzeKomplett_; }
+
+    void KreuzVerwerten(int Tag);
+    void KreuzKlickClick(int tag);
+    void PKreuzMouseDown(QPoint ort, Qt::MouseButton knopf);
+    void BKreuzeDelClick();
+    void bsSkinSpeedButton11Click();
+
+    // The tag of the cross whose click area holds a board position, 0 for none.
+    int kreuzAn(QPoint ort) const;
+
+    core::Kreuzmuster muster() const;
+    // Clears the crosses, chooses the pattern's first system and ticks its numbers in ascending order.
+    void musterLaden(const core::Kreuzmuster& muster);
+
 signals:
-    // A press on the board outside a visible cross, in board coordinates.
-    void gedrueckt(QPoint ort, Qt::MouseButton knopf);
+    void komplettGeaendert(bool komplett);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
+
+private:
+    void zahlenLeeren();
+    void zaehlerFaerben(QColor farbe);
+    void setKomplett(bool komplett);
+
+    Umgebung& umgebung_;
+    int SystemNr_ = 0;
+    int KreuzAnzahl_ = 0;
+    core::Zahlenmenge Kreuze_;
+    bool KreuzeKomplett_ = false;
 };
 
 } // namespace ui

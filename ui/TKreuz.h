@@ -16,6 +16,7 @@ signals:
     void geklickt(int tag);
 
 protected:
+    void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
 
 private:
