@@ -122,9 +122,13 @@ void TFGewonnen::gemerkteDateienLesen() {
     });
 }
 
-void TFGewonnen::SpieltagEinlesen(const QString& datei) { Spieltag->SpieltagEinlesen(datei); }
+void TFGewonnen::SpieltagEinlesen(const QString& datei) {
+    Spieltag->SpieltagEinlesen(datei);
+}
 
-void TFGewonnen::SpielscheinEinlesen(const QString& datei) { PFoto->SpielscheinEinlesen(datei); }
+void TFGewonnen::SpielscheinEinlesen(const QString& datei) {
+    PFoto->SpielscheinEinlesen(datei);
+}
 
 void TFGewonnen::bsSkinSpeedButton4Click() {
     settings::FensterpositionSpeichern(settings::IniDatei(ordner_.optionenDatei()),

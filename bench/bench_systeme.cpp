@@ -9,8 +9,7 @@ namespace {
 // Digits 7 pixels, a blank 3: the widths of the grid's font at 96 dpi, near enough.
 class Ziffernmass : public core::Textmass {
 public:
-    int breite(QStringView text) const override
-    {
+    int breite(QStringView text) const override {
         int summe = 0;
         for (const QChar c : text)
             summe += c == u' ' ? 3 : 7;
@@ -21,8 +20,7 @@ public:
 
 // "System abwickeln" for "013": 1,716 rows expanded and written with their labels into a row table
 // that held the 29 empty rows of the program's start.
-void SystemAbwickeln013(benchmark::State& state)
-{
+void SystemAbwickeln013(benchmark::State& state) {
     core::Zahlenmenge kreuze;
     for (const int z : {2, 4, 8, 11, 15, 19, 23, 27, 31, 35, 38, 42, 44})
         kreuze.hinzufuegen(z);

@@ -10,8 +10,7 @@
 
 namespace core {
 
-void SystemReihenErzeugen(std::int32_t index, std::int32_t rows, std::vector<SystemReihe>& SystemReihen)
-{
+void SystemReihenErzeugen(std::int32_t index, std::int32_t rows, std::vector<SystemReihe>& SystemReihen) {
     SystemReihen.resize(std::size_t(std::max(rows, 0)));
     if (index >= ErstesVollsystem && index <= LetztesVollsystem) {
         const int n = System(index).Anzahl;
@@ -37,8 +36,7 @@ void SystemReihenErzeugen(std::int32_t index, std::int32_t rows, std::vector<Sys
     }
 }
 
-void KreuzeSammeln(const Zahlenmenge& kreuze, std::int32_t count, std::vector<std::uint8_t>& SystemZahlen)
-{
+void KreuzeSammeln(const Zahlenmenge& kreuze, std::int32_t count, std::vector<std::uint8_t>& SystemZahlen) {
     SystemZahlen.assign(std::size_t(std::max(count, 0)), 0);
     std::size_t genommen = 0;
     for (int zahl = 1; zahl <= 45 && genommen < SystemZahlen.size(); ++zahl)
@@ -47,8 +45,7 @@ void KreuzeSammeln(const Zahlenmenge& kreuze, std::int32_t count, std::vector<st
 }
 
 void SystemReihenSchreiben(Zeilentabelle& G1, std::int32_t rows, const std::vector<SystemReihe>& SystemReihen,
-                           const std::vector<std::uint8_t>& SystemZahlen, int nominal, const Textmass& mass)
-{
+                           const std::vector<std::uint8_t>& SystemZahlen, int nominal, const Textmass& mass) {
     G1.setZeilen(rows + 1);
     const int n = std::min(std::max(rows, 0), int(SystemReihen.size()));
     if (n == 0)
@@ -65,15 +62,13 @@ void SystemReihenSchreiben(Zeilentabelle& G1, std::int32_t rows, const std::vect
     }
 }
 
-QString ReihenText(std::int32_t rows)
-{
+QString ReihenText(std::int32_t rows) {
     return Ganzzahltext(rows);
 }
 
 QString SystemAbwickeln(std::int32_t s, const Zahlenmenge& kreuze, Zeilentabelle& G1, int nominal,
                         const Textmass& mass, std::vector<SystemReihe>& SystemReihen,
-                        std::vector<std::uint8_t>& SystemZahlen)
-{
+                        std::vector<std::uint8_t>& SystemZahlen) {
     const std::int32_t rows = System(s).Reihen;
     SystemReihenErzeugen(s, rows, SystemReihen);
     KreuzeSammeln(kreuze, System(s).Anzahl, SystemZahlen);

@@ -192,8 +192,7 @@ constexpr Reihe Tabelle12_132[132] = {
 
 } // namespace
 
-std::span<const TeilsystemReihe> TeilsystemTabelle(int index)
-{
+std::span<const TeilsystemReihe> TeilsystemTabelle(int index) {
     switch (index) {
     case 8:
         return Tabelle9_12;

@@ -12,15 +12,13 @@ static_assert([] {
     return true;
 }());
 
-const TSystemDef& System(int index)
-{
+const TSystemDef& System(int index) {
     if (index < 1 || index >= int(Systeme.size()))
         return Systeme[0];
     return Systeme[std::size_t(index)];
 }
 
-std::int64_t NueberK(std::int32_t n, std::int32_t k)
-{
+std::int64_t NueberK(std::int32_t n, std::int32_t k) {
     if (k == n)
         return 1;
     if (n - k < k)

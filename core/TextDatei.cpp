@@ -13,8 +13,7 @@
 
 namespace core {
 
-QByteArray TextDatei::bytesLesen(const QString& pfad)
-{
+QByteArray TextDatei::bytesLesen(const QString& pfad) {
     QFile datei(pfad);
     errno = 0;
     if (QFileInfo(pfad).isDir())
@@ -41,8 +40,7 @@ TextDatei::Kodierung TextDatei::kodierung(QByteArrayView bytes, qsizetype& marke
     return Kodierung::Windows1252;
 }
 
-QString TextDatei::dekodieren(const QByteArray& bytes)
-{
+QString TextDatei::dekodieren(const QByteArray& bytes) {
     qsizetype marke = 0;
     const Kodierung k = kodierung(bytes, marke);
     const QByteArrayView rest = QByteArrayView(bytes).sliced(marke);
@@ -59,19 +57,21 @@ QString TextDatei::dekodieren(const QByteArray& bytes)
     return Windows1252::dekodieren(rest);
 }
 
-QString TextDatei::lesen(const QString& pfad) { return dekodieren(bytesLesen(pfad)); }
+QString TextDatei::lesen(const QString& pfad) {
+    return dekodieren(bytesLesen(pfad));
+}
 
-QStringList TextDatei::zeilen(QStringView text)
-{
+QStringList TextDatei::zeilen(QStringView text) {
     QStringList liste;
     jedeZeile(text, [&](QStringView z) { liste.append(z.toString()); });
     return liste;
 }
 
-QStringList TextDatei::zeilenLesen(const QString& pfad) { return zeilen(lesen(pfad)); }
+QStringList TextDatei::zeilenLesen(const QString& pfad) {
+    return zeilen(lesen(pfad));
+}
 
-QByteArray TextDatei::kodieren(const QStringList& zeilen)
-{
+QByteArray TextDatei::kodieren(const QStringList& zeilen) {
     QByteArray bytes;
     qsizetype laenge = 0;
     for (const QString& z : zeilen)
@@ -84,13 +84,11 @@ QByteArray TextDatei::kodieren(const QStringList& zeilen)
     return bytes;
 }
 
-void TextDatei::zeilenSchreiben(const QString& pfad, const QStringList& zeilen)
-{
+void TextDatei::zeilenSchreiben(const QString& pfad, const QStringList& zeilen) {
     bytesSchreiben(pfad, kodieren(zeilen));
 }
 
-void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes)
-{
+void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes) {
     QSaveFile datei(pfad);
     errno = 0;
     // Unbuffered: a buffered flush drops the rest of a partial write and still commits.

@@ -92,13 +92,11 @@ bool Zeilentabelle::nurBlanks(Zelle z) const {
     return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c == u' '; });
 }
 
-void Zeilentabelle::zeileLeeren(int r)
-{
+void Zeilentabelle::zeileLeeren(int r) {
     std::fill_n(zeile(r), spalten_, Leer);
 }
 
-void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung)
-{
+void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung) {
     // Built beside the old cells and swapped in: one copy of every cell, not two.
     const std::size_t breite = std::size_t(spalten_);
     std::vector<Zelle> neu(zellen_.size());

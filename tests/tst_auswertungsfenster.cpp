@@ -29,8 +29,7 @@ namespace {
 // The main window shown, with access to the evaluation column.
 struct Fenster : Hauptfensterhilfe {
     ui::AuswertungsBereich* a = nullptr;
-    Fenster()
-    {
+    Fenster() {
         starten();
         fenster->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
@@ -39,18 +38,15 @@ struct Fenster : Hauptfensterhilfe {
     const core::Zeilentabelle& g1() const { return a->G1Modell->tabelle(); }
     const core::Zeilentabelle& g2() const { return a->G2Modell->tabelle(); }
     QLineEdit* box(int i) const { return a->Gewinnreihe->Boxen[i]; }
-    QString schein(const QByteArray& inhalt, const QString& name = QStringLiteral("schein.txt")) const
-    {
+    QString schein(const QByteArray& inhalt, const QString& name = QStringLiteral("schein.txt")) const {
         return dateiSchreiben(ordner.SlipDir + name, inhalt);
     }
-    void einlesen(const QString& pfad)
-    {
+    void einlesen(const QString& pfad) {
         umgebung.antworteOeffnen(pfad);
         QTest::mouseClick(a->SpielscheinEinlesenKnopf, Qt::LeftButton);
     }
     // Types the numbers into the boxes 1.. and leaves the last one with Tab.
-    void gewinnreiheTippen(const QStringList& zahlen, const QString& zs = QString())
-    {
+    void gewinnreiheTippen(const QStringList& zahlen, const QString& zs = QString()) {
         for (int i = 0; i < zahlen.size(); ++i) {
             box(i + 1)->setFocus();
             QTest::keyClicks(box(i + 1), zahlen[i]);
@@ -60,8 +56,7 @@ struct Fenster : Hauptfensterhilfe {
             QTest::keyClicks(box(7), zs);
         a->BAuswerten->setFocus();
     }
-    void quoten(const QStringList& texte)
-    {
+    void quoten(const QStringList& texte) {
         for (int i = 0; i < texte.size(); ++i)
             a->P116->eQ[i + 1]->setText(texte[i]);
     }
@@ -75,10 +70,10 @@ class TstAuswertungsfenster : public QObject {
 private slots:
     void initTestCase() { ui::Skin::schriftenZuordnen(); }
 
-    void spielscheinEinlesen()
-    {
+    void spielscheinEinlesen() {
         Fenster f;
-        const QString pfad = f.schein("1,2,3,4,5,6\r\n7,8,9,10,11,12\r\n13,14,15,16,17,18\r\n", "Schein1.txt");
+        const QString pfad =
+            f.schein("1,2,3,4,5,6\r\n7,8,9,10,11,12\r\n13,14,15,16,17,18\r\n", "Schein1.txt");
         f.einlesen(pfad);
         QCOMPARE(f.umgebung.oeffnenAuftraege.size(), std::size_t(1));
         const ui::DialogAuftrag& d = f.umgebung.oeffnenAuftraege[0];
@@ -94,14 +89,17 @@ private slots:
         for (QString& l : labels)
             l = l.trimmed();
         QCOMPARE(labels, (QStringList{"1", "2", "3"}));
-        QVERIFY(f.g1().text(1, 0).startsWith(u' ')); // padded to show right-aligned
+        QVERIFY(f.g1().text(1, 0).startsWith(u' '));                    // padded to show right-aligned
         QCOMPARE(f.g1().text(0, 0).trimmed(), QStringLiteral("Reihe")); // the header stays
         QCOMPARE(f.a->LReihen->text(), QStringLiteral("3"));
         QCOMPARE(f.a->LDatei->text(), QStringLiteral("Schein1.txt"));
-        QCOMPARE(f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), QString()), pfad);
+        QCOMPARE(f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"),
+                                       QString()),
+                 pfad);
         QVERIFY(spalte(f.g1(), 7) == (QStringList{"", "", ""}));
         QVERIFY(f.umgebung.meldungen.empty());
-        QAbstractItemModelTester pruefer(f.a->G1->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester pruefer(f.a->G1->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
 
         // read again at the next start, without a rank
         f.starten();
@@ -109,8 +107,7 @@ private slots:
         QCOMPARE(f.fenster->PFoto->LDatei->text(), QStringLiteral("Schein1.txt"));
     }
 
-    void abgebrochenerDialogAendertNichts()
-    {
+    void abgebrochenerDialogAendertNichts() {
         Fenster f;
         f.umgebung.antworteOeffnen(std::nullopt);
         QTest::mouseClick(f.a->SpielscheinEinlesenKnopf, Qt::LeftButton);
@@ -118,8 +115,7 @@ private slots:
         QVERIFY(!QFile::exists(f.ordner.optionenDatei()));
     }
 
-    void unlesbarerScheinLaesstDasGitter()
-    {
+    void unlesbarerScheinLaesstDasGitter() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         f.einlesen(f.ordner.SlipDir); // a folder cannot be read as a slip
@@ -129,8 +125,7 @@ private slots:
         QCOMPARE(f.g1().text(1, 1), QStringLiteral("1"));
     }
 
-    void speichernUndWiederEinlesen()
-    {
+    void speichernUndWiederEinlesen() {
         Fenster f;
         const QByteArray inhalt("3,11,17,24,38,45\r\n1,2,3,4,5,6\r\n\"a b\",7,8,9,10,11\r\n");
         f.einlesen(f.schein(inhalt));
@@ -148,8 +143,7 @@ private slots:
         QCOMPARE(f.a->LReihen->text(), QStringLiteral("3"));
     }
 
-    void nichtsZuSpeichern()
-    {
+    void nichtsZuSpeichern() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         QTest::mouseClick(f.a->BGridDel, Qt::LeftButton);
@@ -159,13 +153,13 @@ private slots:
         QCOMPARE(f.a->LReihen->text(), QStringLiteral("0"));
         QCOMPARE(f.a->LDatei->text(), QString());
         QTest::mouseClick(f.a->BSave, Qt::LeftButton);
-        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
-                                      QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.")));
+        QVERIFY(f.umgebung.nurMeldung(
+            FakeUmgebung::Art::Fehler,
+            QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.")));
         QVERIFY(f.umgebung.speichernAuftraege.empty());
     }
 
-    void fehlgeschlagenesSpeichernLaesstDieAlteDatei()
-    {
+    void fehlgeschlagenesSpeichernLaesstDieAlteDatei() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         const QString ziel = f.ordner.SlipDir + QStringLiteral("fehlt/neu.txt");
@@ -176,8 +170,7 @@ private slots:
         QCOMPARE(f.a->LDatei->text(), QStringLiteral("schein.txt")); // a failed save changes no label
     }
 
-    void bewertungDurchDieBoxen()
-    {
+    void bewertungDurchDieBoxen() {
         Fenster f;
         f.einlesen(f.schein("3,8,15,22,30,41\r\n3,8,15,22,30,12\r\n3,8,15,22,30,13\r\n3,8,15,22,12,13\r\n"
                             "3,8,15,12,13,14\r\n3,8,15,13,14,16\r\n3,8,13,14,16,17\r\n1,2,4,5,6,7\r\n"
@@ -198,8 +191,7 @@ private slots:
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
-    void betraege()
-    {
+    void betraege() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,40,41\r\n1,2,3,40,41,42\r\n1,2,3,43,44,45\r\n"));
         f.a->Gewinnreihe->cbSofort->setChecked(false);
@@ -216,8 +208,7 @@ private slots:
         QCOMPARE(f.a->LGesGewinn->text(), QStringLiteral("1.258,70"));
     }
 
-    void zsWirdAlsTextVerglichen()
-    {
+    void zsWirdAlsTextVerglichen() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,012\r\n1,2,3,4,5,12\r\n"));
         f.a->Gewinnreihe->cbSofort->setChecked(false);
@@ -226,33 +217,32 @@ private slots:
         QCOMPARE(spalte(f.g1(), 7), (QStringList{"5 Ri.", "5 + ZS"}));
     }
 
-    void kommaFehlerZeigtDieErstenRaenge()
-    {
+    void kommaFehlerZeigtDieErstenRaenge() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n1,2,3,4,40,41\r\n"));
         f.a->Gewinnreihe->cbSofort->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"});
         f.quoten({"100,00", "", "", "1,2,3"});
         f.pruefen();
-        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, QStringLiteral("'1,2,3' ist kein gültiger Gleitkommawert")));
+        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
+                                      QStringLiteral("'1,2,3' ist kein gültiger Gleitkommawert")));
         QCOMPARE(f.g2().text(1, 2), QStringLiteral("100,00"));
         QCOMPARE(f.a->LGesGewinn->text(), QStringLiteral("100,00"));
     }
 
-    void keineGanzzahlHaeltAn()
-    {
+    void keineGanzzahlHaeltAn() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\nabc,2,3,4,5,6\r\n1,2,3,4,5,6\r\n"));
         f.a->Gewinnreihe->cbSofort->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"});
         f.pruefen();
-        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, QStringLiteral("''abc'' ist kein gültiger Integer-Wert")));
+        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
+                                      QStringLiteral("''abc'' ist kein gültiger Integer-Wert")));
         QCOMPARE(spalte(f.g1(), 7), (QStringList{"6 Ri.", "", ""})); // the row above keeps its result
         QCOMPARE(f.g2().text(1, 1), QString());
     }
 
-    void ohneGewinnreiheGeschiehtNichts()
-    {
+    void ohneGewinnreiheGeschiehtNichts() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         f.pruefen();
@@ -261,14 +251,12 @@ private slots:
         QCOMPARE(f.g2().text(1, 1), QString());
     }
 
-    void sofortAuswerten_data()
-    {
+    void sofortAuswerten_data() {
         QTest::addColumn<bool>("sofort");
         QTest::newRow("angehakt") << true;
         QTest::newRow("nicht angehakt") << false;
     }
-    void sofortAuswerten()
-    {
+    void sofortAuswerten() {
         QFETCH(bool, sofort);
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
@@ -280,8 +268,7 @@ private slots:
         QCOMPARE(f.g1().text(1, 7), sofort ? QStringLiteral("1") : QString());
     }
 
-    void sofortOhneReihen()
-    {
+    void sofortOhneReihen() {
         Fenster f;
         f.box(1)->setFocus();
         QTest::keyClicks(f.box(1), "7");
@@ -290,8 +277,7 @@ private slots:
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
-    void tastenDerBoxen()
-    {
+    void tastenDerBoxen() {
         Fenster f;
         f.a->Gewinnreihe->cbSofort->setChecked(false);
         f.box(6)->setFocus();
@@ -308,8 +294,7 @@ private slots:
         QCOMPARE(f.box(1)->text(), QString());
     }
 
-    void mengeAusAllenBoxen()
-    {
+    void mengeAusAllenBoxen() {
         Fenster f;
         f.a->Gewinnreihe->cbSofort->setChecked(false);
         f.gewinnreiheTippen({"7", "12", "12"});
@@ -337,8 +322,7 @@ private slots:
         QCOMPARE(g.ZS, 0);
     }
 
-    void gewinnreiheLoeschen()
-    {
+    void gewinnreiheLoeschen() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"}, "7");
@@ -354,17 +338,16 @@ private slots:
         QCOMPARE(f.g2().text(1, 1), QStringLiteral("1"));
     }
 
-    void ordnungDerGewinnzahlen_data()
-    {
+    void ordnungDerGewinnzahlen_data() {
         QTest::addColumn<QStringList>("eingabe");
         QTest::addColumn<QStringList>("sortiert");
         QTest::newRow("sechs") << QStringList{"30", "5", "12", "41", "8", "22"}
                                << QStringList{"5", "8", "12", "22", "30", "41"};
-        QTest::newRow("vier") << QStringList{"30", "5", "12", "41"} << QStringList{"5", "12", "30", "41", "", ""};
+        QTest::newRow("vier") << QStringList{"30", "5", "12", "41"}
+                              << QStringList{"5", "12", "30", "41", "", ""};
         QTest::newRow("mit 47") << QStringList{"47", "5", "", "3"} << QStringList{"3", "5", "", "", "", ""};
     }
-    void ordnungDerGewinnzahlen()
-    {
+    void ordnungDerGewinnzahlen() {
         QFETCH(QStringList, eingabe);
         QFETCH(QStringList, sortiert);
         Fenster f;
@@ -394,8 +377,7 @@ private slots:
         QVERIFY(f.a->Gewinnreihe->Gewinnreihe() == vorher); // the toggle changes only the texts
     }
 
-    void sortieren()
-    {
+    void sortieren() {
         Fenster f;
         // keys 4, 10, 1, 12, 4 after the evaluation with the winning row 1..6
         f.einlesen(f.schein("1,2,3,4,40,41\r\n40,41,42,43,44,45\r\n1,2,3,4,5,6\r\n1,2,40,41,42,43\r\n"
@@ -425,8 +407,7 @@ private slots:
         QCOMPARE(spalte(f.g1(), 1), (QStringList{"1", "40", "1", "1", "3"})); // evaluations leave the order
     }
 
-    void rangSortierungOhneBewertungTutNichts()
-    {
+    void rangSortierungOhneBewertungTutNichts() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         QTest::mouseClick(f.a->BSortier, Qt::LeftButton);
@@ -434,8 +415,7 @@ private slots:
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
-    void tippsKopieren()
-    {
+    void tippsKopieren() {
         Fenster f;
         f.einlesen(f.schein("3,11,17,24,38,45\r\n1,2,3,4,5,6\r\n"));
         QTest::mouseClick(f.a->BCopy, Qt::LeftButton);
@@ -445,8 +425,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(",,,,,\r\n,,,,,\r\n"));
     }
 
-    void quotenTasten()
-    {
+    void quotenTasten() {
         Fenster f;
         QLineEdit* q = f.a->P116->eQ[1];
         q->setFocus();
@@ -454,8 +433,7 @@ private slots:
         QCOMPARE(q->text(), QStringLiteral("1234,5"));
     }
 
-    void quotenSpeichernUndLaden()
-    {
+    void quotenSpeichernUndLaden() {
         Fenster f;
         f.quoten({"1.234.567,80", "98.765,40", "4.321,00", "55,20", "12,10", ""});
         const QString ziel = f.ordner.MatchdayDir + QStringLiteral("q.quo");
@@ -466,7 +444,8 @@ private slots:
         QCOMPARE(d.filter, QStringLiteral("Quoten|*.quo"));
         QCOMPARE(d.standardEndung, QStringLiteral("quo"));
         QCOMPARE(d.startOrdner, f.ordner.MatchdayDir);
-        QCOMPARE(dateiLesen(ziel), QByteArray("1.234.567,80\r\n98.765,40\r\n4.321,00\r\n55,20\r\n12,10\r\n\r\n"));
+        QCOMPARE(dateiLesen(ziel),
+                 QByteArray("1.234.567,80\r\n98.765,40\r\n4.321,00\r\n55,20\r\n12,10\r\n\r\n"));
         QCOMPARE(f.a->P116->LDatei3->text(), QStringLiteral("q.quo"));
 
         QTest::mouseClick(f.a->P116->BQuoDel, Qt::LeftButton);
@@ -482,21 +461,21 @@ private slots:
         QCOMPARE(f.a->P116->LDatei3->text(), QStringLiteral("q.quo"));
     }
 
-    void kurzeQuotendatei()
-    {
+    void kurzeQuotendatei() {
         Fenster f;
         f.quoten({"a", "b", "c", "d", "e", "f"});
-        const QString pfad = dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("kurz.quo"), "1,00\r\n2,00\r\n");
+        const QString pfad =
+            dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("kurz.quo"), "1,00\r\n2,00\r\n");
         f.umgebung.antworteOeffnen(pfad);
         QTest::mouseClick(f.a->P116->QuotenEinlesen, Qt::LeftButton);
-        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, QStringLiteral("Listenindex überschreitet das Maximum (2)")));
+        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
+                                      QStringLiteral("Listenindex überschreitet das Maximum (2)")));
         QCOMPARE(f.a->P116->eQ[2]->text(), QStringLiteral("2,00"));
         QCOMPARE(f.a->P116->eQ[3]->text(), QStringLiteral("c"));
         QCOMPARE(f.a->P116->LDatei3->text(), QString());
     }
 
-    void farben_data()
-    {
+    void farben_data() {
         QTest::addColumn<int>("spalte");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("farbe");
@@ -511,8 +490,7 @@ private slots:
         QTest::newRow("kein Treffer") << 7 << "0" << QColor(0xFF, 0xFE, 0xF9) << true;
         QTest::newRow("Schlüssel") << 8 << "1" << QColor(Qt::white) << false;
     }
-    void farben()
-    {
+    void farben() {
         QFETCH(int, spalte);
         QFETCH(QString, text);
         QFETCH(QColor, farbe);
@@ -532,8 +510,7 @@ private slots:
             QCOMPARE(ohne.farben(spalte, text).hintergrund, QColor(Qt::white));
     }
 
-    void malenBeimBlaettern()
-    {
+    void malenBeimBlaettern() {
         // A large slip scrolls through the separate scroll bar and paints without trouble.
         Fenster f;
         QByteArray inhalt;

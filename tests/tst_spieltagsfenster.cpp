@@ -28,8 +28,7 @@ constexpr double Datum = 45316.0;
 constexpr double SamstagHalbVier = 45318.0 + 15.5 / 24.0;
 
 // A matchday with named teams and the given results (10:10 elsewhere: no result yet).
-core::TSpieltag spieltag(const QList<std::tuple<int, int, int>>& ergebnisse = {})
-{
+core::TSpieltag spieltag(const QList<std::tuple<int, int, int>>& ergebnisse = {}) {
     core::TSpieltag s;
     s.Datum = Datum;
     for (int i = 1; i <= 45; ++i) {
@@ -49,25 +48,21 @@ core::TSpieltag spieltag(const QList<std::tuple<int, int, int>>& ergebnisse = {}
 struct Fenster : Hauptfensterhilfe {
     ui::SpieltagBereich* s = nullptr;
     ui::AuswertungsBereich* a = nullptr;
-    Fenster()
-    {
+    Fenster() {
         starten();
         fenster->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
         s = fenster->Spieltag;
         a = fenster->PFoto;
     }
-    QString datei(const core::TSpieltag& sp, const QString& name = QStringLiteral("25012024.sp45")) const
-    {
+    QString datei(const core::TSpieltag& sp, const QString& name = QStringLiteral("25012024.sp45")) const {
         return dateiSchreiben(ordner.MatchdayDir + name, sp.bytes());
     }
-    void oeffnen(const QString& pfad)
-    {
+    void oeffnen(const QString& pfad) {
         umgebung.antworteOeffnen(pfad);
         QTest::mouseClick(s->BOpen, Qt::LeftButton);
     }
-    QStringList boxen() const
-    {
+    QStringList boxen() const {
         QStringList t;
         for (int i = 1; i <= 7; ++i)
             t.append(a->Gewinnreihe->Boxen[i]->text());
@@ -83,8 +78,7 @@ class TstSpieltagsfenster : public QObject {
 private slots:
     void initTestCase() { ui::Skin::schriftenZuordnen(); }
 
-    void einlesen()
-    {
+    void einlesen() {
         Fenster f;
         const QString pfad = f.datei(spieltag({{2, 2, 1}, {3, 0, 0}, {4, 10, 0}, {5, 2, 10}}));
         f.oeffnen(pfad);
@@ -108,7 +102,9 @@ private slots:
         QVERIFY(f.s->eErg[4]->property("ohneErgebnis").toBool());
         QVERIFY(f.s->eErg[1]->styleSheet().contains(QStringLiteral("#ffdfbf")));
         QCOMPARE(f.s->SpieltagDatei(), pfad);
-        QCOMPARE(f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QString()), pfad);
+        QCOMPARE(
+            f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QString()),
+            pfad);
         // every pairing without result counts as 0:0 (10:0 and 2:10 are no draws): 1, 3, 6, 7, 8, 9, ZS 10
         QCOMPARE(f.boxen(), (QStringList{"1", "3", "6", "7", "8", "9", "10"}));
         QVERIFY(f.umgebung.meldungen.empty());
@@ -119,8 +115,7 @@ private slots:
         QCOMPARE(f.fenster->Spieltag->eErg[2]->text(), QStringLiteral("2 : 1"));
     }
 
-    void zweiDatensaetzeZeigenDenLetzten()
-    {
+    void zweiDatensaetzeZeigenDenLetzten() {
         Fenster f;
         core::TSpieltag erster = spieltag();
         core::TSpieltag zweiter = spieltag();
@@ -130,13 +125,13 @@ private slots:
         QCOMPARE(f.s->PPaar[1]->text(), QStringLiteral("Zweiter - Gast 1"));
     }
 
-    void kurzeDateiAendertNichts()
-    {
+    void kurzeDateiAendertNichts() {
         Fenster f;
         const QString gut = f.datei(spieltag({{9, 3, 3}}));
         f.oeffnen(gut);
         f.umgebung.meldungen.clear();
-        const QString kurz = dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("kurz.sp45"), QByteArray(3791, '\0'));
+        const QString kurz =
+            dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("kurz.sp45"), QByteArray(3791, '\0'));
         f.oeffnen(kurz);
         QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
         QCOMPARE(f.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
@@ -144,11 +139,12 @@ private slots:
         QCOMPARE(f.s->SpieltagDatei(), gut);
         QCOMPARE(f.s->eErg[9]->text(), QStringLiteral("3 : 3"));
         QCOMPARE(f.boxen().at(0), QStringLiteral("9"));
-        QCOMPARE(f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QString()), gut);
+        QCOMPARE(
+            f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QString()),
+            gut);
     }
 
-    void datierteQuoten_data()
-    {
+    void datierteQuoten_data() {
         QTest::addColumn<bool>("datei");
         QTest::addColumn<bool>("sofortQ");
         QTest::addColumn<QString>("quote1");
@@ -156,8 +152,7 @@ private slots:
         QTest::newRow("fehlt") << false << true << "alt";
         QTest::newRow("abgeschaltet") << true << false << "alt";
     }
-    void datierteQuoten()
-    {
+    void datierteQuoten() {
         QFETCH(bool, datei);
         QFETCH(bool, sofortQ);
         QFETCH(QString, quote1);
@@ -172,8 +167,7 @@ private slots:
         QCOMPARE(f.a->P116->LDatei3->text(), quote1 == u"alt" ? QString() : QStringLiteral("25.01.2024.quo"));
     }
 
-    void ergebnisseSpeichern()
-    {
+    void ergebnisseSpeichern() {
         Fenster f;
         const core::TSpieltag alt = spieltag();
         const QString pfad = f.datei(alt);
@@ -181,8 +175,8 @@ private slots:
         // draws 3:3 in 20, 2:2 in 5 and 30, 1:1 in 2, 9 and 44, 0:0 in 12, all others won by two goals
         for (int i = 1; i <= 45; ++i)
             f.s->eErg[i]->setText(QStringLiteral("3:1"));
-        const QList<std::pair<int, QString>> remis = {{20, "3:3"}, {5, "2:2"}, {30, "2 : 2"}, {2, "1:1"},
-                                                       {9, "1:1"},  {44, "1:1"}, {12, "0:0"}};
+        const QList<std::pair<int, QString>> remis = {{20, "3:3"}, {5, "2:2"},  {30, "2 : 2"}, {2, "1:1"},
+                                                      {9, "1:1"},  {44, "1:1"}, {12, "0:0"}};
         for (const auto& [nr, text] : remis)
             f.s->eErg[nr]->setText(text);
         f.speichern();
@@ -196,7 +190,8 @@ private slots:
             erwartet[3653 + 2 * (i - 1)] = 3;
             erwartet[3654 + 2 * (i - 1)] = 1;
         }
-        for (const auto& [nr, goals] : QList<std::pair<int, int>>{{20, 3}, {5, 2}, {30, 2}, {2, 1}, {9, 1}, {44, 1}, {12, 0}}) {
+        for (const auto& [nr, goals] :
+             QList<std::pair<int, int>>{{20, 3}, {5, 2}, {30, 2}, {2, 1}, {9, 1}, {44, 1}, {12, 0}}) {
             erwartet[3653 + 2 * (nr - 1)] = char(goals);
             erwartet[3654 + 2 * (nr - 1)] = char(goals);
         }
@@ -204,18 +199,17 @@ private slots:
         QCOMPARE(f.s->eErg[30]->text(), QStringLiteral("2 : 2")); // the texts stay as typed
     }
 
-    void leereBoxenUndHalbeErgebnisse()
-    {
+    void leereBoxenUndHalbeErgebnisse() {
         Fenster f;
         const QString pfad = f.datei(spieltag());
         f.oeffnen(pfad);
         for (int i = 1; i <= 45; ++i)
             f.s->eErg[i]->setText(QStringLiteral("4:0"));
-        f.s->eErg[7]->clear();            // no result: 10 : 10, counts as 0 : 0
-        f.s->eErg[8]->setText("2:");      // 2 : 10, plays no part
-        f.s->eErg[9]->setText("9:");      // 9 : 10, narrow with 19 goals
-        f.s->eErg[10]->setText(":2");     // 10 : 2
-        f.s->eErg[11]->setText("17");     // no colon
+        f.s->eErg[7]->clear();        // no result: 10 : 10, counts as 0 : 0
+        f.s->eErg[8]->setText("2:");  // 2 : 10, plays no part
+        f.s->eErg[9]->setText("9:");  // 9 : 10, narrow with 19 goals
+        f.s->eErg[10]->setText(":2"); // 10 : 2
+        f.s->eErg[11]->setText("17"); // no colon
         f.speichern();
         QCOMPARE(f.boxen(), (QStringList{"7", "11", "9", "", "", "", ""}));
         QVERIFY(f.s->eErg[11]->property("ohneErgebnis").toBool());
@@ -232,16 +226,17 @@ private slots:
         QCOMPARE(f.s->eErg[6]->text(), QStringLiteral("4 : 0"));
     }
 
-    void falscheEingabeSchreibtNichts_data()
-    {
+    void falscheEingabeSchreibtNichts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("Komma") << "2,1:0" << "''2,1'' ist kein gültiger Integer-Wert";
-        QTest::newRow("zwei Doppelpunkte") << "1:2:3" << "''2:3'' ist kein gültiger Integer-Wert";
-        QTest::newRow("zu viele Tore") << "300:1" << "";
+        QTest::newRow("Komma") << "2,1:0"
+                               << "''2,1'' ist kein gültiger Integer-Wert";
+        QTest::newRow("zwei Doppelpunkte") << "1:2:3"
+                                           << "''2:3'' ist kein gültiger Integer-Wert";
+        QTest::newRow("zu viele Tore") << "300:1"
+                                       << "";
     }
-    void falscheEingabeSchreibtNichts()
-    {
+    void falscheEingabeSchreibtNichts() {
         QFETCH(QString, text);
         QFETCH(QString, meldung);
         Fenster f;
@@ -263,8 +258,7 @@ private slots:
         QVERIFY(f.s->Spieltag().Ergebnis[3] == (core::TErgebnis{10, 10})); // nothing changed in memory
     }
 
-    void ohneSpieltagGeschiehtNichts()
-    {
+    void ohneSpieltagGeschiehtNichts() {
         Fenster f;
         f.s->eErg[1]->setText(QStringLiteral("1:1"));
         f.speichern();
@@ -273,16 +267,14 @@ private slots:
         QCOMPARE(f.boxen(), QStringList(7, QString()));
     }
 
-    void tasten()
-    {
+    void tasten() {
         Fenster f;
         f.s->eErg[3]->setFocus();
         QTest::keyClicks(f.s->eErg[3], "2a:-1 ,x");
         QCOMPARE(f.s->eErg[3]->text(), QStringLiteral("2:1,"));
     }
 
-    void enterGehtZurNaechstenPaarung_data()
-    {
+    void enterGehtZurNaechstenPaarung_data() {
         QTest::addColumn<int>("von");
         QTest::addColumn<int>("nach");
         QTest::addColumn<int>("reiter");
@@ -292,8 +284,7 @@ private slots:
         QTest::newRow("44") << 44 << 45 << 2;
         QTest::newRow("45") << 45 << 45 << 2;
     }
-    void enterGehtZurNaechstenPaarung()
-    {
+    void enterGehtZurNaechstenPaarung() {
         QFETCH(int, von);
         QFETCH(int, nach);
         QFETCH(int, reiter);
@@ -305,8 +296,7 @@ private slots:
         QVERIFY(f.s->eErg[nach]->hasFocus());
     }
 
-    void ableitungSetztDieOrdnungZurueck()
-    {
+    void ableitungSetztDieOrdnungZurueck() {
         Fenster f;
         f.oeffnen(f.datei(spieltag({{40, 1, 1}})));
         QCOMPARE(f.boxen().at(0), QStringLiteral("40"));

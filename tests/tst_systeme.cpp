@@ -17,8 +17,7 @@ namespace {
 using Zeile = std::vector<int>;
 
 // "1 2 3 4 5 6, 1 2 3 4 7 8" -> two rows
-std::vector<Zeile> zeilen(const char* text)
-{
+std::vector<Zeile> zeilen(const char* text) {
     std::vector<Zeile> ergebnis;
     for (const QString& teil : QString::fromLatin1(text).split(u',', Qt::SkipEmptyParts)) {
         Zeile z;
@@ -29,18 +28,15 @@ std::vector<Zeile> zeilen(const char* text)
     return ergebnis;
 }
 
-Zeile zeileAus(const TeilsystemReihe& r)
-{
+Zeile zeileAus(const TeilsystemReihe& r) {
     return Zeile(r.begin(), r.end());
 }
 
-Zeile zeileAus(const SystemReihe& r)
-{
+Zeile zeileAus(const SystemReihe& r) {
     return Zeile(r.begin(), r.end());
 }
 
-std::vector<Zeile> tabelle(int index)
-{
+std::vector<Zeile> tabelle(int index) {
     std::vector<Zeile> t;
     for (const TeilsystemReihe& r : TeilsystemTabelle(index))
         t.push_back(zeileAus(r));
@@ -51,8 +47,7 @@ std::vector<Zeile> tabelle(int index)
 // in a column of 37, i.e. 3 for one digit, 2 for two, 1 for three and none for four.
 class FesteBreiten : public Textmass {
 public:
-    int breite(QStringView text) const override
-    {
+    int breite(QStringView text) const override {
         int summe = 0;
         for (QChar c : text)
             summe += c == u' ' ? 3 : 6;
@@ -61,36 +56,31 @@ public:
     bool ziffernGleichBreit() const override { return true; }
 };
 
-QString label37(int r)
-{
+QString label37(int r) {
     const int stellen = int(QString::number(r).size());
     const int blanks = stellen == 1 ? 3 : stellen == 2 ? 2 : stellen == 3 ? 1 : 0;
     return QString(blanks, u' ') + QString::number(r);
 }
 
-Zahlenmenge menge(std::initializer_list<int> zahlen)
-{
+Zahlenmenge menge(std::initializer_list<int> zahlen) {
     Zahlenmenge m;
     for (int z : zahlen)
         m.hinzufuegen(z);
     return m;
 }
 
-QStringList zellen(const Zeilentabelle& t, int r, int von = 1, int bis = 6)
-{
+QStringList zellen(const Zeilentabelle& t, int r, int von = 1, int bis = 6) {
     QStringList l;
     for (int c = von; c <= bis; ++c)
         l << t.text(r, c);
     return l;
 }
 
-QStringList texte(const char* zahlen)
-{
+QStringList texte(const char* zahlen) {
     return QString::fromLatin1(zahlen).split(u' ');
 }
 
-std::int64_t binomial(int n, int k)
-{
+std::int64_t binomial(int n, int k) {
     std::vector<std::vector<std::int64_t>> pascal(std::size_t(n) + 1);
     for (int i = 0; i <= n; ++i) {
         pascal[std::size_t(i)].assign(std::size_t(i) + 1, 1);
@@ -102,8 +92,7 @@ std::int64_t binomial(int n, int k)
 }
 
 // The row numbers (1-based) after which the next row is not greater.
-QList<int> abstiege(const std::vector<Zeile>& t)
-{
+QList<int> abstiege(const std::vector<Zeile>& t) {
     QList<int> a;
     for (std::size_t i = 1; i < t.size(); ++i)
         if (!(t[i - 1] < t[i]))
@@ -116,8 +105,7 @@ QList<int> abstiege(const std::vector<Zeile>& t)
 class TstSysteme : public QObject {
     Q_OBJECT
 private slots:
-    void katalog_data()
-    {
+    void katalog_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("anzahl");
@@ -138,8 +126,7 @@ private slots:
         QTest::newRow("13") << 13 << "26/130" << 26 << 130 << 350;
         QTest::newRow("14") << 14 << "12/132" << 12 << 132 << 353;
     }
-    void katalog()
-    {
+    void katalog() {
         QFETCH(int, index);
         QFETCH(QString, name);
         QFETCH(int, anzahl);
@@ -155,8 +142,7 @@ private slots:
         QCOMPARE(s.Nummer, nummer);
     }
 
-    void katalogOhneSystem()
-    {
+    void katalogOhneSystem() {
         QCOMPARE(Systeme.size(), std::size_t(15));
         for (int index : {0, -1, 15, 100}) {
             QCOMPARE(int(System(index).Anzahl), 0);
@@ -164,8 +150,7 @@ private slots:
         }
     }
 
-    void feldreihenfolge()
-    {
+    void feldreihenfolge() {
         // Designated initializers compile only in declaration order.
         constexpr TSystemDef s{.Reserve = 1, .Anzahl = 2, .Name = "x", .Reihen = 3, .Nummer = 4};
         QCOMPARE(int(s.Reserve), 1);
@@ -176,8 +161,7 @@ private slots:
         static_assert(sizeof(s.Reihen) == 4 && sizeof(s.Nummer) == 4);
     }
 
-    void nUeberK()
-    {
+    void nUeberK() {
         QCOMPARE(NueberK(6, 6), std::int64_t(1));
         QCOMPARE(NueberK(10, 6), std::int64_t(210));
         QCOMPARE(NueberK(10, 4), std::int64_t(210));
@@ -194,16 +178,14 @@ private slots:
                 QCOMPARE(NueberK(n, k), binomial(n, k));
     }
 
-    void vollsystemeKatalog()
-    {
+    void vollsystemeKatalog() {
         for (int i = 1; i <= 7; ++i)
             QCOMPARE(std::int64_t(System(i).Reihen), binomial(System(i).Anzahl, 6));
     }
 
     // --- the stored tables -------------------------------------------------------------------
 
-    void teiltabellen_data()
-    {
+    void teiltabellen_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("reihen");
         QTest::addColumn<int>("v");
@@ -218,8 +200,7 @@ private slots:
         QTest::newRow("26/130") << 13 << 130 << 26 << 30 << 3 << 1;
         QTest::newRow("12/132") << 14 << 132 << 12 << 66 << 5 << 1;
     }
-    void teiltabellen()
-    {
+    void teiltabellen() {
         QFETCH(int, index);
         QFETCH(int, reihen);
         QFETCH(int, v);
@@ -266,13 +247,13 @@ private slots:
         QCOMPARE(std::int64_t(teilmengen), binomial(v, t));
     }
 
-    void gedruckteTabellen_data()
-    {
+    void gedruckteTabellen_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("reihen");
-        QTest::newRow("9/12") << 8
-                              << "1 2 3 4 5 6, 1 2 3 4 7 8, 1 2 3 6 7 9, 1 2 4 5 8 9, 1 2 5 6 7 8, 1 3 4 6 8 9, "
-                                 "1 3 5 7 8 9, 1 4 5 6 7 9, 2 3 4 5 7 9, 2 3 5 6 8 9, 2 4 6 7 8 9, 3 4 5 6 7 8";
+        QTest::newRow("9/12")
+            << 8
+            << "1 2 3 4 5 6, 1 2 3 4 7 8, 1 2 3 6 7 9, 1 2 4 5 8 9, 1 2 5 6 7 8, 1 3 4 6 8 9, "
+               "1 3 5 7 8 9, 1 4 5 6 7 9, 2 3 4 5 7 9, 2 3 5 6 8 9, 2 4 6 7 8 9, 3 4 5 6 7 8";
         QTest::newRow("12/22")
             << 9
             << "1 2 3 4 5 6, 1 2 3 7 8 9, 1 2 4 7 10 11, 1 2 5 8 10 12, 1 2 6 9 11 12, 1 3 4 8 11 12, "
@@ -287,8 +268,7 @@ private slots:
                "2 3 4 5 7 10, 2 3 4 6 8 9, 2 3 5 6 7 9, 2 3 5 6 8 10, 2 3 7 8 9 10, 2 4 5 6 9 10, "
                "2 4 5 7 8 9, 2 4 6 7 8 10, 3 4 5 6 7 8, 3 4 5 8 9 10, 3 4 6 7 9 10, 5 6 7 8 9 10";
     }
-    void gedruckteTabellen()
-    {
+    void gedruckteTabellen() {
         QFETCH(int, index);
         QFETCH(QString, reihen);
         const std::vector<Zeile> erwartet = zeilen(reihen.toLatin1().constData());
@@ -296,8 +276,7 @@ private slots:
         QVERIFY(abstiege(erwartet).isEmpty());
     }
 
-    void kennzeilen_data()
-    {
+    void kennzeilen_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("zeile");
         QTest::addColumn<QString>("reihe");
@@ -332,8 +311,7 @@ private slots:
         QTest::newRow("12/132 4") << 14 << 4 << "1 2 3 4 9 12";
         QTest::newRow("12/132 132") << 14 << 132 << "7 8 9 10 11 12";
     }
-    void kennzeilen()
-    {
+    void kennzeilen() {
         QFETCH(int, index);
         QFETCH(int, zeile);
         QFETCH(QString, reihe);
@@ -342,8 +320,7 @@ private slots:
         QCOMPARE(tab[std::size_t(zeile) - 1], zeilen(reihe.toLatin1().constData()).front());
     }
 
-    void reihenfolge_data()
-    {
+    void reihenfolge_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QList<int>>("abstiegeNach");
         QTest::newRow("9/12") << 8 << QList<int>{};
@@ -354,15 +331,13 @@ private slots:
         QTest::newRow("26/130") << 13 << QList<int>{5, 34, 58, 77, 91, 122};
         QTest::newRow("12/132") << 14 << QList<int>{};
     }
-    void reihenfolge()
-    {
+    void reihenfolge() {
         QFETCH(int, index);
         QFETCH(QList<int>, abstiegeNach);
         QCOMPARE(abstiege(tabelle(index)), abstiegeNach);
     }
 
-    void reihenfolge11_66()
-    {
+    void reihenfolge11_66() {
         // Ascending but for one row: with rows 34 and 35 swapped the table is strictly ascending.
         std::vector<Zeile> tab = tabelle(11);
         std::swap(tab[33], tab[34]);
@@ -371,8 +346,7 @@ private slots:
 
     // --- expansion ---------------------------------------------------------------------------
 
-    void erzeugen007()
-    {
+    void erzeugen007() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(1, 7, puffer);
         std::vector<Zeile> erhalten;
@@ -382,8 +356,7 @@ private slots:
                                   "1 3 4 5 6 7, 2 3 4 5 6 7"));
     }
 
-    void erzeugen008()
-    {
+    void erzeugen008() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(2, 28, puffer);
         QCOMPARE(int(puffer.size()), 28);
@@ -391,8 +364,7 @@ private slots:
         QCOMPARE(zeileAus(puffer[27]), zeilen("3 4 5 6 7 8").front());
     }
 
-    void erzeugen013()
-    {
+    void erzeugen013() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(7, 1716, puffer);
         QCOMPARE(int(puffer.size()), 1716);
@@ -401,8 +373,7 @@ private slots:
         QCOMPARE(zeileAus(puffer[1715]), zeilen("8 9 10 11 12 13").front());
     }
 
-    void vollsysteme()
-    {
+    void vollsysteme() {
         // Every 6-set of 1..n exactly once and in ascending order, counted independently.
         for (int index = 1; index <= 7; ++index) {
             const int n = System(index).Anzahl;
@@ -421,8 +392,7 @@ private slots:
         }
     }
 
-    void teilsysteme()
-    {
+    void teilsysteme() {
         for (int index = 8; index <= 14; ++index) {
             std::vector<SystemReihe> puffer;
             SystemReihenErzeugen(index, System(index).Reihen, puffer);
@@ -433,8 +403,7 @@ private slots:
         }
     }
 
-    void erzeugen9_12()
-    {
+    void erzeugen9_12() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(8, 12, puffer);
         std::vector<Zeile> erhalten;
@@ -445,16 +414,14 @@ private slots:
                                   "2 4 6 7 8 9, 3 4 5 6 7 8"));
     }
 
-    void erzeugen11_66BehaeltReihenfolge()
-    {
+    void erzeugen11_66BehaeltReihenfolge() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(11, 66, puffer);
         QCOMPARE(zeileAus(puffer[33]), zeilen("1 5 6 8 10 11").front());
         QCOMPARE(zeileAus(puffer[34]), zeilen("1 5 6 7 8 9").front());
     }
 
-    void kleinerNachGroesser()
-    {
+    void kleinerNachGroesser() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(7, 1716, puffer);
         SystemReihenErzeugen(8, 12, puffer);
@@ -466,8 +433,7 @@ private slots:
         QCOMPARE(zeileAus(puffer[6]), zeilen("2 3 4 5 6 7").front());
     }
 
-    void andererIndexNurGroesse()
-    {
+    void andererIndexNurGroesse() {
         std::vector<SystemReihe> puffer;
         SystemReihenErzeugen(0, 5, puffer);
         QCOMPARE(int(puffer.size()), 5);
@@ -479,8 +445,7 @@ private slots:
 
     // --- collecting the ticked numbers ---------------------------------------------------------
 
-    void kreuzeSammeln()
-    {
+    void kreuzeSammeln() {
         std::vector<std::uint8_t> zahlen{99, 98};
         KreuzeSammeln(menge({45, 3, 7, 12, 18, 22, 30, 31, 40}), 9, zahlen);
         QCOMPARE(zahlen, (std::vector<std::uint8_t>{3, 7, 12, 18, 22, 30, 31, 40, 45}));
@@ -493,8 +458,7 @@ private slots:
 
     // --- "System abwickeln" ----------------------------------------------------------------------
 
-    void abwickeln9_12()
-    {
+    void abwickeln9_12() {
         Zeilentabelle g1(9, 30);
         std::vector<SystemReihe> reihen;
         std::vector<std::uint8_t> zahlen;
@@ -511,8 +475,7 @@ private slots:
             QCOMPARE(g1.text(r, 0), label37(r));
     }
 
-    void abwickeln007()
-    {
+    void abwickeln007() {
         Zeilentabelle g1(9, 30);
         std::vector<SystemReihe> reihen;
         std::vector<std::uint8_t> zahlen;
@@ -525,8 +488,7 @@ private slots:
         QCOMPARE(g1.text(7, 0), QStringLiteral("   7"));
     }
 
-    void abwickeln013()
-    {
+    void abwickeln013() {
         Zeilentabelle g1(9, 30);
         std::vector<SystemReihe> reihen;
         std::vector<std::uint8_t> zahlen;
@@ -553,15 +515,13 @@ private slots:
         QVERIFY(abstiege(geschrieben).isEmpty());
     }
 
-    void reihenText()
-    {
+    void reihenText() {
         QCOMPARE(ReihenText(7), QStringLiteral("7"));
         QCOMPARE(ReihenText(132), QStringLiteral("132"));
         QCOMPARE(ReihenText(1716), QStringLiteral("1.716"));
     }
 
-    void abwickelnNachLangemSchein()
-    {
+    void abwickelnNachLangemSchein() {
         Zeilentabelle g1(9, 501);
         for (int r = 1; r <= 500; ++r) {
             for (int c = 0; c <= 6; ++c)
@@ -588,8 +548,7 @@ private slots:
         QCOMPARE(g1.text(0, 1), QString());
     }
 
-    void zweimalDrucken()
-    {
+    void zweimalDrucken() {
         for (int s = 1; s <= 14; ++s) {
             Zahlenmenge kreuze;
             for (int z = 1; z <= System(s).Anzahl; ++z)
@@ -608,8 +567,7 @@ private slots:
         }
     }
 
-    void teilsystemZahlen()
-    {
+    void teilsystemZahlen() {
         // "26/130" with the 26 numbers 20..45: placeholder k stands for 19 + k.
         Zahlenmenge kreuze;
         for (int z = 20; z <= 45; ++z)

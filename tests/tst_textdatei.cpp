@@ -15,8 +15,7 @@ class TstTextdatei : public QObject {
     Q_OBJECT
     QTemporaryDir ordner;
 
-    QString datei(const QByteArray& inhalt)
-    {
+    QString datei(const QByteArray& inhalt) {
         static int n = 0;
         const QString pfad = ordner.filePath(QStringLiteral("d%1.txt").arg(++n));
         QFile f(pfad);
@@ -26,8 +25,7 @@ class TstTextdatei : public QObject {
     }
 
 private slots:
-    void zeilenende_data()
-    {
+    void zeilenende_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("zeilen");
         QTest::newRow("leer") << QByteArray() << QStringList();
@@ -39,31 +37,40 @@ private slots:
         QTest::newRow("Leerzeile innen") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
         QTest::newRow("nur Zeilenende") << QByteArray("\r\n") << QStringList{""};
         QTest::newRow("LF CR sind zwei") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("UTF-8 mit Marke") << QByteArray("\xEF\xBB\xBF" "1,2\r\n\xC3\xA4") << QStringList{"1,2", "ä"};
-        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE" "1\0,\0" "2\0\r\0\n\0", 12) << QStringList{"1,2"};
-        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0" "1\0,\0" "2\0\n", 10) << QStringList{"1,2"};
-        QTest::newRow("Windows-1252") << QByteArray("\x80 \xE4\x93x\x94") << QStringList{QString::fromUtf8("€ ä“x”")};
+        QTest::newRow("UTF-8 mit Marke") << QByteArray("\xEF\xBB\xBF"
+                                                       "1,2\r\n\xC3\xA4")
+                                         << QStringList{"1,2", "ä"};
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE"
+                                                 "1\0,\0"
+                                                 "2\0\r\0\n\0",
+                                                 12)
+                                   << QStringList{"1,2"};
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0"
+                                                 "1\0,\0"
+                                                 "2\0\n",
+                                                 10)
+                                   << QStringList{"1,2"};
+        QTest::newRow("Windows-1252")
+            << QByteArray("\x80 \xE4\x93x\x94") << QStringList{QString::fromUtf8("€ ä“x”")};
     }
-    void zeilenende()
-    {
+    void zeilenende() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, zeilen);
         QCOMPARE(TextDatei::zeilenLesen(datei(bytes)), zeilen);
     }
 
-    void schreibenUndLesen()
-    {
+    void schreibenUndLesen() {
         const QString pfad = ordner.filePath(QStringLiteral("geschrieben.txt"));
         const QStringList zeilen = {QStringLiteral("3,11,17"), QString(), QString::fromUtf8("Grüße €")};
         TextDatei::zeilenSchreiben(pfad, zeilen);
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("3,11,17\r\n\r\nGr\xFC\xDF" "e \x80\r\n"));
+        QCOMPARE(f.readAll(), QByteArray("3,11,17\r\n\r\nGr\xFC\xDF"
+                                         "e \x80\r\n"));
         QCOMPARE(TextDatei::zeilenLesen(pfad), zeilen);
     }
 
-    void windows1252Rundreise()
-    {
+    void windows1252Rundreise() {
         QByteArray alle;
         for (int b = 0; b < 256; ++b)
             alle.append(char(b));
@@ -71,8 +78,7 @@ private slots:
         QCOMPARE(Windows1252::kodieren(QString::fromUtf8("Ω")), QByteArray("?"));
     }
 
-    void fehlendeDatei()
-    {
+    void fehlendeDatei() {
         const QString pfad = ordner.filePath(QStringLiteral("fehlt.txt"));
         try {
             TextDatei::lesen(pfad);
@@ -83,8 +89,7 @@ private slots:
         }
     }
 
-    void schreibgeschuetzterOrdnerLaesstAlteDateiGanz()
-    {
+    void schreibgeschuetzterOrdnerLaesstAlteDateiGanz() {
         if (geteuid() == 0)
             QSKIP("als root sind Ordner immer beschreibbar");
         QTemporaryDir nurLesen;
@@ -95,21 +100,20 @@ private slots:
             TextDatei::zeilenSchreiben(pfad, {QStringLiteral("neu")});
             QFAIL("keine Ausnahme");
         } catch (const Fehler& f) {
-            QVERIFY2(f.text().contains(QStringLiteral("kann nicht geschrieben werden")), qPrintable(f.text()));
+            QVERIFY2(f.text().contains(QStringLiteral("kann nicht geschrieben werden")),
+                     qPrintable(f.text()));
         }
         QFile::setPermissions(nurLesen.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(TextDatei::zeilenLesen(pfad), QStringList{QStringLiteral("alt")});
     }
 
-    void vollerDatentraegerLaesstAlteDateiGanz_data()
-    {
+    void vollerDatentraegerLaesstAlteDateiGanz_data() {
         QTest::addColumn<int>("groesse");
         // Below Qt's write buffer a partial write used to be dropped silently.
         QTest::newRow("klein") << 5000;
         QTest::newRow("groß") << 100000;
     }
-    void vollerDatentraegerLaesstAlteDateiGanz()
-    {
+    void vollerDatentraegerLaesstAlteDateiGanz() {
         QFETCH(int, groesse);
         const QString pfad = ordner.filePath(QStringLiteral("voll.txt"));
         TextDatei::zeilenSchreiben(pfad, {QStringLiteral("alt")});
@@ -127,8 +131,7 @@ private slots:
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files).filter(QStringLiteral("voll")).size(), 1);
     }
 
-    void ordnerStattDatei()
-    {
+    void ordnerStattDatei() {
         try {
             TextDatei::lesen(ordner.path());
             QFAIL("keine Ausnahme");

@@ -30,13 +30,13 @@
 namespace ui {
 namespace {
 
-const QString NichtsZuSpeichern = QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.");
+const QString NichtsZuSpeichern =
+    QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.");
 
 } // namespace
 
 AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
-    : QWidget(parent), umgebung_(umgebung), ordner_(ordner)
-{
+    : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
     setObjectName(QString::fromLatin1(namen::PFoto));
     setAttribute(Qt::WA_StyledBackground);
     resize(Breite, Hoehe);
@@ -44,19 +44,19 @@ AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordne
     verbinden();
 }
 
-void AuswertungsBereich::bauen()
-{
+void AuswertungsBereich::bauen() {
     Gewinnreihe = new GewinnreiheLeiste(this);
     Gewinnreihe->move(0, 0);
 
     QFrame* scheinleiste = Bausteine::panel(this, "PSpielschein", QRect(0, 66, Breite, 44), "leiste");
-    SpielscheinEinlesenKnopf = Bausteine::knopf(scheinleiste, namen::SpielscheinEinlesen,
-                                                QStringLiteral("Spielschein einlesen..."), QStringLiteral("ordner"),
-                                                QRect(2, 2, 100, 40));
+    SpielscheinEinlesenKnopf =
+        Bausteine::knopf(scheinleiste, namen::SpielscheinEinlesen, QStringLiteral("Spielschein einlesen..."),
+                         QStringLiteral("ordner"), QRect(2, 2, 100, 40));
     BSave = Bausteine::knopf(scheinleiste, namen::BSave, QStringLiteral("Als Spielschein speichern..."),
                              QStringLiteral("speichern"), QRect(104, 2, 110, 40));
-    BCopy = Bausteine::knopf(scheinleiste, namen::BCopy, QStringLiteral("Tipps kopieren"), QStringLiteral("kopieren"),
-                             QRect(216, 2, 92, 40), QStringLiteral("Tippreihen in die Zwischenablage kopieren."));
+    BCopy = Bausteine::knopf(scheinleiste, namen::BCopy, QStringLiteral("Tipps kopieren"),
+                             QStringLiteral("kopieren"), QRect(216, 2, 92, 40),
+                             QStringLiteral("Tippreihen in die Zwischenablage kopieren."));
     BGridDel = Bausteine::knopf(scheinleiste, namen::BGridDel, QStringLiteral("Reihen löschen"),
                                 QStringLiteral("papierkorb"), QRect(310, 2, 92, 40));
 
@@ -64,8 +64,9 @@ void AuswertungsBereich::bauen()
     Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(4, 5, 32, 16));
     LDatei = Bausteine::text(gitterleiste, QString(), QRect(36, 5, 76, 16), namen::LDatei);
     LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
-    SortNachNummer = Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
-                                      QRect(114, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
+    SortNachNummer =
+        Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
+                         QRect(114, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
     BSortier = Bausteine::knopf(gitterleiste, namen::BSortier, QString(), QStringLiteral("sort_rang"),
                                 QRect(138, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
     SortNachNummer->setIconSize(QSize(16, 16));
@@ -114,8 +115,7 @@ void AuswertungsBereich::bauen()
                               QStringLiteral("Ein Bild der Auswertung als JPEG speichern"));
 }
 
-void AuswertungsBereich::verbinden()
-{
+void AuswertungsBereich::verbinden() {
     Meldungen& m = umgebung_.meldungen;
     BeiKlick(SpielscheinEinlesenKnopf, m, [this] { bsSkinSpeedButton1Click(); });
     BeiKlick(BSave, m, [this] { BSaveClick(); });
@@ -133,8 +133,7 @@ void AuswertungsBereich::verbinden()
             [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
 }
 
-bool AuswertungsBereich::eventFilter(QObject*, QEvent* ereignis)
-{
+bool AuswertungsBereich::eventFilter(QObject*, QEvent* ereignis) {
     // The odds boxes take digits, the comma and Backspace; any other character is swallowed.
     if (ereignis->type() != QEvent::KeyPress)
         return false;
@@ -147,14 +146,12 @@ bool AuswertungsBereich::eventFilter(QObject*, QEvent* ereignis)
     return !(text[0] == u',' || (text[0] >= u'0' && text[0] <= u'9'));
 }
 
-bool AuswertungsBereich::hatReihen() const
-{
+bool AuswertungsBereich::hatReihen() const {
     const core::Zeilentabelle& t = G1Modell->tabelle();
     return t.zeilen() > 1 && !t.istLeer(1, 1);
 }
 
-void AuswertungsBereich::SpielscheinEinlesen(const QString& datei)
-{
+void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     std::optional<core::Spielschein> schein =
         core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
     if (!schein)
@@ -164,11 +161,10 @@ void AuswertungsBereich::SpielscheinEinlesen(const QString& datei)
     LReihen->setText(QString::number(schein->zeilen));
 }
 
-void AuswertungsBereich::bsSkinSpeedButton1Click()
-{
+void AuswertungsBereich::bsSkinSpeedButton1Click() {
     const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
-        {QStringLiteral("Spielscheindatei einlesen"), QStringLiteral("Spielschein|*.txt"), QStringLiteral("txt"),
-         ordner_.SlipDir, QString(), false});
+        {QStringLiteral("Spielscheindatei einlesen"), QStringLiteral("Spielschein|*.txt"),
+         QStringLiteral("txt"), ordner_.SlipDir, QString(), false});
     if (!datei)
         return;
     SpielscheinEinlesen(*datei);
@@ -176,23 +172,21 @@ void AuswertungsBereich::bsSkinSpeedButton1Click()
         .schreibeText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), *datei);
 }
 
-void AuswertungsBereich::BSaveClick()
-{
+void AuswertungsBereich::BSaveClick() {
     if (!hatReihen()) {
         umgebung_.meldungen.fehler(NichtsZuSpeichern);
         return;
     }
     const std::optional<GewaehlteDatei> datei = umgebung_.dialoge.speichern(
-        {QStringLiteral("Spielschein speichern"), QStringLiteral("Spielschein-Datei|*.txt"), QStringLiteral("txt"),
-         ordner_.SlipDir, QString(), true});
+        {QStringLiteral("Spielschein speichern"), QStringLiteral("Spielschein-Datei|*.txt"),
+         QStringLiteral("txt"), ordner_.SlipDir, QString(), true});
     if (!datei)
         return;
     core::SpielscheinSpeichern(G1Modell->tabelle(), datei->pfad, 2);
     LDatei->setText(QFileInfo(datei->pfad).fileName());
 }
 
-void AuswertungsBereich::BGridDelClick()
-{
+void AuswertungsBereich::BGridDelClick() {
     if (!hatReihen())
         return;
     G1Modell->zellenAendern([](core::Zeilentabelle& t) {
@@ -203,10 +197,11 @@ void AuswertungsBereich::BGridDelClick()
     LReihen->setText(QStringLiteral("0"));
 }
 
-void AuswertungsBereich::BCopyClick() { QGuiApplication::clipboard()->setText(core::TippsText(G1Modell->tabelle())); }
+void AuswertungsBereich::BCopyClick() {
+    QGuiApplication::clipboard()->setText(core::TippsText(G1Modell->tabelle()));
+}
 
-void AuswertungsBereich::BSortierClick()
-{
+void AuswertungsBereich::BSortierClick() {
     const core::Zeilentabelle& t = G1Modell->tabelle();
     if (t.zeilen() < 2 || t.istLeer(1, 8))
         return;
@@ -214,8 +209,7 @@ void AuswertungsBereich::BSortierClick()
     G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::RangSortieren(tabelle); });
 }
 
-void AuswertungsBereich::bsSkinSpeedButton2Click()
-{
+void AuswertungsBereich::bsSkinSpeedButton2Click() {
     nachRangSortieren_ = false;
     const core::Zeilentabelle& t = G1Modell->tabelle();
     if (t.zeilen() < 2 || t.istLeer(1, 0))
@@ -223,16 +217,14 @@ void AuswertungsBereich::bsSkinSpeedButton2Click()
     G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::NummernSortieren(tabelle); });
 }
 
-core::TQuoten AuswertungsBereich::quoten() const
-{
+core::TQuoten AuswertungsBereich::quoten() const {
     core::TQuoten q;
     for (int i = 1; i <= 6; ++i)
         q[i] = P116->eQ[i]->text();
     return q;
 }
 
-void AuswertungsBereich::QuotenLaden(const QString& datei)
-{
+void AuswertungsBereich::QuotenLaden(const QString& datei) {
     const std::optional<core::Quotendatei> quoten = core::QuotenLaden(datei);
     if (!quoten)
         return;
@@ -244,35 +236,31 @@ void AuswertungsBereich::QuotenLaden(const QString& datei)
     P116->LDatei3->setText(quoten->dateiname);
 }
 
-void AuswertungsBereich::bsSkinSpeedButton13Click()
-{
-    const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
-        {QStringLiteral("Quotendatei einlesen"), QStringLiteral("Quoten|*.quo"), QStringLiteral("quo"),
-         ordner_.MatchdayDir, QString(), false});
+void AuswertungsBereich::bsSkinSpeedButton13Click() {
+    const std::optional<QString> datei =
+        umgebung_.dialoge.oeffnen({QStringLiteral("Quotendatei einlesen"), QStringLiteral("Quoten|*.quo"),
+                                   QStringLiteral("quo"), ordner_.MatchdayDir, QString(), false});
     if (datei)
         QuotenLaden(*datei);
 }
 
-void AuswertungsBereich::bsSkinSpeedButton14Click()
-{
-    const std::optional<GewaehlteDatei> datei = umgebung_.dialoge.speichern(
-        {QStringLiteral("Quotendatei speichern"), QStringLiteral("Quoten|*.quo"), QStringLiteral("quo"),
-         ordner_.MatchdayDir, QString(), true});
+void AuswertungsBereich::bsSkinSpeedButton14Click() {
+    const std::optional<GewaehlteDatei> datei =
+        umgebung_.dialoge.speichern({QStringLiteral("Quotendatei speichern"), QStringLiteral("Quoten|*.quo"),
+                                     QStringLiteral("quo"), ordner_.MatchdayDir, QString(), true});
     if (!datei)
         return;
     core::QuotenSpeichern(datei->pfad, quoten());
     P116->LDatei3->setText(QFileInfo(datei->pfad).fileName());
 }
 
-void AuswertungsBereich::BQuoDelClick()
-{
+void AuswertungsBereich::BQuoDelClick() {
     for (int i = 1; i <= 6; ++i)
         P116->eQ[i]->clear();
     P116->LDatei3->clear();
 }
 
-void AuswertungsBereich::BAuswertenClick()
-{
+void AuswertungsBereich::BAuswertenClick() {
     core::Auswertung ergebnis;
     G1Modell->zellenAendern([&](core::Zeilentabelle& t) {
         ergebnis = core::Auswerten(t, Gewinnreihe->Gewinnreihe().Menge, Gewinnreihe->zsText(), quoten(),
@@ -292,8 +280,7 @@ void AuswertungsBereich::BAuswertenClick()
         throw core::Fehler(ergebnis.fehler);
 }
 
-void AuswertungsBereich::gewinnreiheVerlassen()
-{
+void AuswertungsBereich::gewinnreiheVerlassen() {
     if (!Gewinnreihe->cbSofort->isChecked())
         return;
     if (hatReihen())

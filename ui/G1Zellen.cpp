@@ -8,17 +8,16 @@
 namespace ui {
 namespace {
 
-QColor farbe(core::Rgb rgb) { return QColor::fromRgb(rgb); }
+QColor farbe(core::Rgb rgb) {
+    return QColor::fromRgb(rgb);
+}
 
 } // namespace
 
 G1Zellen::G1Zellen(const core::TGewinnreihe& gewinnreihe, QObject* parent)
-    : Zellenmaler(parent), gewinnreihe_(gewinnreihe)
-{
-}
+    : Zellenmaler(parent), gewinnreihe_(gewinnreihe) {}
 
-G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const
-{
+G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const {
     Farben f{Qt::white, false};
     if (spalte >= 1 && spalte <= 6 && !gewinnreihe_.Menge.leer()) {
         // A cell that is no integer (a malformed slip) stays white.
@@ -35,8 +34,8 @@ G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const
     return f;
 }
 
-void G1Zellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index, const QString& text) const
-{
+void G1Zellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
+                        const QString& text) const {
     if (text.isEmpty()) {
         maler->fillRect(zelle, Qt::white);
         return;
@@ -50,8 +49,8 @@ void G1Zellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& 
     ZelleZeichnen(maler, zelle, Ausrichtung::Mitte, text);
 }
 
-void G2Zellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index, const QString& text) const
-{
+void G2Zellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
+                        const QString& text) const {
     maler->fillRect(zelle, Qt::white);
     QFont schrift = maler->font();
     schrift.setBold(true);

@@ -20,7 +20,8 @@ public:
     Farben farben(int spalte, const QString& text) const;
 
 protected:
-    void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index, const QString& text) const override;
+    void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
+                  const QString& text) const override;
 
 private:
     const core::TGewinnreihe& gewinnreihe_;
@@ -33,7 +34,8 @@ public:
     using Zellenmaler::Zellenmaler;
 
 protected:
-    void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index, const QString& text) const override;
+    void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
+                  const QString& text) const override;
 };
 
 } // namespace ui

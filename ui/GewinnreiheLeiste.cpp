@@ -15,8 +15,7 @@
 
 namespace ui {
 
-GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent)
-{
+GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
     resize(Breite, Hoehe);
     QFrame* flaeche = Bausteine::panel(this, "PGewinnreihe", QRect(0, 0, Breite, Hoehe), "flaeche");
     QLabel* titel = Bausteine::text(flaeche, QStringLiteral("Gewinn- reihe:"), QRect(4, 4, 52, 34));
@@ -35,7 +34,8 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent)
         Boxen[i]->installEventFilter(this);
     }
     BSortier2 = Bausteine::knopf(flaeche, namen::BSortier2, QString(), QStringLiteral("eingabefolge"),
-                                 QRect(246, 5, 32, 32), QStringLiteral("Gewinnzahlen sortiert oder in Eingabefolge zeigen"));
+                                 QRect(246, 5, 32, 32),
+                                 QStringLiteral("Gewinnzahlen sortiert oder in Eingabefolge zeigen"));
     Loeschen = Bausteine::knopf(flaeche, namen::GewinnreiheLoeschen, QStringLiteral("Gewinnreihe löschen"),
                                 QStringLiteral("papierkorb"), QRect(282, 3, 118, 36));
     cbSofort = Bausteine::haken(flaeche, namen::cbSofort,
@@ -47,10 +47,11 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent)
     connect(Loeschen, &QToolButton::clicked, this, &GewinnreiheLeiste::bsSkinSpeedButton3Click);
 }
 
-QString GewinnreiheLeiste::zsText() const { return Boxen[7]->text(); }
+QString GewinnreiheLeiste::zsText() const {
+    return Boxen[7]->text();
+}
 
-bool GewinnreiheLeiste::eventFilter(QObject* objekt, QEvent* ereignis)
-{
+bool GewinnreiheLeiste::eventFilter(QObject* objekt, QEvent* ereignis) {
     const int box = objekt->property("Tag").toInt();
     if (box < 1 || box > 7)
         return false;
@@ -79,8 +80,7 @@ bool GewinnreiheLeiste::eventFilter(QObject* objekt, QEvent* ereignis)
     return false;
 }
 
-void GewinnreiheLeiste::ETZExit(int box)
-{
+void GewinnreiheLeiste::ETZExit(int box) {
     if (box == 7) {
         const QString text = Boxen[7]->text();
         gewinnreihe_.ZS = text.isEmpty() ? 0 : core::AlsGanzzahl(text).value_or(0);
@@ -98,15 +98,13 @@ void GewinnreiheLeiste::ETZExit(int box)
     }
 }
 
-void GewinnreiheLeiste::bsSkinSpeedButton3Click()
-{
+void GewinnreiheLeiste::bsSkinSpeedButton3Click() {
     for (int i = 1; i <= 7; ++i)
         Boxen[i]->clear();
     gewinnreihe_.leeren();
 }
 
-void GewinnreiheLeiste::BSortier2Click()
-{
+void GewinnreiheLeiste::BSortier2Click() {
     if (!sortiert_) {
         int box = 1;
         for (int n = 1; n <= 45; ++n)
@@ -124,14 +122,14 @@ void GewinnreiheLeiste::BSortier2Click()
     ordnungsSymbol();
 }
 
-void GewinnreiheLeiste::ordnungsSymbol()
-{
-    BSortier2->setIcon(Ikonen::symbol(sortiert_ ? QStringLiteral("sortiert") : QStringLiteral("eingabefolge")));
-    BSortier2->setProperty("ansicht", sortiert_ ? QStringLiteral("sortiert") : QStringLiteral("eingabefolge"));
+void GewinnreiheLeiste::ordnungsSymbol() {
+    BSortier2->setIcon(
+        Ikonen::symbol(sortiert_ ? QStringLiteral("sortiert") : QStringLiteral("eingabefolge")));
+    BSortier2->setProperty("ansicht",
+                           sortiert_ ? QStringLiteral("sortiert") : QStringLiteral("eingabefolge"));
 }
 
-void GewinnreiheLeiste::setzen(const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte)
-{
+void GewinnreiheLeiste::setzen(const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte) {
     gewinnreihe_ = reihe;
     for (int i = 1; i <= 7; ++i)
         Boxen[i]->setText(texte[i]);

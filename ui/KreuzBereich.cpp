@@ -66,7 +66,9 @@ void KreuzBereich::setReihenziel(ZeilenGitter* G1, QLabel* LReihen) {
     LReihen_ = LReihen;
 }
 
-QString KreuzBereich::musterDatei() const { return ordner_.DataRoot + QStringLiteral("struktur.qui"); }
+QString KreuzBereich::musterDatei() const {
+    return ordner_.DataRoot + QStringLiteral("struktur.qui");
+}
 
 void KreuzBereich::BQSaveClick() {
     core::TextDatei::bytesSchreiben(musterDatei(), core::KreuzmusterPacken(PKreuz->muster()));

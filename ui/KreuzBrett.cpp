@@ -101,7 +101,9 @@ void KreuzBrett::KreuzVerwerten(int Tag) {
     zaehlerFaerben(KreuzeKomplett_ ? Gruen : Rot);
 }
 
-void KreuzBrett::KreuzKlickClick(int tag) { KreuzVerwerten(tag); }
+void KreuzBrett::KreuzKlickClick(int tag) {
+    KreuzVerwerten(tag);
+}
 
 // Every mouse button counts on the board; a visible cross answers its left button only.
 void KreuzBrett::PKreuzMouseDown(QPoint ort, Qt::MouseButton) {

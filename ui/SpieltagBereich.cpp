@@ -25,39 +25,41 @@
 namespace ui {
 
 SpieltagBereich::SpieltagBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
-    : QWidget(parent), umgebung_(umgebung), ordner_(ordner)
-{
+    : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
     resize(Breite, Hoehe);
     bauen();
     BeiKlick(BOpen, umgebung_.meldungen, [this] { BOpenSpTagClick(); });
     BeiKlick(ErgebnisseSpeichern, umgebung_.meldungen, [this] { bsSkinSpeedButton8Click(); });
 }
 
-void SpieltagBereich::bauen()
-{
+void SpieltagBereich::bauen() {
     QFrame* kopf = Bausteine::panel(this, "PSpieltag", QRect(2, 2, 274, 94), "flaeche");
-    cbSofortQ = Bausteine::haken(kopf, namen::cbSofortQ, QStringLiteral("Mit Spieltag Quoten einlesen, wenn vorhanden"),
+    cbSofortQ = Bausteine::haken(kopf, namen::cbSofortQ,
+                                 QStringLiteral("Mit Spieltag Quoten einlesen, wenn vorhanden"),
                                  QRect(4, 3, 266, 18));
     cbSofortQ->setChecked(true);
-    QLabel* warnung = Bausteine::text(kopf, QStringLiteral("Einträge werden überschrieben"), QRect(24, 20, 240, 16));
+    QLabel* warnung =
+        Bausteine::text(kopf, QStringLiteral("Einträge werden überschrieben"), QRect(24, 20, 240, 16));
     warnung->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
     warnung->setStyleSheet(QStringLiteral("color: #FF0000;"));
 
     QFrame* leiste = Bausteine::panel(kopf, "PSpieltagLeiste", QRect(2, 40, 270, 50), "leiste");
-    BOpen = Bausteine::knopf(leiste, namen::BOpen, QStringLiteral("Spieltag einlesen..."), QStringLiteral("ordner"),
-                             QRect(3, 4, 104, 42), QStringLiteral("Eine Spieltag-Datei öffnen"));
+    BOpen = Bausteine::knopf(leiste, namen::BOpen, QStringLiteral("Spieltag einlesen..."),
+                             QStringLiteral("ordner"), QRect(3, 4, 104, 42),
+                             QStringLiteral("Eine Spieltag-Datei öffnen"));
     QLabel* tag = Bausteine::text(leiste, QStringLiteral("Spieltag"), QRect(128, 3, 80, 16));
     tag->setAlignment(Qt::AlignCenter);
     LTag = Bausteine::anzeige(leiste, namen::LTag, QRect(128, 21, 80, 21));
     LTag->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 12, true));
-    ErgebnisseSpeichern =
-        Bausteine::knopf(leiste, namen::ErgebnisseSpeichern, QString(), QStringLiteral("ergebnisse_speichern"),
-                         QRect(225, 4, 42, 42), QStringLiteral("Eingetragene Ergebnisse im Spieltag speichern"));
+    ErgebnisseSpeichern = Bausteine::knopf(leiste, namen::ErgebnisseSpeichern, QString(),
+                                           QStringLiteral("ergebnisse_speichern"), QRect(225, 4, 42, 42),
+                                           QStringLiteral("Eingetragene Ergebnisse im Spieltag speichern"));
 
     PC1 = new QTabWidget(this);
     PC1->setObjectName(QString::fromLatin1(namen::PC1));
     PC1->setGeometry(2, 100, 274, 548);
-    const QString seiten[3] = {QStringLiteral("1 - 15"), QStringLiteral("16 - 30"), QStringLiteral("31 - 45")};
+    const QString seiten[3] = {QStringLiteral("1 - 15"), QStringLiteral("16 - 30"),
+                               QStringLiteral("31 - 45")};
     for (int t = 1; t <= 3; ++t) {
         auto* seite = new QWidget;
         seite->setObjectName(QStringLiteral("TabSheet%1").arg(t));
@@ -76,8 +78,7 @@ void SpieltagBereich::bauen()
     }
 }
 
-bool SpieltagBereich::eventFilter(QObject* objekt, QEvent* ereignis)
-{
+bool SpieltagBereich::eventFilter(QObject* objekt, QEvent* ereignis) {
     // The result edits take digits, the comma, the colon and Backspace; Enter moves to the next pairing.
     if (ereignis->type() != QEvent::KeyPress)
         return false;
@@ -95,8 +96,7 @@ bool SpieltagBereich::eventFilter(QObject* objekt, QEvent* ereignis)
     return !(c == u',' || c == u':' || (c >= u'0' && c <= u'9'));
 }
 
-void SpieltagBereich::naechsteErgebnisbox(int nr)
-{
+void SpieltagBereich::naechsteErgebnisbox(int nr) {
     if (nr < 1 || nr >= core::AnzahlPaarungen)
         return;
     // The next pairing of 15 and 30 lies on the next tab: show that tab first.
@@ -104,16 +104,14 @@ void SpieltagBereich::naechsteErgebnisbox(int nr)
     eErg[nr + 1]->setFocus(Qt::TabFocusReason);
 }
 
-void SpieltagBereich::ergebnisFaerben(int nr, bool ergebnis)
-{
+void SpieltagBereich::ergebnisFaerben(int nr, bool ergebnis) {
     eErg[nr]->setProperty("ohneErgebnis", !ergebnis);
     eErg[nr]->setStyleSheet(ergebnis ? QString()
                                      : QStringLiteral("QLineEdit { background: #%1; }")
                                            .arg(core::OhneErgebnisFarbe, 6, 16, QChar(u'0')));
 }
 
-void SpieltagBereich::SpieltagEinlesen(const QString& datei)
-{
+void SpieltagBereich::SpieltagEinlesen(const QString& datei) {
     if (datei.isEmpty() || !QFileInfo::exists(datei))
         return;
     // A file that is no matchday throws here, before anything has changed.
@@ -134,11 +132,10 @@ void SpieltagBereich::SpieltagEinlesen(const QString& datei)
         auswertung_->QuotenLaden(quoten);
 }
 
-void SpieltagBereich::BOpenSpTagClick()
-{
-    const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
-        {QStringLiteral("Spieltag öffnen"), QStringLiteral("Spieltag-Datei|*.sp45"), QStringLiteral("sp45"),
-         ordner_.MatchdayDir, QString(), false});
+void SpieltagBereich::BOpenSpTagClick() {
+    const std::optional<QString> datei =
+        umgebung_.dialoge.oeffnen({QStringLiteral("Spieltag öffnen"), QStringLiteral("Spieltag-Datei|*.sp45"),
+                                   QStringLiteral("sp45"), ordner_.MatchdayDir, QString(), false});
     if (!datei)
         return;
     SpieltagEinlesen(*datei);
@@ -146,8 +143,7 @@ void SpieltagBereich::BOpenSpTagClick()
         .schreibeText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), *datei);
 }
 
-void SpieltagBereich::bsSkinSpeedButton8Click()
-{
+void SpieltagBereich::bsSkinSpeedButton8Click() {
     if (spieltagDatei_.isEmpty())
         return;
     core::ProPaarung<QString> texte;
@@ -160,8 +156,7 @@ void SpieltagBereich::bsSkinSpeedButton8Click()
     GewinnreiheErmitteln();
 }
 
-void SpieltagBereich::GewinnreiheErmitteln()
-{
+void SpieltagBereich::GewinnreiheErmitteln() {
     if (!auswertung_)
         return;
     const core::Gewinnreihenermittlung e = core::GewinnreiheErmitteln(spieltag_.Ergebnis);

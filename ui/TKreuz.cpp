@@ -19,7 +19,9 @@ TKreuz::TKreuz(int tag, QWidget* parent) : QLabel(QStringLiteral("X"), parent), 
 }
 
 // A visible cross takes every press itself, so that the board under it does not tick again.
-void TKreuz::mousePressEvent(QMouseEvent* ereignis) { ereignis->accept(); }
+void TKreuz::mousePressEvent(QMouseEvent* ereignis) {
+    ereignis->accept();
+}
 
 void TKreuz::mouseReleaseEvent(QMouseEvent* ereignis) {
     if (ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint()))

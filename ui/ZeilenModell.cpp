@@ -11,8 +11,7 @@ void ZeilenModell::zellenGeaendert() {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-void ZeilenModell::ersetzen(core::Zeilentabelle&& neu)
-{
+void ZeilenModell::ersetzen(core::Zeilentabelle&& neu) {
     beginResetModel();
     tabelle_ = std::move(neu);
     endResetModel();

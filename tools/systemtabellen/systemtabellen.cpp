@@ -55,20 +55,17 @@ using Block = std::uint32_t; // bit p set = point p (0-based)
 using Reihe = std::array<int, 6>;
 using Tabelle = std::vector<Reihe>;
 
-int bits(Block b)
-{
+int bits(Block b) {
     return __builtin_popcount(b);
 }
 
-[[noreturn]] void abbruch(const std::string& text)
-{
+[[noreturn]] void abbruch(const std::string& text) {
     std::fprintf(stderr, "systemtabellen: %s\n", text.c_str());
     std::exit(1);
 }
 
 // True when every t-set of the v points lies in exactly lambda blocks of size 6.
-bool istDesign(const std::vector<Block>& bloecke, int v, int t, int lambda)
-{
+bool istDesign(const std::vector<Block>& bloecke, int v, int t, int lambda) {
     std::map<Block, int> anzahl;
     for (const Block b : bloecke) {
         if (bits(b) != 6)
@@ -105,8 +102,7 @@ bool istDesign(const std::vector<Block>& bloecke, int v, int t, int lambda)
 
 // --- S(5,6,12) from PSL(2,11) ---------------------------------------------------------------
 
-std::vector<Block> witt12()
-{
+std::vector<Block> witt12() {
     constexpr int P = 11, Unendlich = 11;
     auto inv = [](int x) {
         for (int y = 1; y < P; ++y)
@@ -158,8 +154,7 @@ std::vector<Block> witt12()
 
 // --- S(3,6,22) from the binary Golay code ---------------------------------------------------------
 
-std::vector<Block> witt22()
-{
+std::vector<Block> witt22() {
     constexpr int P = 23;
     std::set<int> quadrate;
     for (int x = 1; x < P; ++x)
@@ -219,29 +214,24 @@ std::vector<Block> witt22()
 // --- S(3,6,26): the inversive plane of order 5 ----------------------------------------------------
 
 // GF(25) as a + 5b for a + b w with w^2 = 2 over GF(5).
-int gfMal(int x, int y)
-{
+int gfMal(int x, int y) {
     const int a = x % 5, b = x / 5, c = y % 5, d = y / 5;
     return (a * c + 2 * b * d) % 5 + 5 * ((a * d + b * c) % 5);
 }
-int gfPlus(int x, int y)
-{
+int gfPlus(int x, int y) {
     return (x % 5 + y % 5) % 5 + 5 * ((x / 5 + y / 5) % 5);
 }
-int gfMinus(int x)
-{
+int gfMinus(int x) {
     return (5 - x % 5) % 5 + 5 * ((5 - x / 5) % 5);
 }
-int gfInvers(int x)
-{
+int gfInvers(int x) {
     for (int y = 1; y < 25; ++y)
         if (gfMal(x, y) == 1)
             return y;
     return 0;
 }
 
-std::vector<Block> inversiveEbene26()
-{
+std::vector<Block> inversiveEbene26() {
     constexpr int Unendlich = 25;
     std::set<Block> kreise;
     for (int a = 0; a < 25; ++a)
@@ -273,8 +263,7 @@ std::vector<Block> inversiveEbene26()
 // --- relabelling search ---------------------------------------------------------------------------
 
 // The blocks in labels 1..v (bild[label] = point), each ascending, the table ascending.
-Tabelle umbenannt(const std::vector<Block>& bloecke, const std::vector<int>& bild, int v)
-{
+Tabelle umbenannt(const std::vector<Block>& bloecke, const std::vector<int>& bild, int v) {
     std::vector<int> label(std::size_t(v), 0);
     for (int l = 1; l <= v; ++l)
         label[std::size_t(bild[std::size_t(l)])] = l;
@@ -299,12 +288,9 @@ class Umbenennung {
 public:
     Umbenennung(std::vector<Block> bloecke, int v, std::vector<Reihe> pflicht,
                 std::function<bool(Tabelle&)> ordnen)
-        : bloecke_(std::move(bloecke)), v_(v), pflicht_(std::move(pflicht)), ordnen_(std::move(ordnen))
-    {
-    }
+        : bloecke_(std::move(bloecke)), v_(v), pflicht_(std::move(pflicht)), ordnen_(std::move(ordnen)) {}
 
-    Tabelle suchen()
-    {
+    Tabelle suchen() {
         bild_.assign(std::size_t(v_) + 1, -1);
         frei_ = (1U << v_) - 1;
         if (!schritt(1))
@@ -313,8 +299,7 @@ public:
     }
 
 private:
-    bool moeglich(int label) const
-    {
+    bool moeglich(int label) const {
         for (const Reihe& r : pflicht_) {
             if (std::find(r.begin(), r.end(), label) == r.end())
                 continue;
@@ -330,8 +315,7 @@ private:
         return true;
     }
 
-    bool schritt(int label)
-    {
+    bool schritt(int label) {
         if (label > v_) {
             ergebnis_ = umbenannt(bloecke_, bild_, v_);
             return ordnen_(ergebnis_);
@@ -357,14 +341,12 @@ private:
     Tabelle ergebnis_;
 };
 
-bool zeileIst(const Tabelle& t, int zeile, const Reihe& r)
-{
+bool zeileIst(const Tabelle& t, int zeile, const Reihe& r) {
     return zeile >= 1 && std::size_t(zeile) <= t.size() && t[std::size_t(zeile) - 1] == r;
 }
 
 // Row numbers (1-based) after which the order descends.
-std::vector<int> abstiege(const Tabelle& t)
-{
+std::vector<int> abstiege(const Tabelle& t) {
     std::vector<int> a;
     for (std::size_t i = 1; i < t.size(); ++i)
         if (!(t[i - 1] < t[i]))
@@ -374,8 +356,7 @@ std::vector<int> abstiege(const Tabelle& t)
 
 // --- the four tables ------------------------------------------------------------------------------
 
-Tabelle tabelle12_132(const std::vector<Block>& s5612)
-{
+Tabelle tabelle12_132(const std::vector<Block>& s5612) {
     const std::vector<Reihe> vorgaben = {
         {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 7, 10}, {1, 2, 3, 4, 8, 11}, {1, 2, 3, 4, 9, 12}};
     Umbenennung u(s5612, 12, vorgaben, [&](Tabelle& t) {
@@ -387,8 +368,7 @@ Tabelle tabelle12_132(const std::vector<Block>& s5612)
     return u.suchen();
 }
 
-Tabelle tabelle11_66(const std::vector<Block>& s5612)
-{
+Tabelle tabelle11_66(const std::vector<Block>& s5612) {
     std::vector<Block> bloecke;
     for (const Block b : s5612)
         if (!(b >> 11 & 1U))
@@ -411,12 +391,10 @@ Tabelle tabelle11_66(const std::vector<Block>& s5612)
     return u.suchen();
 }
 
-Tabelle tabelle22_77(const std::vector<Block>& s3622)
-{
-    const std::vector<Reihe> vorgaben = {{1, 2, 3, 4, 5, 6},       {1, 2, 7, 8, 9, 10},
-                                         {1, 2, 11, 12, 13, 14},   {1, 2, 15, 16, 17, 18},
-                                         {1, 2, 19, 20, 21, 22},   {1, 3, 7, 11, 15, 19},
-                                         {13, 14, 16, 18, 20, 21}};
+Tabelle tabelle22_77(const std::vector<Block>& s3622) {
+    const std::vector<Reihe> vorgaben = {
+        {1, 2, 3, 4, 5, 6},     {1, 2, 7, 8, 9, 10},   {1, 2, 11, 12, 13, 14},  {1, 2, 15, 16, 17, 18},
+        {1, 2, 19, 20, 21, 22}, {1, 3, 7, 11, 15, 19}, {13, 14, 16, 18, 20, 21}};
     Umbenennung u(s3622, 22, vorgaben, [&](Tabelle& t) {
         for (int i = 0; i < 6; ++i)
             if (!zeileIst(t, i + 1, vorgaben[std::size_t(i)]))
@@ -427,8 +405,7 @@ Tabelle tabelle22_77(const std::vector<Block>& s3622)
 }
 
 // The stored order of "26/130" (see the top of this file) from the ascending table.
-Tabelle ordnung26(const Tabelle& aufsteigend)
-{
+Tabelle ordnung26(const Tabelle& aufsteigend) {
     auto inB0 = [](int p) { return p <= 6; };
     Tabelle t;
     std::vector<bool> genommen(aufsteigend.size(), false);
@@ -473,12 +450,11 @@ Tabelle ordnung26(const Tabelle& aufsteigend)
     return t;
 }
 
-Tabelle tabelle26_130(const std::vector<Block>& s3626)
-{
+Tabelle tabelle26_130(const std::vector<Block>& s3626) {
     const std::vector<Reihe> vorgaben = {
-        {1, 2, 3, 4, 5, 6},      {1, 7, 8, 9, 10, 11},    {1, 12, 13, 14, 15, 16}, {1, 17, 18, 19, 20, 21},
-        {1, 22, 23, 24, 25, 26}, {1, 2, 7, 12, 17, 22},   {1, 2, 8, 13, 18, 23},   {1, 2, 9, 14, 19, 24},
-        {1, 2, 10, 15, 20, 25},  {1, 2, 11, 16, 21, 26},  {1, 3, 7, 13, 19, 25},   {15, 16, 17, 20, 22, 26}};
+        {1, 2, 3, 4, 5, 6},      {1, 7, 8, 9, 10, 11},   {1, 12, 13, 14, 15, 16}, {1, 17, 18, 19, 20, 21},
+        {1, 22, 23, 24, 25, 26}, {1, 2, 7, 12, 17, 22},  {1, 2, 8, 13, 18, 23},   {1, 2, 9, 14, 19, 24},
+        {1, 2, 10, 15, 20, 25},  {1, 2, 11, 16, 21, 26}, {1, 3, 7, 13, 19, 25},   {15, 16, 17, 20, 22, 26}};
     Umbenennung u(s3626, 26, vorgaben, [&](Tabelle& t) {
         t = ordnung26(t);
         for (int i = 0; i < 11; ++i)
@@ -491,8 +467,7 @@ Tabelle tabelle26_130(const std::vector<Block>& s3626)
 
 // --- output ---------------------------------------------------------------------------------------
 
-std::string ausgabe(const std::string& name, const Tabelle& t)
-{
+std::string ausgabe(const std::string& name, const Tabelle& t) {
     std::ostringstream s;
     s << "constexpr Reihe " << name << "[" << t.size() << "] = {\n";
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -509,8 +484,7 @@ std::string ausgabe(const std::string& name, const Tabelle& t)
     return s.str();
 }
 
-void einsetzen(const std::string& datei, const std::string& block)
-{
+void einsetzen(const std::string& datei, const std::string& block) {
     std::ifstream ein(datei);
     if (!ein)
         abbruch("kann " + datei + " nicht lesen");
@@ -518,8 +492,9 @@ void einsetzen(const std::string& datei, const std::string& block)
     for (std::string z; std::getline(ein, z);)
         zeilen.push_back(z);
     ein.close();
-    auto anfang = std::find_if(zeilen.begin(), zeilen.end(),
-                               [](const std::string& z) { return z.rfind("// BEGIN systemtabellen", 0) == 0; });
+    auto anfang = std::find_if(zeilen.begin(), zeilen.end(), [](const std::string& z) {
+        return z.rfind("// BEGIN systemtabellen", 0) == 0;
+    });
     auto ende = std::find_if(anfang, zeilen.end(),
                              [](const std::string& z) { return z.rfind("// END systemtabellen", 0) == 0; });
     if (anfang == zeilen.end() || ende == zeilen.end())
@@ -538,8 +513,7 @@ void einsetzen(const std::string& datei, const std::string& block)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::vector<Block> s5612 = witt12();
     const std::vector<Block> s3622 = witt22();
     const std::vector<Block> s3626 = inversiveEbene26();
