@@ -25,7 +25,6 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     QApplication::setApplicationName(core::ProgrammName);
-    QApplication::setApplicationDisplayName(core::ProgrammName);
 
     TFGewonnen* haupt = nullptr;
     ui::TFEingabe* editor = nullptr;

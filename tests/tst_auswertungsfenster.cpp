@@ -26,6 +26,17 @@ namespace namen = ui::namen;
 
 namespace {
 
+// Counts the cells a view asks to paint.
+class ZaehlendeZellen : public ui::WeisseZellen {
+public:
+    using WeisseZellen::WeisseZellen;
+    mutable int gemalt = 0;
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        ++gemalt;
+        WeisseZellen::paint(maler, option, index);
+    }
+};
+
 // The main window shown, with access to the evaluation column.
 struct Fenster : Hauptfensterhilfe {
     ui::AuswertungsBereich* a = nullptr;
@@ -522,7 +533,12 @@ private slots:
         f.a->scrv1->setValue(15000);
         QCOMPARE(f.a->G1->verticalScrollBar()->value(), 15000);
         QCOMPARE(f.a->G1->rowAt(0), 15000);
+        // only the visible rows are painted: 19 rows of at most nine cells, not 20,000 rows
+        auto* zaehler = new ZaehlendeZellen(f.a->G1);
+        f.a->G1->setItemDelegate(zaehler);
         QVERIFY(!f.a->G1->grab().isNull());
+        QVERIFY2(zaehler->gemalt > 0 && zaehler->gemalt <= 20 * 9,
+                 qPrintable(QString::number(zaehler->gemalt)));
     }
 };
 

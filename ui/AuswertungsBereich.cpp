@@ -60,21 +60,21 @@ void AuswertungsBereich::bauen() {
     BGridDel = Bausteine::knopf(scheinleiste, namen::BGridDel, QStringLiteral("Reihen löschen"),
                                 QStringLiteral("papierkorb"), QRect(310, 2, 92, 40));
 
-    QFrame* gitterleiste = Bausteine::panel(this, "PGitterKopf", QRect(0, 112, 230, 26), "flaeche");
-    Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(4, 5, 32, 16));
-    LDatei = Bausteine::text(gitterleiste, QString(), QRect(36, 5, 76, 16), namen::LDatei);
-    LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
+    QFrame* gitterleiste = Bausteine::panel(this, "PGitterKopf", QRect(0, 112, 231, 26), "flaeche");
+    Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(3, 5, 30, 16));
+    LDatei = Bausteine::text(gitterleiste, QString(), QRect(33, 5, 63, 16), namen::LDatei);
+    LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
     SortNachNummer =
         Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
-                         QRect(114, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
+                         QRect(97, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
     BSortier = Bausteine::knopf(gitterleiste, namen::BSortier, QString(), QStringLiteral("sort_rang"),
-                                QRect(138, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
+                                QRect(120, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
     SortNachNummer->setIconSize(QSize(16, 16));
     BSortier->setIconSize(QSize(16, 16));
-    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(164, 5, 40, 16));
-    LReihen = Bausteine::text(gitterleiste, QStringLiteral("0"), QRect(200, 5, 27, 16), namen::LReihen);
+    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(145, 5, 38, 16));
+    LReihen = Bausteine::text(gitterleiste, QStringLiteral("0"), QRect(179, 5, 49, 16), namen::LReihen);
     LReihen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LReihen->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
+    LReihen->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
 
     scrv1 = new QScrollBar(Qt::Vertical, this);
     scrv1->setObjectName(QString::fromLatin1(namen::scrv1));

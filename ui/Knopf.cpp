@@ -25,8 +25,17 @@ void Knopf::paintEvent(QPaintEvent*) {
                              innen.center().y() - groesse.height() / 2 + 1, bild);
             return;
         }
-        maler.drawPixmap(innen.left(), innen.center().y() - groesse.height() / 2 + 1, bild);
-        textflaeche.setLeft(innen.left() + groesse.width() + 4);
+        if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+            maler.drawPixmap(innen.center().x() - groesse.width() / 2 + 1, innen.top() + 2, bild);
+            textflaeche.setTop(innen.top() + groesse.height() + 4);
+        } else if (layoutDirection() == Qt::RightToLeft) {
+            maler.drawPixmap(innen.right() - groesse.width(), innen.center().y() - groesse.height() / 2 + 1,
+                             bild);
+            textflaeche.setRight(innen.right() - groesse.width() - 4);
+        } else {
+            maler.drawPixmap(innen.left(), innen.center().y() - groesse.height() / 2 + 1, bild);
+            textflaeche.setLeft(innen.left() + groesse.width() + 4);
+        }
     }
     maler.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     maler.drawText(textflaeche, Qt::AlignCenter | Qt::TextWordWrap, text());

@@ -39,7 +39,7 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
         box->setObjectName(QString::fromLatin1(namen::eQ) + QString::number(i));
         box->setGeometry(rechts - breiten[i], oben, breiten[i], 20);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        box->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 12, true));
+        box->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
         eQ[i] = box;
     }
     QLabel* hinweis = Bausteine::text(

@@ -56,7 +56,8 @@ QComboBox { background: #FFFFFF; border: 1px solid #8D99A6; padding: 1px 4px; }
 void Skin::anwenden(QApplication& app) {
     schriftenZuordnen();
     QFont standard(QStringLiteral("Tahoma"));
-    // DejaVu Sans runs wider than the designed Tahoma; one pixel less keeps the captions in their places.
+    // DejaVu Sans runs wider than Tahoma, for which the layout was drawn; one pixel less keeps the
+    // captions in their places.
     standard.setPixelSize(10);
     app.setFont(standard);
     app.setStyleSheet(QString::fromLatin1(stilvorlage()));
