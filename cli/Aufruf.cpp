@@ -58,7 +58,7 @@ core::Boxtexte boxtexte(const QString& zahlen) {
     for (int i = 0; i < felder.size(); ++i) {
         if (!core::BoxNimmt(felder[i]))
             throw Aufruffehler(
-                QStringLiteral("\"%1\" passt nicht in die Box %2: sie nimmt höchstens %3 Ziffern.")
+                QStringLiteral("\"%1\" passt nicht in die Box %2: sie nimmt nur bis zu %3 Ziffern.")
                     .arg(felder[i])
                     .arg(i + 1)
                     .arg(core::BoxStellen));
@@ -140,7 +140,7 @@ Aufruf Aufruf::lesen(const QStringList& argumente) {
             const QString zs = p.value(QStringLiteral("zs"));
             if (!core::BoxNimmt(zs))
                 throw Aufruffehler(
-                    QStringLiteral("\"%1\" passt nicht in die Box ZS: sie nimmt höchstens %2 Ziffern.")
+                    QStringLiteral("\"%1\" passt nicht in die Box ZS: sie nimmt nur bis zu %2 Ziffern.")
                         .arg(zs)
                         .arg(core::BoxStellen));
             (*a.gewinnreihe)[7] = zs;

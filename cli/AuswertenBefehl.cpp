@@ -3,8 +3,9 @@
 #include "Aufruf.h"
 #include "Dateien.h"
 #include "GewinnreiheBefehl.h"
+#include "Json.h"
 #include "OhneFuellung.h"
-#include "Reihentext.h"
+#include "Reihenausgabe.h"
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
 
@@ -71,17 +72,9 @@ Eingaben eingabenLesen(const Aufruf& aufruf) {
     return e;
 }
 
-QJsonObject json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a) {
-    QJsonArray reihen;
-    for (int r = 1; r < g1.zeilen(); ++r) {
-        QJsonArray zahlen;
-        for (int c = 1; c <= 6; ++c)
-            zahlen.append(g1.text(r, c));
-        reihen.append(QJsonObject{{QStringLiteral("reihe"), g1.text(r, 0).trimmed()},
-                                  {QStringLiteral("zahlen"), zahlen},
-                                  {QStringLiteral("gkl"), g1.text(r, 7)},
-                                  {QStringLiteral("schluessel"), g1.text(r, 8)}});
-    }
+// The object written by hand around the rows, in the order the keys are documented; the rows
+// are too many for one document in memory.
+QByteArray json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a) {
     QJsonArray raenge;
     for (std::size_t i = 1; i <= 6; ++i) {
         const std::optional<QString>& betrag = a.betragText[i];
@@ -90,10 +83,11 @@ QJsonObject json(const core::Zeilentabelle& g1, const Eingaben& e, const core::A
                                   {QStringLiteral("gewinn"),
                                    betrag && !betrag->isEmpty() ? QJsonValue(*betrag) : QJsonValue::Null}});
     }
-    return {{QStringLiteral("gewinnreihe"), GewinnreiheJson(e.gewinnreihe)},
-            {QStringLiteral("reihen"), reihen},
-            {QStringLiteral("raenge"), raenge},
-            {QStringLiteral("gesamt"), a.gesamtText.value_or(core::Betragstext(0))}};
+    QByteArray aus = "{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":";
+    ReihenJson(g1, aus);
+    aus += ",\"raenge\":" + JsonWert(raenge) +
+           ",\"gesamt\":" + JsonWert(a.gesamtText.value_or(core::Betragstext(0))) + "}\n";
+    return aus;
 }
 
 QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a) {
@@ -101,9 +95,13 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
     kopf += QStringLiteral("Gewinnreihe:  %1 (%2)\n").arg(GewinnreiheText(e.boxen), e.gewinnreiheHerkunft);
     kopf += QStringLiteral("Quoten:       %1\n\n")
                 .arg(e.quotenDatei.isEmpty() ? QStringLiteral("keine") : e.quotenDatei);
-    QByteArray aus = kopf.toUtf8() + Reihentext(schein.tabelle) + '\n';
-    if (!a.gelaufen)
-        return aus + QByteArrayLiteral("Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n");
+    QByteArray aus = kopf.toUtf8();
+    Reihentext(schein.tabelle, aus);
+    aus += '\n';
+    if (!a.gelaufen) {
+        aus += "Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n";
+        return aus;
+    }
 
     using A = Textspalten::Ausrichtung;
     Textspalten raenge({A::Links, A::Rechts, A::Rechts});
@@ -111,9 +109,9 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
     for (std::size_t i = 1; i <= 6; ++i)
         raenge.zeile(
             {core::RangText[i], a.anzahlText[i].value_or(QString()), a.betragText[i].value_or(QString())});
-    return aus +
-           (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
+    aus += (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
                .toUtf8();
+    return aus;
 }
 
 } // namespace
@@ -131,7 +129,7 @@ QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
         core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten, aufruf.nachRang);
     if (!a.fehler.isEmpty())
         throw core::Fehler(a.fehler);
-    return aufruf.json ? JsonText(json(schein->tabelle, e, a)) : text(*schein, e, a);
+    return aufruf.json ? json(schein->tabelle, e, a) : text(*schein, e, a);
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "GewinnreiheBefehl.h"
 
 #include "Aufruf.h"
+#include "Json.h"
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
 
@@ -9,7 +10,6 @@
 #include "core/Paarungstexte.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 namespace cli {
 
@@ -31,10 +31,6 @@ QJsonObject GewinnreiheJson(const core::TGewinnreihe& reihe) {
             zahlen.append(int(z));
     return {{QStringLiteral("zahlen"), zahlen},
             {QStringLiteral("zs"), reihe.ZS != 0 ? QJsonValue(reihe.ZS) : QJsonValue(QJsonValue::Null)}};
-}
-
-QByteArray JsonText(const QJsonObject& objekt) {
-    return QJsonDocument(objekt).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QByteArray GewinnreiheAusgeben(const Aufruf& aufruf) {

@@ -19,7 +19,4 @@ QString GewinnreiheText(const core::Boxtexte& boxen);
 // {"zahlen": Zahlen in box order without zeros, "zs": ZS or null when 0}
 QJsonObject GewinnreiheJson(const core::TGewinnreihe& reihe);
 
-// One JSON object as UTF-8 text with a line end.
-QByteArray JsonText(const QJsonObject& objekt);
-
 } // namespace cli

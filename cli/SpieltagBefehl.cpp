@@ -1,7 +1,7 @@
 #include "SpieltagBefehl.h"
 
 #include "Aufruf.h"
-#include "GewinnreiheBefehl.h"
+#include "Json.h"
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
 

@@ -1,7 +1,7 @@
 #include "SystemBefehl.h"
 
 #include "Aufruf.h"
-#include "GewinnreiheBefehl.h"
+#include "Json.h"
 #include "OhneFuellung.h"
 
 #include "core/Fehler.h"
