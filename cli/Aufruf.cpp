@@ -71,8 +71,8 @@ void pruefeAnzahl(const Befehlsname& b, const QStringList& argumente, const QStr
     if (argumente.isEmpty())
         throw Aufruffehler(QStringLiteral("Dem Befehl \"%1\" fehlt %2.").arg(b.name, was));
     if (argumente.size() > 1)
-        throw Aufruffehler(QStringLiteral("Der Befehl \"%1\" nimmt nur %2, übrig ist \"%3\".")
-                               .arg(b.name, was, argumente[1]));
+        throw Aufruffehler(QStringLiteral("Der Befehl \"%1\" nimmt nur eine Datei; \"%2\" ist zu viel.")
+                               .arg(b.name, argumente[1]));
 }
 
 } // namespace
