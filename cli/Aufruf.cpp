@@ -116,7 +116,7 @@ Aufruf Aufruf::lesen(const QStringList& argumente) {
         if (lang != u"json" && !b->optionen.contains(lang))
             throw Aufruffehler(
                 QStringLiteral("Der Befehl \"%1\" kennt die Option --%2 nicht.").arg(b->name, lang));
-        if (p.values(option).size() > 1 || p.optionNames().count(option) > 1)
+        if (p.optionNames().count(option) > 1)
             throw Aufruffehler(QStringLiteral("Die Option --%1 ist mehrfach angegeben.").arg(lang));
     }
     a.json = p.isSet(QStringLiteral("json"));

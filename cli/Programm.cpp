@@ -10,6 +10,7 @@
 #include "core/Fehler.h"
 #include "core/Konstanten.h"
 
+#include <exception>
 #include <new>
 
 namespace cli {
@@ -50,6 +51,8 @@ int Ausfuehren(const QStringList& argumente, QByteArray& ausgabe, QByteArray& fe
         fehler = (f.text() + u'\n').toUtf8();
     } catch (const std::bad_alloc&) {
         fehler = QStringLiteral("Für diese Daten reicht der Arbeitsspeicher nicht.\n").toUtf8();
+    } catch (const std::exception& f) {
+        fehler = QStringLiteral("Unerwarteter Fehler: %1\n").arg(QString::fromLocal8Bit(f.what())).toUtf8();
     }
     ausgabe.clear();
     return 2;
