@@ -11,15 +11,19 @@ namespace {
 std::int8_t torzahl(const QString& teil, int nr) {
     const std::int32_t tore = StrToInt(teil);
     if (tore < 0 || tore > Ergebniseingabe::HoechsteTorzahl)
-        throw Fehler(QStringLiteral("Das Ergebnis der Paarung %1 ist ungültig: %2 Tore sind nicht möglich, "
-                                    "erlaubt sind 0 bis %3.")
-                         .arg(nr)
-                         .arg(tore)
-                         .arg(Ergebniseingabe::HoechsteTorzahl));
+        throw Fehler(Ergebniseingabe::torzahlFehler(nr, tore));
     return static_cast<std::int8_t>(tore);
 }
 
 } // namespace
+
+QString Ergebniseingabe::torzahlFehler(int nr, std::int32_t tore) {
+    return QStringLiteral("Das Ergebnis der Paarung %1 ist ungültig: %2 Tore sind nicht möglich, "
+                          "erlaubt sind 0 bis %3.")
+        .arg(nr)
+        .arg(tore)
+        .arg(HoechsteTorzahl);
+}
 
 Ergebniseingabe::Ergebniseingabe(const ProPaarung<QString>& texte) {
     for (int i = 1; i <= AnzahlPaarungen; ++i) {

@@ -11,6 +11,8 @@ namespace core {
 class Ergebniseingabe {
 public:
     static constexpr int HoechsteTorzahl = 127;
+    // The message for a goal count outside 0..HoechsteTorzahl in pairing nr.
+    static QString torzahlFehler(int nr, std::int32_t tore);
 
     // texte[i] is the text of pairing i (1..45); index 0 is unused.
     explicit Ergebniseingabe(const ProPaarung<QString>& texte);

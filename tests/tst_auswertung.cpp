@@ -1,4 +1,5 @@
 #include "core/Auswertung.h"
+#include "core/BoxVerlassen.h"
 #include "core/Zeilentabelle.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
@@ -366,6 +367,70 @@ private slots:
             for (std::size_t i = 1; i <= 6; ++i)
                 QCOMPARE(a.anzahl[i], anzahl[i]);
         }
+    }
+
+    // Leaving a winning-row box: the boxes' texts, the box left, then Menge, Zahlen and ZS.
+    void boxVerlassen_data() {
+        QTest::addColumn<QStringList>("boxen");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QList<int>>("mengeErwartet");
+        QTest::addColumn<QList<int>>("zahlenErwartet");
+        QTest::addColumn<int>("zsErwartet");
+        const QStringList leer7(7);
+        QTest::newRow("7 12 12") << QStringList{"7", "12", "12", "", "", "", "9"} << 3 << QList<int>{7, 12}
+                                 << QList<int>{7, 12, 12, 0, 0, 0} << 99;
+        QTest::newRow("46 47 48") << QStringList{"46", "47", "48", "", "", "", ""} << 1 << QList<int>{46, 47}
+                                  << QList<int>{46, 47, 48, 0, 0, 0} << 99;
+        QTest::newRow("Lücke") << QStringList{"", "5", "", "07", "", "", ""} << 6 << QList<int>{5, 7}
+                               << QList<int>{0, 5, 0, 7, 0, 0} << 99;
+        QTest::newRow("null") << QStringList{"0", "", "", "", "", "", ""} << 2 << QList<int>{0}
+                              << QList<int>{0, 0, 0, 0, 0, 0} << 99;
+        // Box 7 leaves Menge and Zahlen as they were: 44 in box 1 before.
+        QTest::newRow("ZS") << QStringList{"1", "2", "3", "", "", "", "12"} << 7 << QList<int>{44}
+                            << QList<int>{44, 0, 0, 0, 0, 0} << 12;
+        QTest::newRow("ZS leer") << leer7 << 7 << QList<int>{44} << QList<int>{44, 0, 0, 0, 0, 0} << 0;
+    }
+    void boxVerlassen() {
+        QFETCH(QStringList, boxen);
+        QFETCH(int, box);
+        QFETCH(QList<int>, mengeErwartet);
+        QFETCH(QList<int>, zahlenErwartet);
+        QFETCH(int, zsErwartet);
+        Boxtexte texte;
+        for (int i = 1; i <= 7; ++i)
+            texte[std::size_t(i)] = boxen[i - 1];
+        // What the boxes held before: the box left changes only its part of it.
+        TGewinnreihe reihe;
+        reihe.Menge.hinzufuegen(44);
+        reihe.Zahlen[0] = 44;
+        reihe.ZS = 99;
+        BoxVerlassen(reihe, texte, box);
+        QList<int> m;
+        for (int n = 0; n <= 47; ++n)
+            if (reihe.Menge.enthaelt(n))
+                m.append(n);
+        QCOMPARE(m, mengeErwartet);
+        QCOMPARE(QList<int>(reihe.Zahlen.begin(), reihe.Zahlen.end()), zahlenErwartet);
+        QCOMPARE(reihe.ZS, zsErwartet);
+    }
+
+    void boxNimmt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("nimmt");
+        QTest::newRow("leer") << "" << true;
+        QTest::newRow("7") << "7" << true;
+        QTest::newRow("07") << "07" << true;
+        QTest::newRow("99") << "99" << true;
+        QTest::newRow("100") << "100" << false;
+        QTest::newRow("-1") << "-1" << false;
+        QTest::newRow("Blank") << " 5" << false;
+        QTest::newRow("Buchstabe") << "a" << false;
+        QTest::newRow("arabische Ziffer") << QString(QChar(0x0663)) << false;
+    }
+    void boxNimmt() {
+        QFETCH(QString, text);
+        QFETCH(bool, nimmt);
+        QCOMPARE(BoxNimmt(text), nimmt);
     }
 };
 

@@ -7,77 +7,27 @@
 #include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Dateigrenze.h"
+#include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <tuple>
 
 using namespace core;
+using testhilfe::Satz;
 
 namespace {
 
-// Matchday records laid out byte by byte at the offsets of the file format.
-struct Satz {
-    QByteArray b = QByteArray(3792, '\0');
-
-    static Satz zufaellig(unsigned saat) {
-        Satz s;
-        std::mt19937 zufall(saat);
-        for (char& c : s.b)
-            c = char(zufall() & 0xFF);
-        return s;
-    }
-    void doppel(int offset, double wert) {
-        quint64 bits;
-        std::memcpy(&bits, &wert, 8);
-        for (int k = 0; k < 8; ++k)
-            b[offset + k] = char(bits >> (8 * k));
-    }
-    void kurz(int offset, const QByteArray& text, int laenge = -1) {
-        b[offset] = char(laenge < 0 ? text.size() : laenge);
-        for (int k = 0; k < text.size(); ++k)
-            b[offset + 1 + k] = text[k];
-    }
-    void datum(double wert) { doppel(0, wert); }
-    void anstoss(int i, double wert) { doppel(8 * i, wert); }
-    void heim(int i, const QByteArray& t, int laenge = -1) { kurz(368 + 62 * (i - 1), t, laenge); }
-    void gast(int i, const QByteArray& t, int laenge = -1) { kurz(368 + 62 * (i - 1) + 31, t, laenge); }
-    void tendenz(int i, const QByteArray& t, int laenge = -1) { kurz(3158 + 11 * (i - 1), t, laenge); }
-    void ergebnis(int i, int h, int g) {
-        b[3653 + 2 * (i - 1)] = char(h);
-        b[3654 + 2 * (i - 1)] = char(g);
-    }
-    void alleErgebnisse(int h, int g) {
-        for (int i = 1; i <= 45; ++i)
-            ergebnis(i, h, g);
-    }
-    TSpieltag spieltag() const { return TSpieltag::ausBytes(b); }
-};
-
 // "20=3:3 5=2:2 *=3:0": the results named, "*" for every other pairing (else 10:10).
 ProPaarung<TErgebnis> ergebnisseAus(const QString& beschreibung) {
-    ProPaarung<TErgebnis> e{};
-    const QStringList teile = beschreibung.split(u' ', Qt::SkipEmptyParts);
-    const auto wert = [](const QString& t) {
-        const QStringList hg = t.split(u':');
-        return TErgebnis{std::int8_t(hg[0].toInt()), std::int8_t(hg[1].toInt())};
-    };
-    TErgebnis sonst{10, 10};
-    for (const QString& t : teile)
-        if (t.startsWith(u'*'))
-            sonst = wert(t.sliced(2));
-    for (int i = 1; i <= 45; ++i)
-        e[i] = sonst;
-    for (const QString& t : teile)
-        if (!t.startsWith(u'*'))
-            e[t.section(u'=', 0, 0).toInt()] = wert(t.section(u'=', 1));
-    return e;
+    Satz s;
+    s.ergebnisse(beschreibung);
+    return s.spieltag().Ergebnis;
 }
 
 using Texte = QMap<int, QString>; // by pairing number

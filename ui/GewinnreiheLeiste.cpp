@@ -1,6 +1,6 @@
 #include "GewinnreiheLeiste.h"
 
-#include "core/Umwandlung.h"
+#include "core/BoxVerlassen.h"
 #include "ui/Bausteine.h"
 #include "ui/Ikonen.h"
 #include "ui/Namen.h"
@@ -23,7 +23,8 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
     titel->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
 
     // Match numbers have at most two digits; pasted text that is not such a number is refused whole.
-    auto* nurZahlen = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), this);
+    auto* nurZahlen = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(core::BoxStellen)), this);
     PAnzeige = Bausteine::panel(flaeche, namen::PAnzeige, QRect(58, 3, 184, 37), "rahmenlos");
     for (int i = 1; i <= 7; ++i) {
         auto* rahmen = new TFfrAnzeigeGew(i, PAnzeige);
@@ -81,21 +82,10 @@ bool GewinnreiheLeiste::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 void GewinnreiheLeiste::ETZExit(int box) {
-    if (box == 7) {
-        const QString text = Boxen[7]->text();
-        gewinnreihe_.ZS = text.isEmpty() ? 0 : core::AlsGanzzahl(text).value_or(0);
-        return;
-    }
-    gewinnreihe_.Menge.leeren();
-    gewinnreihe_.Zahlen.fill(0);
-    for (int i = 1; i <= 6; ++i) {
-        const QString text = Boxen[i]->text();
-        if (text.isEmpty())
-            continue;
-        const int v = core::AlsGanzzahl(text).value_or(0);
-        gewinnreihe_.Menge.hinzufuegen(v);
-        gewinnreihe_.Zahlen[i - 1] = std::uint8_t(v);
-    }
+    core::Boxtexte texte;
+    for (int i = 1; i <= 7; ++i)
+        texte[std::size_t(i)] = Boxen[std::size_t(i)]->text();
+    core::BoxVerlassen(gewinnreihe_, texte, box);
 }
 
 void GewinnreiheLeiste::bsSkinSpeedButton3Click() {

@@ -1,0 +1,135 @@
+#include "AuswertenBefehl.h"
+
+#include "Aufruf.h"
+#include "Dateien.h"
+#include "GewinnreiheBefehl.h"
+#include "Json.h"
+#include "OhneFuellung.h"
+#include "Reihenausgabe.h"
+#include "Spieltagsdatei.h"
+#include "Textspalten.h"
+
+#include "core/Auswertung.h"
+#include "core/DateiFehler.h"
+#include "core/Datumswert.h"
+#include "core/Fehler.h"
+#include "core/GewinnreiheErmitteln.h"
+#include "core/Konstanten.h"
+#include "core/Spielschein.h"
+#include "core/Zahlformat.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+
+#include <cerrno>
+
+namespace cli {
+namespace {
+
+// What the evaluation works with besides the slip.
+struct Eingaben {
+    core::TGewinnreihe gewinnreihe;
+    core::Boxtexte boxen;
+    QString gewinnreiheHerkunft;
+    core::TQuoten quoten;
+    QString quotenDatei; // empty: no odds were loaded
+};
+
+void quotenLaden(const QString& pfad, Eingaben& e) {
+    DateiPruefen(pfad);
+    const core::Quotendatei datei = *core::QuotenLaden(pfad);
+    for (int k = 1; k <= 6 && k <= datei.zeilen.size(); ++k)
+        e.quoten[std::size_t(k)] = datei.zeilen[k - 1];
+    if (!datei.fehler().isEmpty())
+        throw core::Fehler(datei.fehler());
+    e.quotenDatei = datei.dateiname;
+}
+
+Eingaben eingabenLesen(const Aufruf& aufruf) {
+    Eingaben e;
+    if (aufruf.spieltag) {
+        // As reading a matchday does: derive the winning row, then look for the odds of its date.
+        const core::TSpieltag spieltag = SpieltagLesen(*aufruf.spieltag);
+        const core::Gewinnreihenermittlung ermittelt = core::GewinnreiheErmitteln(spieltag.Ergebnis);
+        e.gewinnreihe = ermittelt.Gewinnreihe;
+        e.boxen = ermittelt.Boxen;
+        const QString datum = core::DatumText(spieltag.Datum);
+        e.gewinnreiheHerkunft = QStringLiteral("Spieltag vom %1").arg(datum);
+        const QString dateiname = QFileInfo(*aufruf.spieltag).dir().filePath(datum + QStringLiteral(".quo"));
+        if (!aufruf.quoten && !datum.isEmpty() && QFileInfo::exists(dateiname))
+            quotenLaden(dateiname, e);
+    } else {
+        // As typing into the boxes: box 6 left, then box 7 if it was typed into.
+        e.boxen = *aufruf.gewinnreihe;
+        core::BoxVerlassen(e.gewinnreihe, e.boxen, 6);
+        if (aufruf.mitZs)
+            core::BoxVerlassen(e.gewinnreihe, e.boxen, 7);
+        e.gewinnreiheHerkunft = QStringLiteral("eingegeben");
+    }
+    if (aufruf.quoten)
+        quotenLaden(*aufruf.quoten, e);
+    return e;
+}
+
+// The object written by hand around the rows, in the order the keys are documented; the rows
+// are too many for one document in memory.
+QByteArray json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a) {
+    QJsonArray raenge;
+    for (std::size_t i = 1; i <= 6; ++i) {
+        const std::optional<QString>& betrag = a.betragText[i];
+        raenge.append(QJsonObject{{QStringLiteral("gkl"), core::RangText[i]},
+                                  {QStringLiteral("anzahl"), a.anzahlText[i] ? a.anzahlText[i]->toInt() : 0},
+                                  {QStringLiteral("gewinn"),
+                                   betrag && !betrag->isEmpty() ? QJsonValue(*betrag) : QJsonValue::Null}});
+    }
+    QByteArray aus = "{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":";
+    ReihenJson(g1, aus);
+    aus += ",\"raenge\":" + JsonWert(raenge) +
+           ",\"gesamt\":" + JsonWert(a.gesamtText.value_or(core::Betragstext(0))) + "}\n";
+    return aus;
+}
+
+QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a) {
+    QString kopf = QStringLiteral("Spielschein:  %1, %2 Reihen\n").arg(schein.dateiname).arg(schein.zeilen);
+    kopf += QStringLiteral("Gewinnreihe:  %1 (%2)\n").arg(GewinnreiheText(e.boxen), e.gewinnreiheHerkunft);
+    kopf += QStringLiteral("Quoten:       %1\n\n")
+                .arg(e.quotenDatei.isEmpty() ? QStringLiteral("keine") : e.quotenDatei);
+    QByteArray aus = kopf.toUtf8();
+    Reihentext(schein.tabelle, aus);
+    aus += '\n';
+    if (!a.gelaufen) {
+        aus += "Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n";
+        return aus;
+    }
+
+    using A = Textspalten::Ausrichtung;
+    Textspalten raenge({A::Links, A::Rechts, A::Rechts});
+    raenge.zeile({QStringLiteral("GKl."), QStringLiteral("Anzahl"), QStringLiteral("Gewinn")});
+    for (std::size_t i = 1; i <= 6; ++i)
+        raenge.zeile(
+            {core::RangText[i], a.anzahlText[i].value_or(QString()), a.betragText[i].value_or(QString())});
+    aus += (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
+               .toUtf8();
+    return aus;
+}
+
+} // namespace
+
+QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
+    const QString& pfad = aufruf.argumente[0];
+    DateiPruefen(pfad);
+    core::Zeilentabelle vorlage(9);
+    std::optional<core::Spielschein> schein = core::SpielscheinEinlesen(pfad, vorlage, OhneFuellung());
+    if (!schein)
+        throw core::Fehler(core::LesefehlerText(pfad, ENOENT)); // vanished since it was checked
+    const Eingaben e = eingabenLesen(aufruf);
+
+    const core::Auswertung a =
+        core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten, aufruf.nachRang);
+    if (!a.fehler.isEmpty())
+        throw core::Fehler(a.fehler);
+    return aufruf.json ? json(schein->tabelle, e, a) : text(*schein, e, a);
+}
+
+} // namespace cli

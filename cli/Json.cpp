@@ -1,0 +1,18 @@
+#include "Json.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace cli {
+
+QByteArray JsonWert(const QJsonValue& wert) {
+    // A document holds only arrays and objects: the value alone is the array [wert] without its brackets.
+    const QByteArray array = QJsonDocument(QJsonArray{wert}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2);
+}
+
+QByteArray JsonText(const QJsonObject& objekt) {
+    return QJsonDocument(objekt).toJson(QJsonDocument::Compact) + '\n';
+}
+
+} // namespace cli

@@ -1,0 +1,86 @@
+#include "SystemBefehl.h"
+
+#include "Aufruf.h"
+#include "Json.h"
+#include "OhneFuellung.h"
+
+#include "core/Fehler.h"
+#include "core/Spielschein.h"
+#include "core/SystemReihen.h"
+#include "core/TSystemDef.h"
+#include "core/Umwandlung.h"
+#include "core/Zeilentabelle.h"
+
+#include <QJsonArray>
+
+namespace cli {
+namespace {
+
+// The width of the row grid's column 0, which the window passes for the row labels.
+constexpr int BeschriftungBreite = 37;
+
+core::Zahlenmenge kreuzeAus(const QStringList& zahlen, int s) {
+    const core::TSystemDef& system = core::System(s);
+    core::Zahlenmenge kreuze;
+    if (zahlen.isEmpty()) {
+        for (int k = 1; k <= system.Anzahl; ++k)
+            kreuze.hinzufuegen(k);
+        return kreuze;
+    }
+    if (zahlen.size() != system.Anzahl)
+        throw core::Fehler(QStringLiteral("Das System %1 braucht %2 verschiedene Zahlen von 1 bis 45, "
+                                          "angegeben sind %3.")
+                               .arg(SystemName(s))
+                               .arg(system.Anzahl)
+                               .arg(zahlen.size()));
+    for (const QString& text : zahlen) {
+        const std::int32_t n = core::StrToInt(text);
+        if (n < 1 || n > 45)
+            throw core::Fehler(QStringLiteral("Die Zahl %1 liegt nicht zwischen 1 und 45.").arg(n));
+        if (kreuze.enthaelt(n))
+            throw core::Fehler(QStringLiteral("Die Zahl %1 ist mehrfach angegeben.").arg(n));
+        kreuze.hinzufuegen(n);
+    }
+    return kreuze;
+}
+
+} // namespace
+
+int SystemIndex(const QString& name) {
+    for (int i = core::ErstesVollsystem; i <= core::LetztesTeilsystem; ++i)
+        if (name == SystemName(i))
+            return i;
+    return 0;
+}
+
+QString SystemName(int index) {
+    const std::string_view name = core::System(index).Name;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+QByteArray SystemAusgeben(const Aufruf& aufruf) {
+    const int s = SystemIndex(aufruf.argumente[0]);
+    const core::TSystemDef& system = core::System(s);
+    const core::Zahlenmenge kreuze = kreuzeAus(aufruf.argumente.mid(1), s);
+
+    core::Zeilentabelle g1(9);
+    const OhneFuellung mass;
+    std::vector<core::SystemReihe> systemReihen;
+    std::vector<std::uint8_t> systemZahlen;
+    core::SystemAbwickeln(s, kreuze, g1, BeschriftungBreite, mass, systemReihen, systemZahlen);
+    if (!aufruf.json)
+        return core::SpielscheinText(g1, 2);
+
+    QJsonArray reihen;
+    for (int r = 1; r < g1.zeilen(); ++r) {
+        QJsonArray reihe;
+        for (int c = 1; c <= 6; ++c)
+            reihe.append(core::StrToInt(g1.text(r, c)));
+        reihen.append(reihe);
+    }
+    return JsonText({{QStringLiteral("system"), SystemName(s)},
+                     {QStringLiteral("anzahl"), system.Anzahl},
+                     {QStringLiteral("reihen"), reihen}});
+}
+
+} // namespace cli
