@@ -5,13 +5,13 @@
 #include "core/TextDatei.h"
 #include "core/TippsText.h"
 #include "core/Windows1252.h"
-#include "core/XStringReplace.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
 #include "ui/Bausteine.h"
 #include "ui/GitterEinrichtung.h"
 #include "ui/Namen.h"
 #include "ui/Reihenbefehle.h"
+#include "ui/Textfeld.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
 #include "ui/ZeilenGitter.h"
@@ -20,7 +20,6 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolButton>
@@ -125,7 +124,7 @@ void TFEingabe::textspalteBauen() {
     std::tie(LDatei0, LZeilen) = angabenZeile(this, QRect(x, 216, breite, 26), QStringLiteral("Datei"),
                                               namen::LDatei0, QStringLiteral("Reihen"), namen::LZeilen);
 
-    m1 = new QPlainTextEdit(this);
+    m1 = new Textfeld(this);
     m1->setObjectName(QString::fromLatin1(namen::m1));
     m1->setGeometry(x, 244, breite, KlientHoehe - 4 - 244);
     m1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -184,10 +183,9 @@ void TFEingabe::verbinden() {
 void TFEingabe::M1Change() {
     const QString text = m1->toPlainText();
     if (text.contains(u'\t')) {
-        // Tabs become commas at once; the text keeps its length, so the caret keeps its place.
+        // A typed tab becomes a comma at once; the text keeps its length, so the caret keeps its place.
         const int stelle = m1->textCursor().position();
-        m1->setPlainText(core::XStringReplace(text, QStringLiteral("\t"), QStringLiteral(","),
-                                              core::ErsetzOption::ReplaceAll));
+        m1->setPlainText(Textfeld::ohneTabs(text));
         QTextCursor cursor = m1->textCursor();
         cursor.setPosition(stelle);
         m1->setTextCursor(cursor);
@@ -207,10 +205,7 @@ void TFEingabe::BOpenClick() {
          QStringLiteral("txt"), ordner_.SlipDir, QString(), false});
     if (!datei)
         return;
-    QString text = core::TextDatei::lesen(*datei);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    m1->setPlainText(text);
-    m1->moveCursor(QTextCursor::Start);
+    m1->laden(core::TextDatei::lesen(*datei));
     LDatei0->setText(QFileInfo(*datei).fileName());
 }
 

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QScrollBar;
 class QToolButton;
 
@@ -14,6 +13,7 @@ struct Ordner;
 namespace ui {
 
 struct Umgebung;
+class Textfeld;
 class ZeilenGitter;
 class ZeilenModell;
 
@@ -48,7 +48,7 @@ public:
     QToolButton* BDel;
     QLabel* LDatei0;
     QLabel* LZeilen;
-    QPlainTextEdit* m1;
+    Textfeld* m1;
     QToolButton* BSave;
     QToolButton* Export; // bsSkinSpeedButton1
     QToolButton* BGridDel;
