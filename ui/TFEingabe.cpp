@@ -112,9 +112,9 @@ void TFEingabe::textspalteBauen() {
     constexpr int breite = 190;
     QFrame* leiste = Bausteine::panel(this, "PTextLeiste", QRect(x, 124, breite, 44), "leiste");
     BOpen = Bausteine::knopf(leiste, namen::EditorOeffnen, QStringLiteral("Textdatei öffnen..."),
-                             QStringLiteral("ordner"), QRect(2, 2, 110, 40));
+                             QStringLiteral("ordner"), QRect(2, 2, 98, 40));
     BAuslesen = Bausteine::knopf(leiste, namen::BAuslesen, QStringLiteral("Auslesen"),
-                                 QStringLiteral("auslesen"), QRect(114, 2, 74, 40));
+                                 QStringLiteral("auslesen"), QRect(102, 2, 86, 40));
     BAuslesen->setEnabled(false);
     QFrame* loeschen = Bausteine::panel(this, "PTextLoeschen", QRect(x, 170, breite, 44), "leiste");
     BDel = Bausteine::knopf(loeschen, namen::BDel, QStringLiteral("Textfeld löschen"),
