@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     ui::TFEingabe* editor = nullptr;
     try {
         haupt = new TFGewonnen(umgebung.get(), ordner);
-        editor = new ui::TFEingabe(umgebung.get(), ordner, *haupt->PFoto->G1Modell, haupt);
+        editor =
+            new ui::TFEingabe(umgebung.get(), ordner, *haupt->PFoto->G1Modell, haupt->PFoto->LReihen, haupt);
         haupt->setEditor(editor);
     } catch (...) {
         // the start window can always be left

@@ -1,3 +1,4 @@
+#include "bench/Zufallsreihen.h"
 #include "core/Auswertung.h"
 #include "core/GitterSortieren.h"
 #include "core/Rechtsbuendig.h"
@@ -33,22 +34,7 @@ QString scheinDatei(int n) {
     const QString pfad = ordner.filePath(QStringLiteral("schein%1.txt").arg(n));
     if (QFile::exists(pfad))
         return pfad;
-    std::mt19937 zufall(4711);
-    QByteArray bytes;
-    bytes.reserve(qsizetype(n) * 18);
-    for (int r = 0; r < n; ++r) {
-        std::uint64_t gezogen = 0;
-        for (int k = 0; k < 6;) {
-            const int zahl = int(zufall() % 45) + 1;
-            if (gezogen >> zahl & 1)
-                continue;
-            gezogen |= std::uint64_t{1} << zahl;
-            if (k++ > 0)
-                bytes += ',';
-            bytes += QByteArray::number(zahl);
-        }
-        bytes += "\r\n";
-    }
+    const QByteArray bytes = Zufallsreihen(n, ',', "\r\n");
     QFile f(pfad);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("Benchmark-Datei nicht geschrieben");

@@ -13,43 +13,7 @@ bool trennt(char16_t c) {
 
 QStringList KommatextZerlegen(QStringView zeile) {
     QStringList felder;
-    const qsizetype n = zeile.size();
-    qsizetype i = 0;
-    const auto trennerUeberspringen = [&] {
-        while (i < n && trennt(zeile[i].unicode()))
-            ++i;
-    };
-    trennerUeberspringen();
-    while (i < n) {
-        if (zeile[i] == u'"') {
-            QString feld;
-            ++i;
-            while (i < n) {
-                if (zeile[i] != u'"') {
-                    feld.append(zeile[i++]);
-                } else if (i + 1 < n && zeile[i + 1] == u'"') {
-                    feld.append(u'"');
-                    i += 2;
-                } else {
-                    ++i;
-                    break;
-                }
-            }
-            felder.append(feld);
-        } else {
-            const qsizetype start = i;
-            while (i < n && !trennt(zeile[i].unicode()) && zeile[i] != u',')
-                ++i;
-            felder.append(zeile.sliced(start, i - start).toString());
-        }
-        trennerUeberspringen();
-        if (i < n && zeile[i] == u',') {
-            if (i + 1 == n)
-                felder.append(QString());
-            ++i;
-            trennerUeberspringen();
-        }
-    }
+    KommatextFelder(zeile, [&](QStringView feld) { felder.append(feld.toString()); });
     return felder;
 }
 

@@ -6,7 +6,7 @@
 
 namespace core {
 
-QString TippsText(const Zeilentabelle& t) {
+QString TippsText(const Zeilentabelle& t, QChar trenner) {
     using Z = Zeilentabelle;
     constexpr int Spalten = 6;
     // Columns the table lacks are copied as empty fields.
@@ -32,7 +32,7 @@ QString TippsText(const Zeilentabelle& t) {
         const Z::Zelle* zeile = t.zeile(r);
         for (int c = 1; c <= Spalten; ++c) {
             if (c > 1)
-                *z++ = u',';
+                *z++ = trenner.unicode();
             if (c > vorhanden)
                 continue;
             const Z::Zelle zelle = zeile[c];

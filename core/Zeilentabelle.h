@@ -69,6 +69,12 @@ public:
         return ziel + n;
     }
 
+    // The code in this table of a cell of another table: numbers and the empty cell are the same
+    // everywhere, a pool text is entered here.
+    Zelle uebernehmen(const Zeilentabelle& andere, Zelle z) {
+        return istPooltext(z) ? kodieren(andere.pooltext(z)) : z;
+    }
+
     // The code the text has in this table, without entering it: nullopt when no cell holds it.
     std::optional<Zelle> suchen(QStringView text) const;
     // The empty cell and a cell of blanks only: no number, whatever the conversion says.

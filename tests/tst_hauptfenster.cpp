@@ -344,7 +344,8 @@ private slots:
         Hauptfensterhilfe h;
         schreibe(h.ordner.optionenDatei(), "[Position]\r\nFEingabe-left=0x64\r\n");
         h.starten();
-        ui::TFEingabe editor(h.umgebung.get(), h.ordner, *h.fenster->PFoto->G1Modell);
+        ui::TFEingabe editor(h.umgebung.get(), h.ordner, *h.fenster->PFoto->G1Modell,
+                             h.fenster->PFoto->LReihen);
         QCOMPARE(editor.pos(), QPoint(100, 70));
         QCOMPARE(editor.windowTitle(), QStringLiteral("Remisator 1.3.0.0"));
         QCOMPARE(editor.size(), QSize(463, 690));

@@ -13,6 +13,7 @@
 #include "ui/GitterEinrichtung.h"
 #include "ui/Namen.h"
 #include "ui/QuotenPanel.h"
+#include "ui/Reihenbefehle.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
 #include "ui/ZeilenGitter.h"
@@ -28,13 +29,6 @@
 #include <QScrollBar>
 
 namespace ui {
-namespace {
-
-const QString NichtsZuSpeichern =
-    QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.");
-
-} // namespace
-
 AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
     setObjectName(QString::fromLatin1(namen::PFoto));
@@ -146,11 +140,6 @@ bool AuswertungsBereich::eventFilter(QObject*, QEvent* ereignis) {
     return !(text[0] == u',' || (text[0] >= u'0' && text[0] <= u'9'));
 }
 
-bool AuswertungsBereich::hatReihen() const {
-    const core::Zeilentabelle& t = G1Modell->tabelle();
-    return t.zeilen() > 1 && !t.istLeer(1, 1);
-}
-
 void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     std::optional<core::Spielschein> schein =
         core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
@@ -173,28 +162,11 @@ void AuswertungsBereich::bsSkinSpeedButton1Click() {
 }
 
 void AuswertungsBereich::BSaveClick() {
-    if (!hatReihen()) {
-        umgebung_.meldungen.fehler(NichtsZuSpeichern);
-        return;
-    }
-    const std::optional<GewaehlteDatei> datei = umgebung_.dialoge.speichern(
-        {QStringLiteral("Spielschein speichern"), QStringLiteral("Spielschein-Datei|*.txt"),
-         QStringLiteral("txt"), ordner_.SlipDir, QString(), true});
-    if (!datei)
-        return;
-    core::SpielscheinSpeichern(G1Modell->tabelle(), datei->pfad, 2);
-    LDatei->setText(QFileInfo(datei->pfad).fileName());
+    Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 2, LDatei);
 }
 
 void AuswertungsBereich::BGridDelClick() {
-    if (!hatReihen())
-        return;
-    G1Modell->zellenAendern([](core::Zeilentabelle& t) {
-        for (int r = 1; r < t.zeilen(); ++r)
-            t.zeileLeeren(r);
-    });
-    LDatei->clear();
-    LReihen->setText(QStringLiteral("0"));
+    Reihenbefehle::reihenLoeschen(*G1Modell, LDatei, LReihen);
 }
 
 void AuswertungsBereich::BCopyClick() {
@@ -283,7 +255,7 @@ void AuswertungsBereich::BAuswertenClick() {
 void AuswertungsBereich::gewinnreiheVerlassen() {
     if (!Gewinnreihe->cbSofort->isChecked())
         return;
-    if (hatReihen())
+    if (Reihenbefehle::hatReihen(G1Modell->tabelle()))
         G1->viewport()->update();
     BAuswertenClick();
 }

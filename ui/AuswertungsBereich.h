@@ -76,7 +76,6 @@ protected:
 private:
     void bauen();
     void verbinden();
-    bool hatReihen() const;
     void gewinnreiheVerlassen();
 
     Umgebung& umgebung_;

@@ -1,5 +1,6 @@
 #include "GitterEinrichtung.h"
 
+#include "core/Editortabelle.h"
 #include "core/Konstanten.h"
 #include "ui/ZeilenGitter.h"
 
@@ -38,13 +39,7 @@ void G2Einrichten(ZeilenGitter& gitter) {
 void EditorGitterBeschriften(ZeilenGitter& gitter) {
     gitter.setSpaltenbreite(0, 40);
     const SchriftTextmass mass = gitter.textmass();
-    gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
-        for (int c = 1; c <= 6; ++c)
-            t.setText(0, c, core::ZahlRechtsbuendig(c, 26, mass));
-        t.setText(0, 0, core::TextRechtsbuendig(u"Reihe", 40, mass));
-        if (t.zeilen() > 1)
-            core::ZeilennummernSchreiben(t, 1, t.zeilen() - 1, 40, mass);
-    });
+    gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) { core::EditorTabelleBeschriften(t, mass); });
 }
 
 } // namespace ui

@@ -96,5 +96,8 @@ inline constexpr char EditorLDatei[] = "LDatei";
 inline constexpr char EditorLReihen[] = "LReihen";
 inline constexpr char EditorG1[] = "G1";
 inline constexpr char BTransfer[] = "BTransfer";
+inline constexpr char Anleitung[] = "Label1";
+inline constexpr char Trennzeichen[] = "Label2";
+inline constexpr char EditorLeiste[] = "scrv1";
 
 } // namespace ui::namen

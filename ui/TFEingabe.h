@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+class QLabel;
+class QScrollBar;
+class QToolButton;
+
 namespace settings {
 struct Ordner;
 }
@@ -9,6 +13,8 @@ struct Ordner;
 namespace ui {
 
 struct Umgebung;
+class Textfeld;
+class ZeilenGitter;
 class ZeilenModell;
 
 // The slip editor: turns pasted, typed or imported text into tip rows. Created once at start,
@@ -16,13 +22,53 @@ class ZeilenModell;
 class TFEingabe : public QWidget {
     Q_OBJECT
 public:
-    TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, ZeilenModell& hauptG1,
+    static constexpr int KlientBreite = 463;
+    static constexpr int KlientHoehe = 690;
+    static constexpr int G1Zeilen = 36;
+
+    // The rows go to the main window's row grid and its row count label.
+    TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, ZeilenModell& hauptG1, QLabel* hauptLReihen,
               QWidget* parent = nullptr);
 
+    void M1Change();
+    void BOpenClick();
+    void BAuslesenClick();
+    void BDelClick();
+    void BSaveClick();
+    void bsSkinSpeedButton1Click();
+    void BGridDelClick();
+    void BTransferClick();
+    void bsSkinSpeedButton13Click();
+
+    QToolButton* BClose;
+    QToolButton* Position; // bsSkinSpeedButton13
+    QLabel* Anleitung;
+    QToolButton* BOpen;
+    QToolButton* BAuslesen;
+    QToolButton* BDel;
+    QLabel* LDatei0;
+    QLabel* LZeilen;
+    Textfeld* m1;
+    QToolButton* BSave;
+    QToolButton* Export; // bsSkinSpeedButton1
+    QToolButton* BGridDel;
+    QLabel* LDatei;
+    QLabel* LReihen;
+    ZeilenModell* G1Modell;
+    ZeilenGitter* G1;
+    QScrollBar* Leiste;
+    QToolButton* BTransfer;
+
 private:
+    void kopfBauen();
+    void textspalteBauen();
+    void gitterspalteBauen();
+    void verbinden();
+
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;
     ZeilenModell& hauptG1_;
+    QLabel* hauptLReihen_;
 };
 
 } // namespace ui
