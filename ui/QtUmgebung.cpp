@@ -35,6 +35,15 @@ QString standardEndungAnhaengen(QString pfad, const QString& endung) {
     return pfad;
 }
 
+// "CSV-Datei (*.csv)" -> "csv"; a filter of several patterns keeps the default.
+QString filterEndung(const QString& filter, const QString& vorgabe) {
+    const qsizetype auf = filter.lastIndexOf(u'(');
+    const QString muster = filter.mid(auf + 1).chopped(filter.endsWith(u')') ? 1 : 0).trimmed();
+    if (auf < 0 || muster.contains(u' ') || !muster.startsWith(QStringLiteral("*.")))
+        return vorgabe;
+    return muster.mid(2);
+}
+
 } // namespace
 
 void QtMeldungen::information(const QString& text) {
@@ -82,13 +91,18 @@ std::optional<GewaehlteDatei> QtDateiDialoge::speichern(const DialogAuftrag& auf
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!auftrag.vorschlag.isEmpty())
         dialog.selectFile(auftrag.vorschlag);
+    // A name typed without extension gets the one of the chosen filter ("CSV-Datei" gives .csv).
+    QString endung = auftrag.standardEndung;
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& gewaehlt) {
+        endung = filterEndung(gewaehlt, auftrag.standardEndung);
+        dialog.setDefaultSuffix(endung);
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QStringList filter = qtFilter(auftrag.filter).split(QStringLiteral(";;"));
     const int index = int(filter.indexOf(dialog.selectedNameFilter())) + 1;
-    return GewaehlteDatei{
-        standardEndungAnhaengen(dialog.selectedFiles().constFirst(), auftrag.standardEndung),
-        index > 0 ? index : 1};
+    return GewaehlteDatei{standardEndungAnhaengen(dialog.selectedFiles().constFirst(), endung),
+                          index > 0 ? index : 1};
 }
 
 void QtShell::oeffnen(const QString& adresse) {
