@@ -10,6 +10,11 @@ pakete=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev libssl-dev libcpp-httplib-dev libbenchmark-dev
   fonts-dejavu-core fonts-crosextra-carlito fonts-liberation2 fonts-comfortaa
+  qt6-translations-l10n
+  qt6-charts-dev
+  libqrencode-dev libzbar-dev
+  clang-14 libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 fehlend=()
