@@ -2,7 +2,6 @@
 #include "app/TFStart.h"
 #include "core/Konstanten.h"
 #include "settings/Ordner.h"
-#include "ui/AuswertungsBereich.h"
 #include "ui/QtUmgebung.h"
 #include "ui/Skin.h"
 #include "ui/TFEingabe.h"
@@ -30,8 +29,7 @@ int main(int argc, char** argv) {
     ui::TFEingabe* editor = nullptr;
     try {
         haupt = new TFGewonnen(umgebung.get(), ordner);
-        editor =
-            new ui::TFEingabe(umgebung.get(), ordner, *haupt->PFoto->G1Modell, haupt->PFoto->LReihen, haupt);
+        editor = new ui::TFEingabe(umgebung.get(), ordner, haupt);
         haupt->setEditor(editor);
     } catch (...) {
         // the start window can always be left

@@ -1,5 +1,6 @@
 #include "app/TFStart.h"
 #include "core/Konstanten.h"
+#include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/TestMain.h"
@@ -139,13 +140,23 @@ private slots:
             QCOMPARE(rahmen->PNr->text(), i <= 6 ? QString::number(i) : QStringLiteral("ZS"));
             QCOMPARE(rahmen->ETZ->property("Tag").toInt(), i);
             QCOMPARE(rahmen->ETZ->text(), QString());
-            QCOMPARE(h.fenster->PFoto->Gewinnreihe->Boxen[i], rahmen->ETZ);
+            QCOMPARE(h.fenster->findChild<ui::GewinnreiheLeiste*>()->Boxen[i], rahmen->ETZ);
         }
     }
 
     void paarungsRahmen() {
         Hauptfensterhilfe h;
         h.starten();
+        // Pairing n of a matchday shows in frame n.
+        core::TSpieltag spieltag;
+        for (int n = 1; n <= 45; ++n) {
+            spieltag.Paarung[n].Heim.setzen(QStringLiteral("H%1").arg(n));
+            spieltag.Paarung[n].Gast.setzen(QStringLiteral("G%1").arg(n));
+            spieltag.Ergebnis[n] = {std::int8_t(n % 7), std::int8_t(n % 3)};
+        }
+        const QString datei = h.ordner.MatchdayDir + QStringLiteral("rahmen.sp45");
+        schreibe(datei, spieltag.bytes());
+        h.fenster->SpieltagEinlesen(datei);
         auto* pc1 = h.finde<QTabWidget>(namen::PC1);
         QCOMPARE(pc1->count(), 3);
         const QStringList reiter = {"1 - 15", "16 - 30", "31 - 45"};
@@ -162,8 +173,8 @@ private slots:
                 QCOMPARE(f->size(), QSize(260, 34));
                 QCOMPARE(f->LNr->text(), QString::number(n));
                 QCOMPARE(f->eErg->property("Tag").toInt(), n);
-                QCOMPARE(h.fenster->Spieltag->eErg[n], f->eErg);
-                QCOMPARE(h.fenster->Spieltag->PPaar[n], f->PPaar);
+                QCOMPARE(f->eErg->text(), QStringLiteral("%1 : %2").arg(n % 7).arg(n % 3));
+                QCOMPARE(f->PPaar->text(), QStringLiteral("H%1 - G%1").arg(n));
             }
         }
     }
@@ -344,8 +355,7 @@ private slots:
         Hauptfensterhilfe h;
         schreibe(h.ordner.optionenDatei(), "[Position]\r\nFEingabe-left=0x64\r\n");
         h.starten();
-        ui::TFEingabe editor(h.umgebung.get(), h.ordner, *h.fenster->PFoto->G1Modell,
-                             h.fenster->PFoto->LReihen);
+        ui::TFEingabe editor(h.umgebung.get(), h.ordner);
         QCOMPARE(editor.pos(), QPoint(100, 70));
         QCOMPARE(editor.windowTitle(), QStringLiteral("Remisator 1.3.0.0"));
         QCOMPARE(editor.size(), QSize(463, 690));
