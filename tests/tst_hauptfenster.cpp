@@ -1,4 +1,6 @@
+#include "app/Fensteraufbau.h"
 #include "app/TFStart.h"
+#include "core/Fehler.h"
 #include "core/Konstanten.h"
 #include "core/TSpieltag.h"
 #include "core/TextDatei.h"
@@ -32,6 +34,22 @@
 using testhilfe::FakeUmgebung;
 using testhilfe::Hauptfensterhilfe;
 namespace namen = ui::namen;
+
+namespace {
+
+// Windows that fail while they are built: the main window after its own build-up, the editor at once.
+struct ScheiterndesFenster : TFGewonnen {
+    ScheiterndesFenster(ui::Umgebung& u, const settings::Ordner& o) : TFGewonnen(u, o) {
+        throw core::Fehler(QStringLiteral("Das Fenster kann nicht gebaut werden."));
+    }
+};
+template <typename Ausnahme> struct ScheiternderEditor : ui::TFEingabe {
+    ScheiternderEditor(ui::Umgebung& u, const settings::Ordner& o, QWidget* p) : TFEingabe(u, o, p) {
+        throw Ausnahme();
+    }
+};
+
+} // namespace
 
 class TstHauptfenster : public QObject {
     Q_OBJECT
@@ -360,6 +378,50 @@ private slots:
         QCOMPARE(editor.windowTitle(), QStringLiteral("Remisator 1.3.0.0"));
         QCOMPARE(editor.size(), QSize(463, 690));
         QVERIFY(editor.isHidden());
+    }
+
+    // Every error while the windows are built is shown, and no window stays.
+    void aufbauScheitert_data() {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("gelingt") << 0 << "";
+        QTest::newRow("Fehler im Hauptfenster") << 1 << "Das Fenster kann nicht gebaut werden.";
+        QTest::newRow("Editor ohne Speicher") << 2 << "Zu wenig Arbeitsspeicher.";
+        QTest::newRow("unbekannter Fehler im Editor") << 3 << "Unerwarteter Fehler.";
+    }
+    void aufbauScheitert() {
+        QFETCH(int, fall);
+        QFETCH(QString, meldung);
+        Hauptfensterhilfe h;
+        const qsizetype fensterVorher = QApplication::topLevelWidgets().size();
+        const auto gebaut = [&]() -> QWidget* {
+            switch (fall) {
+            case 0:
+                return app::FensterAufbauen<TFGewonnen, ui::TFEingabe>(h.umgebung.get(), h.ordner).release();
+            case 1:
+                return app::FensterAufbauen<ScheiterndesFenster, ui::TFEingabe>(h.umgebung.get(), h.ordner)
+                    .release();
+            case 2:
+                return app::FensterAufbauen<TFGewonnen, ScheiternderEditor<std::bad_alloc>>(h.umgebung.get(),
+                                                                                            h.ordner)
+                    .release();
+            default:
+                return app::FensterAufbauen<TFGewonnen, ScheiternderEditor<int>>(h.umgebung.get(), h.ordner)
+                    .release();
+            }
+        };
+        const std::unique_ptr<QWidget> haupt(gebaut());
+        if (meldung.isEmpty()) {
+            QVERIFY(haupt);
+            QVERIFY(haupt->findChild<ui::TFEingabe*>());
+            QVERIFY(h.umgebung.meldungen.empty());
+            QCOMPARE(QApplication::topLevelWidgets().size(), fensterVorher + 2);
+        } else {
+            QVERIFY(!haupt);
+            QVERIFY2(h.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, meldung),
+                     qPrintable(h.umgebung.meldungstexte()));
+            QCOMPARE(QApplication::topLevelWidgets().size(), fensterVorher);
+        }
     }
 
     void schliessenSchreibtDieOptionen() {
