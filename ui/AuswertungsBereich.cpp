@@ -203,9 +203,10 @@ void AuswertungsBereich::bsSkinSpeedButton1Click() {
 }
 
 void AuswertungsBereich::BSaveClick() {
-    // Columns 7 and 8, the results, are no part of a slip.
-    if (const std::optional<QString> name =
-            Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 2))
+    // The rank and its sort key, the results, are no part of a slip.
+    constexpr int ergebnisse = core::G1Spalten::Anzahl - core::G1Spalten::Rang;
+    if (const std::optional<QString> name = Reihenbefehle::alsSpielscheinSpeichern(
+            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse))
         spielscheinZeigen(*name);
 }
 

@@ -1,5 +1,6 @@
 #include "Reihenbefehle.h"
 
+#include "core/G1Spalten.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
 #include "ui/Umgebung.h"
@@ -10,7 +11,7 @@
 namespace ui {
 
 bool Reihenbefehle::hatReihen(const core::Zeilentabelle& t) {
-    return t.zeilen() > 1 && !t.istLeer(1, 1);
+    return t.zeilen() > 1 && !t.istLeer(1, core::G1Spalten::ErsteZahl);
 }
 
 std::optional<QString> Reihenbefehle::alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
