@@ -3,30 +3,25 @@
 #include "core/Konstanten.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
+#include "settings/Schluessel.h"
 #include "ui/AuswertungsBereich.h"
 #include "ui/Bausteine.h"
-#include "ui/GewinnreiheLeiste.h"
 #include "ui/KreuzBereich.h"
 #include "ui/Namen.h"
 #include "ui/SpieltagBereich.h"
+#include "ui/TFEingabe.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
+#include <optional>
+
 using ui::Bausteine;
 namespace namen = ui::namen;
-
-namespace {
-const QString Position = QStringLiteral("Position");
-const QString Auswertung = QStringLiteral("Auswertung");
-const QString Wach = QStringLiteral("Wach");
-const QString ZumStartEinlesen = QStringLiteral("ZumStartEinlesen");
-} // namespace
+namespace schluessel = settings::schluessel;
 
 TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -44,12 +39,29 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     Kreuze->move(ui::SpieltagBereich::Breite, 40);
     PFoto = new ui::AuswertungsBereich(umgebung_, ordner_, this);
     PFoto->move(ui::SpieltagBereich::Breite + ui::KreuzBereich::Breite, 40);
-    Spieltag->setAuswertung(PFoto);
-    Kreuze->setReihenziel(PFoto->G1, PFoto->LReihen);
+    spaltenVerbinden();
 
     optionenLesen();
-    Kreuze->BQOpen->setEnabled(QFileInfo::exists(Kreuze->musterDatei()));
     gemerkteDateienLesen();
+}
+
+void TFGewonnen::spaltenVerbinden() {
+    ui::Meldungen& m = umgebung_.meldungen;
+    connect(Spieltag, &ui::SpieltagBereich::gewinnreiheErmittelt, PFoto,
+            &ui::AuswertungsBereich::gewinnreiheSetzen);
+    ui::Geschuetzt(Spieltag, &ui::SpieltagBereich::spieltagGewaehlt, this, m,
+                   [this](const QString& datei) { spieltagGewaehlt(datei); });
+    ui::Geschuetzt(
+        Kreuze, &ui::KreuzBereich::systemAbwickeln, PFoto, m,
+        [this](int system, const core::Zahlenmenge& kreuze) { PFoto->SystemAbwickeln(system, kreuze); });
+}
+
+void TFGewonnen::setEditor(ui::TFEingabe* editor) {
+    editor_ = editor;
+    ui::Geschuetzt(editor, &ui::TFEingabe::reihenUebertragen, PFoto, umgebung_.meldungen,
+                   [this](const core::Zeilentabelle& reihen, const QString& anzahl) {
+                       PFoto->ReihenUebernehmen(reihen, anzahl);
+                   });
 }
 
 void TFGewonnen::werkzeugleisteBauen() {
@@ -98,20 +110,14 @@ void TFGewonnen::werkzeugleisteBauen() {
 }
 
 void TFGewonnen::optionenLesen() {
+    // A missing file or key gives the default, as the controls show it at their creation.
     const settings::IniDatei optionen(ordner_.optionenDatei());
-    int links = 0;
-    int oben = 70;
-    if (optionen.existiert()) {
-        links = optionen.leseInt(Position, QStringLiteral("FGewonnen-left"), 0);
-        oben = optionen.leseInt(Position, QStringLiteral("FGewonnen-top"), 70);
-        PFoto->Gewinnreihe->cbSofort->setChecked(
-            optionen.leseBool(Auswertung, QStringLiteral("sofort"), true));
-        Spieltag->cbSofortQ->setChecked(optionen.leseBool(Auswertung, QStringLiteral("sofortQ"), true));
-        leur->setText(optionen.leseText(Wach, QStringLiteral("Stand"), QStringLiteral("0")));
-        startSpieltag_ = optionen.leseText(ZumStartEinlesen, QStringLiteral("Spieltag"), QString());
-        startSpielschein_ = optionen.leseText(ZumStartEinlesen, QStringLiteral("Spielschein"), QString());
-    }
-    move(links, oben);
+    move(settings::FensterpositionLesen(optionen, QString::fromLatin1(schluessel::FGewonnen)));
+    PFoto->setSofortAuswerten(settings::lesen(optionen, schluessel::Sofort));
+    Spieltag->setQuotenMitSpieltag(settings::lesen(optionen, schluessel::SofortQ));
+    leur->setText(settings::lesen(optionen, schluessel::Stand));
+    startSpieltag_ = settings::lesen(optionen, schluessel::StartSpieltag);
+    startSpielschein_ = settings::lesen(optionen, schluessel::StartSpielschein);
 }
 
 void TFGewonnen::gemerkteDateienLesen() {
@@ -123,7 +129,13 @@ void TFGewonnen::gemerkteDateienLesen() {
 }
 
 void TFGewonnen::SpieltagEinlesen(const QString& datei) {
-    Spieltag->SpieltagEinlesen(datei);
+    if (const std::optional<QString> quoten = Spieltag->SpieltagEinlesen(datei))
+        PFoto->QuotenLaden(*quoten);
+}
+
+void TFGewonnen::spieltagGewaehlt(const QString& datei) {
+    SpieltagEinlesen(datei);
+    settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::StartSpieltag, datei);
 }
 
 void TFGewonnen::SpielscheinEinlesen(const QString& datei) {
@@ -132,7 +144,7 @@ void TFGewonnen::SpielscheinEinlesen(const QString& datei) {
 
 void TFGewonnen::bsSkinSpeedButton4Click() {
     settings::FensterpositionSpeichern(settings::IniDatei(ordner_.optionenDatei()),
-                                       QStringLiteral("FGewonnen"), x(), y());
+                                       QString::fromLatin1(schluessel::FGewonnen), x(), y());
 }
 
 void TFGewonnen::bsSkinSpeedButton7Click() {
@@ -146,10 +158,9 @@ void TFGewonnen::bsSkinSpeedButton7Click() {
 void TFGewonnen::closeEvent(QCloseEvent* ereignis) {
     ui::Schuetzen(umgebung_.meldungen, [this] {
         const settings::IniDatei optionen(ordner_.optionenDatei());
-        optionen.schreibeBool(Auswertung, QStringLiteral("sofort"),
-                              PFoto->Gewinnreihe->cbSofort->isChecked());
-        optionen.schreibeBool(Auswertung, QStringLiteral("sofortQ"), Spieltag->cbSofortQ->isChecked());
-        optionen.schreibeText(Wach, QStringLiteral("Stand"), leur->text());
+        settings::schreiben(optionen, schluessel::Sofort, PFoto->sofortAuswerten());
+        settings::schreiben(optionen, schluessel::SofortQ, Spieltag->quotenMitSpieltag());
+        settings::schreiben(optionen, schluessel::Stand, leur->text());
     });
     ereignis->accept();
     emit geschlossen();

@@ -13,9 +13,11 @@ struct Umgebung;
 class AuswertungsBereich;
 class KreuzBereich;
 class SpieltagBereich;
+class TFEingabe;
 } // namespace ui
 
-// The main window: the evaluation of slips against the winning row of a matchday.
+// The main window: the evaluation of slips against the winning row of a matchday. It holds the
+// three columns and connects what passes between them.
 class TFGewonnen : public QWidget {
     Q_OBJECT
 public:
@@ -24,17 +26,13 @@ public:
 
     TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent = nullptr);
 
-    // Readers of a matchday and a slip file; a name without a file is passed over.
+    // Readers of a matchday (with the odds of its date) and a slip file; a name without a file is
+    // passed over. An error is thrown to the caller's guard.
     void SpieltagEinlesen(const QString& datei);
     void SpielscheinEinlesen(const QString& datei);
 
-    // The slip editor, shown by "Spielschein erstellen...".
-    void setEditor(QWidget* editor) { editor_ = editor; }
-
-    ui::SpieltagBereich* Spieltag;
-    ui::KreuzBereich* Kreuze;
-    ui::AuswertungsBereich* PFoto;
-    QLabel* leur;
+    // The slip editor, shown by "Spielschein erstellen..."; its rows go into the row grid.
+    void setEditor(ui::TFEingabe* editor);
 
 signals:
     // The window was closed: the program ends.
@@ -45,14 +43,21 @@ protected:
 
 private:
     void werkzeugleisteBauen();
+    void spaltenVerbinden();
     void optionenLesen();
     void gemerkteDateienLesen();
+    void spieltagGewaehlt(const QString& datei);
     void bsSkinSpeedButton4Click();
     void bsSkinSpeedButton7Click();
 
     ui::Umgebung& umgebung_;
     const settings::Ordner& ordner_;
-    QWidget* editor_ = nullptr;
+    ui::TFEingabe* editor_ = nullptr;
     QString startSpieltag_;
     QString startSpielschein_;
+
+    ui::SpieltagBereich* Spieltag;
+    ui::KreuzBereich* Kreuze;
+    ui::AuswertungsBereich* PFoto;
+    QLabel* leur;
 };

@@ -1,8 +1,8 @@
+#include "app/Fensteraufbau.h"
 #include "app/TFGewonnen.h"
 #include "app/TFStart.h"
 #include "core/Konstanten.h"
 #include "settings/Ordner.h"
-#include "ui/AuswertungsBereich.h"
 #include "ui/QtUmgebung.h"
 #include "ui/Skin.h"
 #include "ui/TFEingabe.h"
@@ -26,24 +26,16 @@ int main(int argc, char** argv) {
 
     QApplication::setApplicationName(core::ProgrammName);
 
-    TFGewonnen* haupt = nullptr;
-    ui::TFEingabe* editor = nullptr;
-    try {
-        haupt = new TFGewonnen(umgebung.get(), ordner);
-        editor =
-            new ui::TFEingabe(umgebung.get(), ordner, *haupt->PFoto->G1Modell, haupt->PFoto->LReihen, haupt);
-        haupt->setEditor(editor);
-    } catch (...) {
-        // the start window can always be left
-    }
+    // An error while building has been shown when this returns empty; the start window can always
+    // be left.
+    std::unique_ptr<TFGewonnen> haupt =
+        app::FensterAufbauen<TFGewonnen, ui::TFEingabe>(umgebung.get(), ordner);
     if (start)
-        start->setHauptfenster(haupt);
+        start->setHauptfenster(haupt.get());
     if (start)
         start->setInitializationDone(true);
     if (!haupt)
         return 1;
-    QObject::connect(haupt, &TFGewonnen::geschlossen, &app, &QApplication::quit);
-    const int ergebnis = app.exec();
-    delete haupt;
-    return ergebnis;
+    QObject::connect(haupt.get(), &TFGewonnen::geschlossen, &app, &QApplication::quit);
+    return app.exec();
 }

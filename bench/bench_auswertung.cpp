@@ -1,5 +1,6 @@
 #include "bench/Zufallsreihen.h"
 #include "core/Auswertung.h"
+#include "core/G1Spalten.h"
 #include "core/GitterSortieren.h"
 #include "core/Rechtsbuendig.h"
 #include "core/Spielschein.h"
@@ -42,7 +43,7 @@ QString scheinDatei(int n) {
 }
 
 Zeilentabelle vorlage() {
-    return Zeilentabelle(9, 30);
+    return Zeilentabelle(G1Spalten::Anzahl, 30);
 }
 
 Zeilentabelle geleseneTabelle(int n) {

@@ -3,11 +3,11 @@
 #include "core/Zeilentabelle.h"
 #include "settings/Ordner.h"
 #include "ui/Bausteine.h"
+#include "ui/Namen.h"
 #include "ui/QtUmgebung.h"
 #include "ui/TFEingabe.h"
 #include "ui/Textfeld.h"
 #include "ui/ZeilenGitter.h"
-#include "ui/ZeilenModell.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -36,18 +36,19 @@ void Auslesen(benchmark::State& state) {
 }
 BENCHMARK(Auslesen)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The editor window shown, on a main grid of its own.
+// The editor window shown, on its own.
 struct Editorfenster {
     ui::QtUmgebung umgebung;
     settings::Ordner ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
-    ui::ZeilenModell haupt{9, 30};
-    ui::TFEingabe fenster{umgebung.get(), ordner, haupt, nullptr};
+    ui::TFEingabe fenster{umgebung.get(), ordner};
+    ui::Textfeld* m1 = fenster.findChild<ui::Textfeld*>(QString::fromLatin1(ui::namen::m1));
+    QToolButton* BAuslesen = fenster.findChild<QToolButton*>(QString::fromLatin1(ui::namen::BAuslesen));
     Editorfenster() {
         fenster.show();
         QApplication::processEvents();
     }
     void leeren() {
-        fenster.m1->clear();
+        m1->clear();
         QApplication::processEvents();
     }
 };
@@ -67,7 +68,7 @@ template <typename F> void jedesMalFuellen(benchmark::State& state, Editorfenste
 void Editor_TextSetzen(benchmark::State& state) {
     const QString text = tippText(int(state.range(0)));
     Editorfenster e;
-    jedesMalFuellen(state, e, [&] { e.fenster.m1->setPlainText(text); });
+    jedesMalFuellen(state, e, [&] { e.m1->setPlainText(text); });
 }
 BENCHMARK(Editor_TextSetzen)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -75,18 +76,18 @@ BENCHMARK(Editor_TextSetzen)->Arg(100000)->Unit(benchmark::kMillisecond);
 void Editor_Einfuegen(benchmark::State& state) {
     QGuiApplication::clipboard()->setText(tippText(int(state.range(0))));
     Editorfenster e;
-    jedesMalFuellen(state, e, [&] { QTest::keyClick(e.fenster.m1, Qt::Key_V, Qt::ControlModifier); });
+    jedesMalFuellen(state, e, [&] { QTest::keyClick(e.m1, Qt::Key_V, Qt::ControlModifier); });
 }
 BENCHMARK(Editor_Einfuegen)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // One key typed at the end of a long text: the change handler reads the whole text.
 void Editor_Tippen(benchmark::State& state) {
     Editorfenster e;
-    e.fenster.m1->setPlainText(tippText(int(state.range(0))));
-    e.fenster.m1->moveCursor(QTextCursor::End);
+    e.m1->setPlainText(tippText(int(state.range(0))));
+    e.m1->moveCursor(QTextCursor::End);
     for (auto _ : state) {
-        QTest::keyClick(e.fenster.m1, Qt::Key_1);
-        QTest::keyClick(e.fenster.m1, Qt::Key_Backspace);
+        QTest::keyClick(e.m1, Qt::Key_1);
+        QTest::keyClick(e.m1, Qt::Key_Backspace);
     }
 }
 BENCHMARK(Editor_Tippen)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -94,10 +95,10 @@ BENCHMARK(Editor_Tippen)->Arg(100000)->Unit(benchmark::kMillisecond);
 // The press of "Auslesen" until the grid is painted again.
 void Editor_Auslesen(benchmark::State& state) {
     Editorfenster e;
-    e.fenster.m1->setPlainText(tippText(int(state.range(0))));
+    e.m1->setPlainText(tippText(int(state.range(0))));
     QApplication::processEvents();
     for (auto _ : state) {
-        e.fenster.BAuslesen->click();
+        e.BAuslesen->click();
         QApplication::processEvents();
     }
 }

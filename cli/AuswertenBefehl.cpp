@@ -13,6 +13,7 @@
 #include "core/DateiFehler.h"
 #include "core/Datumswert.h"
 #include "core/Fehler.h"
+#include "core/G1Spalten.h"
 #include "core/GewinnreiheErmitteln.h"
 #include "core/Konstanten.h"
 #include "core/Spielschein.h"
@@ -39,8 +40,7 @@ struct Eingaben {
 void quotenLaden(const QString& pfad, Eingaben& e) {
     DateiPruefen(pfad);
     const core::Quotendatei datei = *core::QuotenLaden(pfad);
-    for (int k = 1; k <= 6 && k <= datei.zeilen.size(); ++k)
-        e.quoten[std::size_t(k)] = datei.zeilen[k - 1];
+    e.quoten = datei.inBoxen(e.quoten);
     if (!datei.fehler().isEmpty())
         throw core::Fehler(datei.fehler());
     e.quotenDatei = datei.dateiname;
@@ -119,7 +119,7 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
 QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
     const QString& pfad = aufruf.argumente[0];
     DateiPruefen(pfad);
-    core::Zeilentabelle vorlage(9);
+    core::Zeilentabelle vorlage(core::G1Spalten::Anzahl);
     std::optional<core::Spielschein> schein = core::SpielscheinEinlesen(pfad, vorlage, OhneFuellung());
     if (!schein)
         throw core::Fehler(core::LesefehlerText(pfad, ENOENT)); // vanished since it was checked

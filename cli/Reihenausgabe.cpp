@@ -2,6 +2,7 @@
 
 #include "Json.h"
 
+#include "core/G1Spalten.h"
 #include "core/Zeilentabelle.h"
 
 #include <algorithm>
@@ -13,9 +14,7 @@ namespace cli {
 namespace {
 
 using Z = core::Zeilentabelle;
-
-constexpr int RangSpalte = 7;
-constexpr int SchluesselSpalte = 8;
+using S = core::G1Spalten;
 
 // A text ready to be written: its UTF-8 bytes, how many characters wide it shows, and the
 // quoted JSON string.
@@ -92,13 +91,13 @@ void zeilenende(QByteArray& aus) {
 } // namespace
 
 void Reihentext(const core::Zeilentabelle& g1, QByteArray& aus) {
-    const std::array<QByteArray, RangSpalte + 1> kopf = {"Reihe", "1", "2", "3", "4", "5", "6", "GKl."};
-    std::array<qsizetype, RangSpalte + 1> breite{};
+    const std::array<QByteArray, S::Rang + 1> kopf = {"Reihe", "1", "2", "3", "4", "5", "6", "GKl."};
+    std::array<qsizetype, S::Rang + 1> breite{};
     for (std::size_t c = 0; c < kopf.size(); ++c)
         breite[c] = kopf[c].size();
     Zellen zellen(g1);
     for (int r = 1; r < g1.zeilen(); ++r)
-        for (int c = 0; c <= RangSpalte; ++c)
+        for (int c = 0; c <= S::Rang; ++c)
             breite[std::size_t(c)] = std::max(breite[std::size_t(c)], zellen.breite(r, c));
 
     qsizetype zeilenbreite = 1;
@@ -110,17 +109,17 @@ void Reihentext(const core::Zeilentabelle& g1, QByteArray& aus) {
     const auto fuellen = [&](int c, qsizetype zellbreite) {
         if (c > 0)
             aus.append("  ");
-        if (c != RangSpalte)
+        if (c != S::Rang)
             aus.append(breite[std::size_t(c)] - zellbreite, ' ');
     };
-    for (int c = 0; c <= RangSpalte; ++c) {
+    for (int c = 0; c <= S::Rang; ++c) {
         fuellen(c, kopf[std::size_t(c)].size());
         aus.append(kopf[std::size_t(c)]);
     }
     zeilenende(aus);
     for (int r = 1; r < g1.zeilen(); ++r) {
-        for (int c = 0; c <= RangSpalte; ++c) {
-            fuellen(c, c != RangSpalte ? zellen.breite(r, c) : 0);
+        for (int c = 0; c <= S::Rang; ++c) {
+            fuellen(c, c != S::Rang ? zellen.breite(r, c) : 0);
             zellen.text(aus, r, c);
         }
         zeilenende(aus);
@@ -141,9 +140,9 @@ void ReihenJson(const core::Zeilentabelle& g1, QByteArray& aus) {
             zellen.json(aus, r, c);
         }
         aus.append("],\"gkl\":");
-        zellen.json(aus, r, RangSpalte);
+        zellen.json(aus, r, S::Rang);
         aus.append(",\"schluessel\":");
-        zellen.json(aus, r, SchluesselSpalte);
+        zellen.json(aus, r, S::Schluessel);
         aus.append('}');
     }
     aus.append(']');

@@ -5,6 +5,7 @@
 #include "OhneFuellung.h"
 
 #include "core/Fehler.h"
+#include "core/G1Spalten.h"
 #include "core/Spielschein.h"
 #include "core/SystemReihen.h"
 #include "core/TSystemDef.h"
@@ -63,7 +64,7 @@ QByteArray SystemAusgeben(const Aufruf& aufruf) {
     const core::TSystemDef& system = core::System(s);
     const core::Zahlenmenge kreuze = kreuzeAus(aufruf.argumente.mid(1), s);
 
-    core::Zeilentabelle g1(9);
+    core::Zeilentabelle g1(core::G1Spalten::Anzahl);
     const OhneFuellung mass;
     std::vector<core::SystemReihe> systemReihen;
     std::vector<std::uint8_t> systemZahlen;

@@ -1,6 +1,7 @@
 #include "Auswertung.h"
 
 #include "Fehler.h"
+#include "G1Spalten.h"
 #include "GitterSortieren.h"
 #include "Konstanten.h"
 #include "Umwandlung.h"
@@ -17,8 +18,6 @@ namespace {
 using Z = Zeilentabelle;
 
 constexpr int Raenge = 6;
-constexpr int RangSpalte = 7;
-constexpr int SchluesselSpalte = 8;
 
 // Rank of a row by its hits and whether it holds the additional match; 0 for no rank.
 constexpr int rang(int treffer, bool zs) {
@@ -81,7 +80,7 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
     const int spalten = std::min(t.spalten() - 1, Raenge);
     for (int r = 1; r < t.zeilen(); ++r) {
         Z::Zelle* zeile = t.zeile(r);
-        if (zeile[1] == Z::Leer)
+        if (zeile[G1Spalten::ErsteZahl] == Z::Leer)
             continue;
         std::uint64_t zahlen = 0;
         bool zs = false;
@@ -107,8 +106,8 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
             }
         }
         const int treffer = std::popcount(zahlen & gewinn);
-        zeile[RangSpalte] = rangZelle[treffer][zs];
-        zeile[SchluesselSpalte] = schluesselZelle[treffer][zs];
+        zeile[G1Spalten::Rang] = rangZelle[treffer][zs];
+        zeile[G1Spalten::Schluessel] = schluesselZelle[treffer][zs];
         ++anzahl[std::size_t(rangNummer[treffer][zs])];
     }
     anzahl[0] = 0;

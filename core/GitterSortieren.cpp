@@ -1,6 +1,7 @@
 #include "GitterSortieren.h"
 
 #include "Fehler.h"
+#include "G1Spalten.h"
 #include "Umwandlung.h"
 #include "Zeilentabelle.h"
 
@@ -11,8 +12,6 @@
 namespace core {
 namespace {
 
-constexpr int RangSpalte = 8;
-constexpr int NummernSpalte = 0;
 // Keys spread over at most this many values are sorted by counting.
 constexpr std::int64_t ZaehlBereich = 1 << 16;
 
@@ -81,16 +80,16 @@ void GitterSortieren(Zeilentabelle& t, int spalte, bool absteigend) {
 }
 
 bool RangSortieren(Zeilentabelle& g1) {
-    if (g1.zeilen() < 2 || g1.istLeer(1, RangSpalte))
+    if (g1.zeilen() < 2 || g1.istLeer(1, G1Spalten::Schluessel))
         return false;
-    GitterSortieren(g1, RangSpalte, false);
+    GitterSortieren(g1, G1Spalten::Schluessel, false);
     return true;
 }
 
 bool NummernSortieren(Zeilentabelle& g1) {
-    if (g1.zeilen() < 2 || g1.istLeer(1, NummernSpalte))
+    if (g1.zeilen() < 2 || g1.istLeer(1, G1Spalten::Reihe))
         return false;
-    GitterSortieren(g1, NummernSpalte, false);
+    GitterSortieren(g1, G1Spalten::Reihe, false);
     return true;
 }
 

@@ -46,6 +46,12 @@ QString Quotendatei::fehler() const {
     return zeilen.size() < Raenge ? ListenindexText(int(zeilen.size())) : QString();
 }
 
+TQuoten Quotendatei::inBoxen(TQuoten boxen) const {
+    for (int k = 1; k <= Raenge && k <= zeilen.size(); ++k)
+        boxen[std::size_t(k)] = zeilen[k - 1];
+    return boxen;
+}
+
 std::optional<Quotendatei> QuotenLaden(const QString& pfad) {
     if (pfad.isEmpty() || !QFileInfo::exists(pfad))
         return std::nullopt;

@@ -25,6 +25,8 @@ struct Quotendatei {
     // With fewer than six lines the load stops after the last box filled, with this list error,
     // and the file label is not updated; empty when the file is complete.
     QString fehler() const;
+    // The six boxes after the load: box k takes line k where there is one, the others keep theirs.
+    TQuoten inBoxen(TQuoten boxen) const;
 };
 
 // nullopt when the name is empty or there is no such file; a file that cannot be read throws.

@@ -1,5 +1,7 @@
 #include "IniDatei.h"
 
+#include "Schluessel.h"
+
 #include "core/Fehler.h"
 #include "core/TextDatei.h"
 
@@ -144,8 +146,15 @@ void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel,
 }
 
 void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top) {
-    datei.schreibeInt(QStringLiteral("Position"), fenstername + QStringLiteral("-left"), left);
-    datei.schreibeInt(QStringLiteral("Position"), fenstername + QStringLiteral("-top"), top);
+    const QString abschnitt = QString::fromLatin1(schluessel::Position);
+    datei.schreibeInt(abschnitt, fenstername + QStringLiteral("-left"), left);
+    datei.schreibeInt(abschnitt, fenstername + QStringLiteral("-top"), top);
+}
+
+QPoint FensterpositionLesen(const IniDatei& datei, const QString& fenstername) {
+    const QString abschnitt = QString::fromLatin1(schluessel::Position);
+    return {datei.leseInt(abschnitt, fenstername + QStringLiteral("-left"), schluessel::PositionLinks),
+            datei.leseInt(abschnitt, fenstername + QStringLiteral("-top"), schluessel::PositionOben)};
 }
 
 } // namespace settings

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -35,5 +36,7 @@ private:
 
 // Stores a window's left and top edge under "<name>-left" and "<name>-top" in section "Position".
 void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top);
+// The stored left and top edge of a window; 0 and 70 where a key is missing or no number.
+QPoint FensterpositionLesen(const IniDatei& datei, const QString& fenstername);
 
 } // namespace settings

@@ -37,24 +37,35 @@ public:
     }
 };
 
-// The main window shown, with access to the evaluation column.
+// The main window shown, with the controls of the evaluation column found by their names.
 struct Fenster : Hauptfensterhilfe {
-    ui::AuswertungsBereich* a = nullptr;
     Fenster() {
         starten();
         fenster->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
-        a = fenster->PFoto;
     }
-    const core::Zeilentabelle& g1() const { return a->G1Modell->tabelle(); }
-    const core::Zeilentabelle& g2() const { return a->G2Modell->tabelle(); }
-    QLineEdit* box(int i) const { return a->Gewinnreihe->Boxen[i]; }
+    ui::AuswertungsBereich* a() const { return finde<ui::AuswertungsBereich>(namen::PFoto); }
+    template <typename T> T* im(const char* name) const { return finde<T>(namen::PFoto, name); }
+    template <typename T> T* im(const char* name, int nr) const {
+        return im<T>(qPrintable(QString::fromLatin1(name) + QString::number(nr)));
+    }
+    QToolButton* knopf(const char* name) const { return im<QToolButton>(name); }
+    QString text(const char* name) const { return im<QLabel>(name)->text(); }
+    QCheckBox* sofort() const { return im<QCheckBox>(namen::cbSofort); }
+    const ui::GewinnreiheLeiste& leiste() const { return *a()->findChild<ui::GewinnreiheLeiste*>(); }
+    ui::ZeilenGitter* G1() const { return im<ui::ZeilenGitter>(namen::G1); }
+    const core::Zeilentabelle& g1() const { return G1()->modell()->tabelle(); }
+    const core::Zeilentabelle& g2() const { return im<ui::ZeilenGitter>(namen::G2)->modell()->tabelle(); }
+    QLineEdit* box(int i) const {
+        return im<QWidget>(namen::frAnzeige, i)->findChild<QLineEdit*>(QString::fromLatin1(namen::ETZ));
+    }
+    QLineEdit* quote(int i) const { return im<QLineEdit>(namen::eQ, i); }
     QString schein(const QByteArray& inhalt, const QString& name = QStringLiteral("schein.txt")) const {
         return dateiSchreiben(ordner.SlipDir + name, inhalt);
     }
     void einlesen(const QString& pfad) {
         umgebung.antworteOeffnen(pfad);
-        QTest::mouseClick(a->SpielscheinEinlesenKnopf, Qt::LeftButton);
+        QTest::mouseClick(knopf(namen::SpielscheinEinlesen), Qt::LeftButton);
     }
     // Types the numbers into the boxes 1.. and leaves the last one with Tab.
     void gewinnreiheTippen(const QStringList& zahlen, const QString& zs = QString()) {
@@ -65,13 +76,13 @@ struct Fenster : Hauptfensterhilfe {
         box(7)->setFocus();
         if (!zs.isEmpty())
             QTest::keyClicks(box(7), zs);
-        a->BAuswerten->setFocus();
+        knopf(namen::BAuswerten)->setFocus();
     }
     void quoten(const QStringList& texte) {
         for (int i = 0; i < texte.size(); ++i)
-            a->P116->eQ[i + 1]->setText(texte[i]);
+            quote(i + 1)->setText(texte[i]);
     }
-    void pruefen() { QTest::mouseClick(a->BAuswerten, Qt::LeftButton); }
+    void pruefen() { QTest::mouseClick(knopf(namen::BAuswerten), Qt::LeftButton); }
 };
 
 } // namespace
@@ -93,7 +104,7 @@ private slots:
         QCOMPARE(d.standardEndung, QStringLiteral("txt"));
         QCOMPARE(d.startOrdner, f.ordner.SlipDir);
         QCOMPARE(f.g1().zeilen(), 4);
-        QCOMPARE(f.a->G1->model()->rowCount(), 3);
+        QCOMPARE(f.G1()->model()->rowCount(), 3);
         QCOMPARE(spalte(f.g1(), 1), (QStringList{"1", "7", "13"}));
         QCOMPARE(spalte(f.g1(), 6), (QStringList{"6", "12", "18"}));
         QStringList labels = spalte(f.g1(), 0);
@@ -102,26 +113,26 @@ private slots:
         QCOMPARE(labels, (QStringList{"1", "2", "3"}));
         QVERIFY(f.g1().text(1, 0).startsWith(u' '));                    // padded to show right-aligned
         QCOMPARE(f.g1().text(0, 0).trimmed(), QStringLiteral("Reihe")); // the header stays
-        QCOMPARE(f.a->LReihen->text(), QStringLiteral("3"));
-        QCOMPARE(f.a->LDatei->text(), QStringLiteral("Schein1.txt"));
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("3"));
+        QCOMPARE(f.text(namen::LDatei), QStringLiteral("Schein1.txt"));
         QCOMPARE(f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"),
                                        QString()),
                  pfad);
         QVERIFY(spalte(f.g1(), 7) == (QStringList{"", "", ""}));
         QVERIFY(f.umgebung.meldungen.empty());
-        QAbstractItemModelTester pruefer(f.a->G1->model(),
+        QAbstractItemModelTester pruefer(f.G1()->model(),
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
 
         // read again at the next start, without a rank
         f.starten();
-        QCOMPARE(f.fenster->PFoto->G1Modell->tabelle().zeilen(), 4);
-        QCOMPARE(f.fenster->PFoto->LDatei->text(), QStringLiteral("Schein1.txt"));
+        QCOMPARE(f.g1().zeilen(), 4);
+        QCOMPARE(f.text(namen::LDatei), QStringLiteral("Schein1.txt"));
     }
 
     void abgebrochenerDialogAendertNichts() {
         Fenster f;
         f.umgebung.antworteOeffnen(std::nullopt);
-        QTest::mouseClick(f.a->SpielscheinEinlesenKnopf, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::SpielscheinEinlesen), Qt::LeftButton);
         QCOMPARE(f.g1().zeilen(), 30);
         QVERIFY(!QFile::exists(f.ordner.optionenDatei()));
     }
@@ -142,7 +153,7 @@ private slots:
         f.einlesen(f.schein(inhalt));
         const QString ziel = f.ordner.SlipDir + QStringLiteral("kopie.txt");
         f.umgebung.antworteSpeichern(ziel);
-        QTest::mouseClick(f.a->BSave, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BSave), Qt::LeftButton);
         const ui::DialogAuftrag& d = f.umgebung.speichernAuftraege.at(0);
         QCOMPARE(d.titel, QStringLiteral("Spielschein speichern"));
         QCOMPARE(d.filter, QStringLiteral("Spielschein-Datei|*.txt"));
@@ -150,20 +161,39 @@ private slots:
         QCOMPARE(d.startOrdner, f.ordner.SlipDir);
         QVERIFY(d.ueberschreibenFragen);
         QCOMPARE(dateiLesen(ziel), inhalt);
-        QCOMPARE(f.a->LDatei->text(), QStringLiteral("kopie.txt"));
-        QCOMPARE(f.a->LReihen->text(), QStringLiteral("3"));
+        QCOMPARE(f.text(namen::LDatei), QStringLiteral("kopie.txt"));
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("3"));
+    }
+
+    // The column tells when its slip label changes and when a snapshot is asked for.
+    void signaleDerSpalte() {
+        Fenster f;
+        QSignalSpy name(f.a(), &ui::AuswertungsBereich::spielscheinGeaendert);
+        QSignalSpy abbild(f.a(), &ui::AuswertungsBereich::abbildVerlangt);
+        f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
+        f.umgebung.antworteSpeichern(f.ordner.SlipDir + QStringLiteral("kopie.txt"));
+        QTest::mouseClick(f.knopf(namen::BSave), Qt::LeftButton);
+        QCOMPARE(f.a()->Spielscheinname(), QStringLiteral("kopie.txt"));
+        QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton);
+        QStringList gezeigt;
+        for (const QList<QVariant>& aufruf : name)
+            gezeigt.append(aufruf.at(0).toString());
+        QCOMPARE(gezeigt, (QStringList{"schein.txt", "kopie.txt", ""}));
+        QCOMPARE(abbild.count(), 0);
+        QTest::mouseClick(f.knopf(namen::Abbild), Qt::LeftButton);
+        QCOMPARE(abbild.count(), 1);
     }
 
     void nichtsZuSpeichern() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
-        QTest::mouseClick(f.a->BGridDel, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton);
         QCOMPARE(f.g1().zeilen(), 2);
         QVERIFY(f.g1().istLeer(1, 0));
         QVERIFY(f.g1().istLeer(1, 1));
-        QCOMPARE(f.a->LReihen->text(), QStringLiteral("0"));
-        QCOMPARE(f.a->LDatei->text(), QString());
-        QTest::mouseClick(f.a->BSave, Qt::LeftButton);
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("0"));
+        QCOMPARE(f.text(namen::LDatei), QString());
+        QTest::mouseClick(f.knopf(namen::BSave), Qt::LeftButton);
         QVERIFY(f.umgebung.nurMeldung(
             FakeUmgebung::Art::Fehler,
             QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab.")));
@@ -175,10 +205,10 @@ private slots:
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         const QString ziel = f.ordner.SlipDir + QStringLiteral("fehlt/neu.txt");
         f.umgebung.antworteSpeichern(ziel);
-        QTest::mouseClick(f.a->BSave, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BSave), Qt::LeftButton);
         QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
         QVERIFY(f.umgebung.meldungen[0].text.contains(QStringLiteral("neu.txt")));
-        QCOMPARE(f.a->LDatei->text(), QStringLiteral("schein.txt")); // a failed save changes no label
+        QCOMPARE(f.text(namen::LDatei), QStringLiteral("schein.txt")); // a failed save changes no label
     }
 
     void bewertungDurchDieBoxen() {
@@ -187,7 +217,7 @@ private slots:
                             "3,8,15,12,13,14\r\n3,8,15,13,14,16\r\n3,8,13,14,16,17\r\n1,2,4,5,6,7\r\n"
                             "3,3,3,3,3,3\r\n"));
         f.umgebung.meldungen.clear();
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"}, "12");
         QVERIFY(spalte(f.g1(), 7) == QStringList(9, QString())); // nothing evaluated yet
         f.pruefen();
@@ -198,14 +228,14 @@ private slots:
             QCOMPARE(f.g2().text(i, 1), QStringLiteral("1"));
             QCOMPARE(f.g2().text(i, 2), QString()); // no odds, no amounts
         }
-        QCOMPARE(f.a->LGesGewinn->text(), QStringLiteral("0,00"));
+        QCOMPARE(f.text(namen::LGesGewinn), QStringLiteral("0,00"));
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
     void betraege() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,40,41\r\n1,2,3,40,41,42\r\n1,2,3,43,44,45\r\n"));
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"});
         f.quoten({"", "", "", "1.234,50", "", "12,10"});
         f.pruefen();
@@ -216,13 +246,13 @@ private slots:
         QCOMPARE(f.g2().text(6, 2), QStringLiteral("24,20"));
         QCOMPARE(f.g2().text(1, 1), QStringLiteral("0"));
         QCOMPARE(f.g2().text(1, 2), QString());
-        QCOMPARE(f.a->LGesGewinn->text(), QStringLiteral("1.258,70"));
+        QCOMPARE(f.text(namen::LGesGewinn), QStringLiteral("1.258,70"));
     }
 
     void zsWirdAlsTextVerglichen() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,012\r\n1,2,3,4,5,12\r\n"));
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "40"}, "12");
         f.pruefen();
         QCOMPARE(spalte(f.g1(), 7), (QStringList{"5 Ri.", "5 + ZS"}));
@@ -231,20 +261,20 @@ private slots:
     void kommaFehlerZeigtDieErstenRaenge() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n1,2,3,4,40,41\r\n"));
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"});
         f.quoten({"100,00", "", "", "1,2,3"});
         f.pruefen();
         QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
                                       QStringLiteral("'1,2,3' ist kein gültiger Gleitkommawert")));
         QCOMPARE(f.g2().text(1, 2), QStringLiteral("100,00"));
-        QCOMPARE(f.a->LGesGewinn->text(), QStringLiteral("100,00"));
+        QCOMPARE(f.text(namen::LGesGewinn), QStringLiteral("100,00"));
     }
 
     void keineGanzzahlHaeltAn() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\nabc,2,3,4,5,6\r\n1,2,3,4,5,6\r\n"));
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"});
         f.pruefen();
         QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
@@ -258,7 +288,7 @@ private slots:
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         f.pruefen();
         QCOMPARE(f.g1().text(1, 7), QString());
-        QCOMPARE(f.a->LGesGewinn->text(), QString());
+        QCOMPARE(f.text(namen::LGesGewinn), QString());
         QCOMPARE(f.g2().text(1, 1), QString());
     }
 
@@ -271,7 +301,7 @@ private slots:
         QFETCH(bool, sofort);
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
-        f.a->Gewinnreihe->cbSofort->setChecked(sofort);
+        f.sofort()->setChecked(sofort);
         f.box(1)->setFocus();
         QTest::keyClicks(f.box(1), "1");
         QTest::keyClick(f.box(1), Qt::Key_Return); // leaves box 1 for box 2
@@ -284,13 +314,13 @@ private slots:
         f.box(1)->setFocus();
         QTest::keyClicks(f.box(1), "7");
         f.box(2)->setFocus();
-        QVERIFY(f.a->Gewinnreihe->Gewinnreihe().Menge.enthaelt(7));
+        QVERIFY(f.leiste().Gewinnreihe().Menge.enthaelt(7));
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
     void tastenDerBoxen() {
         Fenster f;
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.box(6)->setFocus();
         QTest::keyClicks(f.box(6), "a1 -b2x");
         QCOMPARE(f.box(6)->text(), QStringLiteral("12"));
@@ -307,9 +337,9 @@ private slots:
 
     void mengeAusAllenBoxen() {
         Fenster f;
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"7", "12", "12"});
-        const core::TGewinnreihe& g = f.a->Gewinnreihe->Gewinnreihe();
+        const core::TGewinnreihe& g = f.leiste().Gewinnreihe();
         QCOMPARE(g.Zahlen, (std::array<std::uint8_t, 6>{7, 12, 12, 0, 0, 0}));
         QVERIFY(g.Menge.enthaelt(7) && g.Menge.enthaelt(12));
         QCOMPARE(std::popcount(g.Menge.bits()), 2);
@@ -324,12 +354,12 @@ private slots:
         // leaving box 7 sets ZS only, even after boxes were changed without being left
         f.box(1)->setText(QStringLiteral("9"));
         QTest::keyClicks(f.box(7), "5");
-        f.a->BAuswerten->setFocus();
+        f.knopf(namen::BAuswerten)->setFocus();
         QCOMPARE(g.ZS, 5);
         QVERIFY(!g.Menge.enthaelt(9));
         f.box(7)->setFocus();
         f.box(7)->clear();
-        f.a->BAuswerten->setFocus();
+        f.knopf(namen::BAuswerten)->setFocus();
         QCOMPARE(g.ZS, 0);
     }
 
@@ -338,10 +368,10 @@ private slots:
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"}, "7");
         QCOMPARE(f.g1().text(1, 7), QStringLiteral("6 Ri."));
-        QTest::mouseClick(f.a->Gewinnreihe->Loeschen, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::GewinnreiheLoeschen), Qt::LeftButton);
         for (int i = 1; i <= 7; ++i)
             QCOMPARE(f.box(i)->text(), QString());
-        const core::TGewinnreihe& g = f.a->Gewinnreihe->Gewinnreihe();
+        const core::TGewinnreihe& g = f.leiste().Gewinnreihe();
         QVERIFY(g.Menge.leer());
         QCOMPARE(g.ZS, 0);
         QCOMPARE(g.Zahlen, (std::array<std::uint8_t, 6>{}));
@@ -362,12 +392,12 @@ private slots:
         QFETCH(QStringList, eingabe);
         QFETCH(QStringList, sortiert);
         Fenster f;
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         for (int i = 0; i < eingabe.size(); ++i)
             f.box(i + 1)->setText(eingabe[i]);
         f.box(1)->setFocus();
         f.box(7)->setText(QStringLiteral("9"));
-        f.a->BAuswerten->setFocus();
+        f.knopf(namen::BAuswerten)->setFocus();
         const auto texte = [&] {
             QStringList t;
             for (int i = 1; i <= 6; ++i)
@@ -377,15 +407,15 @@ private slots:
         QStringList ganz = eingabe;
         while (ganz.size() < 6)
             ganz.append(QString());
-        const core::TGewinnreihe vorher = f.a->Gewinnreihe->Gewinnreihe();
-        QCOMPARE(f.a->Gewinnreihe->BSortier2->property("ansicht").toString(), QStringLiteral("eingabefolge"));
-        QTest::mouseClick(f.a->Gewinnreihe->BSortier2, Qt::LeftButton);
+        const core::TGewinnreihe vorher = f.leiste().Gewinnreihe();
+        QCOMPARE(f.knopf(namen::BSortier2)->property("ansicht").toString(), QStringLiteral("eingabefolge"));
+        QTest::mouseClick(f.knopf(namen::BSortier2), Qt::LeftButton);
         QCOMPARE(texte(), sortiert);
-        QCOMPARE(f.a->Gewinnreihe->BSortier2->property("ansicht").toString(), QStringLiteral("sortiert"));
+        QCOMPARE(f.knopf(namen::BSortier2)->property("ansicht").toString(), QStringLiteral("sortiert"));
         QCOMPARE(f.box(7)->text(), QStringLiteral("9"));
-        QTest::mouseClick(f.a->Gewinnreihe->BSortier2, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BSortier2), Qt::LeftButton);
         QCOMPARE(texte(), ganz);
-        QVERIFY(f.a->Gewinnreihe->Gewinnreihe() == vorher); // the toggle changes only the texts
+        QVERIFY(f.leiste().Gewinnreihe() == vorher); // the toggle changes only the texts
     }
 
     void sortieren() {
@@ -393,27 +423,27 @@ private slots:
         // keys 4, 10, 1, 12, 4 after the evaluation with the winning row 1..6
         f.einlesen(f.schein("1,2,3,4,40,41\r\n40,41,42,43,44,45\r\n1,2,3,4,5,6\r\n1,2,40,41,42,43\r\n"
                             "3,4,5,6,44,45\r\n"));
-        f.a->Gewinnreihe->cbSofort->setChecked(false);
+        f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"1", "2", "3", "4", "5", "6"});
         f.pruefen();
         QCOMPARE(spalte(f.g1(), 8), (QStringList{"4", "10", "1", "12", "4"}));
-        QTest::mouseClick(f.a->BSortier, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BSortier), Qt::LeftButton);
         QCOMPARE(spalte(f.g1(), 8), (QStringList{"1", "4", "4", "10", "12"}));
         QCOMPARE(spalte(f.g1(), 1), (QStringList{"1", "1", "3", "40", "1"})); // equal keys keep their order
-        QVERIFY(f.a->NachRangSortieren());
+        QVERIFY(f.a()->NachRangSortieren());
         // a new evaluation sorts again
         f.box(6)->setText(QStringLiteral("45"));
         f.box(6)->setFocus();
-        f.a->BAuswerten->setFocus();
+        f.knopf(namen::BAuswerten)->setFocus();
         f.pruefen();
         QCOMPARE(spalte(f.g1(), 8), (QStringList{"3", "4", "4", "11", "12"}));
-        QTest::mouseClick(f.a->SortNachNummer, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::SortNachNummer), Qt::LeftButton);
         QStringList labels = spalte(f.g1(), 0);
         for (QString& l : labels)
             l = l.trimmed();
         QCOMPARE(labels, (QStringList{"1", "2", "3", "4", "5"}));
         QCOMPARE(spalte(f.g1(), 1), (QStringList{"1", "40", "1", "1", "3"}));
-        QVERIFY(!f.a->NachRangSortieren());
+        QVERIFY(!f.a()->NachRangSortieren());
         f.pruefen();
         QCOMPARE(spalte(f.g1(), 1), (QStringList{"1", "40", "1", "1", "3"})); // evaluations leave the order
     }
@@ -421,24 +451,24 @@ private slots:
     void rangSortierungOhneBewertungTutNichts() {
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
-        QTest::mouseClick(f.a->BSortier, Qt::LeftButton);
-        QVERIFY(!f.a->NachRangSortieren());
+        QTest::mouseClick(f.knopf(namen::BSortier), Qt::LeftButton);
+        QVERIFY(!f.a()->NachRangSortieren());
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
     void tippsKopieren() {
         Fenster f;
         f.einlesen(f.schein("3,11,17,24,38,45\r\n1,2,3,4,5,6\r\n"));
-        QTest::mouseClick(f.a->BCopy, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BCopy), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,11,17,24,38,45\r\n1,2,3,4,5,6\r\n"));
-        QTest::mouseClick(f.a->BGridDel, Qt::LeftButton);
-        QTest::mouseClick(f.a->BCopy, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BCopy), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(",,,,,\r\n,,,,,\r\n"));
     }
 
     void quotenTasten() {
         Fenster f;
-        QLineEdit* q = f.a->P116->eQ[1];
+        QLineEdit* q = f.quote(1);
         q->setFocus();
         QTest::keyClicks(q, "1.234,5 -x+");
         QCOMPARE(q->text(), QStringLiteral("1234,5"));
@@ -449,7 +479,7 @@ private slots:
         f.quoten({"1.234.567,80", "98.765,40", "4.321,00", "55,20", "12,10", ""});
         const QString ziel = f.ordner.MatchdayDir + QStringLiteral("q.quo");
         f.umgebung.antworteSpeichern(ziel);
-        QTest::mouseClick(f.a->P116->QuotenSpeichern, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::QuotenSpeichern), Qt::LeftButton);
         const ui::DialogAuftrag& d = f.umgebung.speichernAuftraege.at(0);
         QCOMPARE(d.titel, QStringLiteral("Quotendatei speichern"));
         QCOMPARE(d.filter, QStringLiteral("Quoten|*.quo"));
@@ -457,19 +487,19 @@ private slots:
         QCOMPARE(d.startOrdner, f.ordner.MatchdayDir);
         QCOMPARE(dateiLesen(ziel),
                  QByteArray("1.234.567,80\r\n98.765,40\r\n4.321,00\r\n55,20\r\n12,10\r\n\r\n"));
-        QCOMPARE(f.a->P116->LDatei3->text(), QStringLiteral("q.quo"));
+        QCOMPARE(f.text(namen::LDatei3), QStringLiteral("q.quo"));
 
-        QTest::mouseClick(f.a->P116->BQuoDel, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::BQuoDel), Qt::LeftButton);
         for (int i = 1; i <= 6; ++i)
-            QCOMPARE(f.a->P116->eQ[i]->text(), QString());
-        QCOMPARE(f.a->P116->LDatei3->text(), QString());
+            QCOMPARE(f.quote(i)->text(), QString());
+        QCOMPARE(f.text(namen::LDatei3), QString());
 
         f.umgebung.antworteOeffnen(ziel);
-        QTest::mouseClick(f.a->P116->QuotenEinlesen, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::QuotenEinlesen), Qt::LeftButton);
         QCOMPARE(f.umgebung.oeffnenAuftraege.at(0).titel, QStringLiteral("Quotendatei einlesen"));
-        QCOMPARE(f.a->P116->eQ[1]->text(), QStringLiteral("1.234.567,80"));
-        QCOMPARE(f.a->P116->eQ[5]->text(), QStringLiteral("12,10"));
-        QCOMPARE(f.a->P116->LDatei3->text(), QStringLiteral("q.quo"));
+        QCOMPARE(f.quote(1)->text(), QStringLiteral("1.234.567,80"));
+        QCOMPARE(f.quote(5)->text(), QStringLiteral("12,10"));
+        QCOMPARE(f.text(namen::LDatei3), QStringLiteral("q.quo"));
     }
 
     void kurzeQuotendatei() {
@@ -478,12 +508,12 @@ private slots:
         const QString pfad =
             dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("kurz.quo"), "1,00\r\n2,00\r\n");
         f.umgebung.antworteOeffnen(pfad);
-        QTest::mouseClick(f.a->P116->QuotenEinlesen, Qt::LeftButton);
+        QTest::mouseClick(f.knopf(namen::QuotenEinlesen), Qt::LeftButton);
         QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
                                       QStringLiteral("Listenindex überschreitet das Maximum (2)")));
-        QCOMPARE(f.a->P116->eQ[2]->text(), QStringLiteral("2,00"));
-        QCOMPARE(f.a->P116->eQ[3]->text(), QStringLiteral("c"));
-        QCOMPARE(f.a->P116->LDatei3->text(), QString());
+        QCOMPARE(f.quote(2)->text(), QStringLiteral("2,00"));
+        QCOMPARE(f.quote(3)->text(), QStringLiteral("c"));
+        QCOMPARE(f.text(namen::LDatei3), QString());
     }
 
     void farben_data() {
@@ -528,15 +558,15 @@ private slots:
         for (int i = 0; i < 20000; ++i)
             inhalt += QByteArray::number(i % 40 + 1) + ",2,3,4,5,6\r\n";
         f.einlesen(f.schein(inhalt));
-        QCOMPARE(f.a->LReihen->text(), QStringLiteral("20000"));
-        QTRY_VERIFY(f.a->scrv1->maximum() > 19000); // after the view has laid itself out
-        f.a->scrv1->setValue(15000);
-        QCOMPARE(f.a->G1->verticalScrollBar()->value(), 15000);
-        QCOMPARE(f.a->G1->rowAt(0), 15000);
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("20000"));
+        QTRY_VERIFY(f.im<QScrollBar>(namen::scrv1)->maximum() > 19000); // after the view has laid itself out
+        f.im<QScrollBar>(namen::scrv1)->setValue(15000);
+        QCOMPARE(f.G1()->verticalScrollBar()->value(), 15000);
+        QCOMPARE(f.G1()->rowAt(0), 15000);
         // only the visible rows are painted: 19 rows of at most nine cells, not 20,000 rows
-        auto* zaehler = new ZaehlendeZellen(f.a->G1);
-        f.a->G1->setItemDelegate(zaehler);
-        QVERIFY(!f.a->G1->grab().isNull());
+        auto* zaehler = new ZaehlendeZellen(f.G1());
+        f.G1()->setItemDelegate(zaehler);
+        QVERIFY(!f.G1()->grab().isNull());
         QVERIFY2(zaehler->gemalt > 0 && zaehler->gemalt <= 20 * 9,
                  qPrintable(QString::number(zaehler->gemalt)));
     }

@@ -1,3 +1,4 @@
+#include "cli/Programm.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
@@ -33,6 +34,7 @@ struct Lauf {
     QByteArray fehler;
 };
 
+// A built program as a process of its own.
 Lauf starten(const QString& programm, const QStringList& argumente) {
     QProcess p;
     p.start(programm, argumente);
@@ -49,7 +51,15 @@ Lauf starten(const QString& programm, const QStringList& argumente) {
     return l;
 }
 
-Lauf cli(const QStringList& argumente) {
+// The commands of remisator-cli, run in this process.
+Lauf lauf(const QStringList& argumente) {
+    Lauf l;
+    l.code = cli::Ausfuehren(QStringList{QStringLiteral("remisator-cli")} + argumente, l.aus, l.fehler);
+    return l;
+}
+
+// The executable itself.
+Lauf prozess(const QStringList& argumente) {
     return starten(QStringLiteral(REMISATOR_CLI), argumente);
 }
 
@@ -119,7 +129,7 @@ private slots:
     // The sample files in one command, every figure worked out by hand: the matchday's draws give
     // 3 8 15 22 30 41 and ZS 12, its dated odds file is found beside it.
     void beispielText() {
-        const Lauf l = cli({QStringLiteral("auswerten"), Schein, QStringLiteral("--spieltag"), Spieltag});
+        const Lauf l = prozess({QStringLiteral("auswerten"), Schein, QStringLiteral("--spieltag"), Spieltag});
         QCOMPARE(l.fehler, QByteArray());
         QCOMPARE(l.code, 0);
         QCOMPARE(QString::fromUtf8(l.aus),
@@ -177,7 +187,7 @@ private slots:
         QFETCH(QStringList, reihen);
         QFETCH(QStringList, gkl);
         QFETCH(QStringList, schluesselErwartet);
-        const Lauf l = cli(QStringList{"auswerten", Schein, "--spieltag", Spieltag, "--json"} + optionen);
+        const Lauf l = lauf(QStringList{"auswerten", Schein, "--spieltag", Spieltag, "--json"} + optionen);
         QCOMPARE(l.code, 0);
         const QJsonObject o = json(l);
         QCOMPARE(zahlen(o["gewinnreihe"]["zahlen"].toArray()), (QList<int>{3, 8, 15, 22, 30, 41}));
@@ -245,7 +255,7 @@ private slots:
         QFETCH(QString, gkl);
         QFETCH(QString, schluesselErwartet);
         const QString pfad = schein(QStringLiteral("rang.txt"), {zeile});
-        const Lauf l = cli(QStringList{"auswerten", pfad, "--gewinnreihe", gewinnreihe, "--json"} + zs);
+        const Lauf l = lauf(QStringList{"auswerten", pfad, "--gewinnreihe", gewinnreihe, "--json"} + zs);
         QCOMPARE(l.code, 0);
         const QJsonObject reihe = json(l)["reihen"][0].toObject();
         QCOMPARE(reihe["gkl"].toString(), gkl);
@@ -272,7 +282,7 @@ private slots:
         QFETCH(QStringList, optionen);
         QFETCH(QList<int>, zahlenErwartet);
         QFETCH(int, zs);
-        const Lauf l = cli(QStringList{"auswerten", Schein, "--json"} + optionen);
+        const Lauf l = lauf(QStringList{"auswerten", Schein, "--json"} + optionen);
         QCOMPARE(l.code, 0);
         const QJsonObject g = json(l)["gewinnreihe"].toObject();
         QCOMPARE(zahlen(g["zahlen"].toArray()), zahlenErwartet);
@@ -330,7 +340,7 @@ private slots:
         QFETCH(QString, gesamt);
         const QString pfad = schein(QStringLiteral("quoten.txt"), zeilen);
         const QString q = datei(QStringLiteral("q.quo"), (quoten.join("\r\n") + "\r\n").toLatin1());
-        const Lauf l = cli(
+        const Lauf l = lauf(
             {"auswerten", pfad, "--gewinnreihe", "3,8,15,22,30,41", "--zs", "12", "--quoten", q, "--json"});
         QCOMPARE(l.code, 0);
         const QJsonObject o = json(l);
@@ -369,10 +379,10 @@ private slots:
         if (eigene)
             optionen << "--quoten" << datei(QStringLiteral("eigene.quo"), "7,00\r\n\r\n\r\n\r\n\r\n\r\n");
         const QString pfad = schein(QStringLiteral("datiert.txt"), {"1,2,3,4,5,6"});
-        const Lauf l = cli(QStringList{"auswerten", pfad, "--spieltag", sp, "--json"} + optionen);
+        const Lauf l = lauf(QStringList{"auswerten", pfad, "--spieltag", sp, "--json"} + optionen);
         QCOMPARE(l.code, 0);
         QCOMPARE(texte(json(l)["raenge"].toArray(), "gewinn").first(), gewinn);
-        const Lauf t = cli(QStringList{"auswerten", pfad, "--spieltag", sp} + optionen);
+        const Lauf t = lauf(QStringList{"auswerten", pfad, "--spieltag", sp} + optionen);
         QVERIFY(QString::fromUtf8(t.aus).split(u'\n').contains(kopf));
     }
 
@@ -399,20 +409,20 @@ private slots:
         QFETCH(QList<int>, zahlenErwartet);
         QFETCH(int, zs);
         const QString sp = spieltag(QStringLiteral("g.sp45"), ergebnisse);
-        const Lauf l = cli({"gewinnreihe", sp, "--json"});
+        const Lauf l = lauf({"gewinnreihe", sp, "--json"});
         QCOMPARE(l.code, 0);
         const QJsonObject o = json(l);
         QCOMPARE(o["datum"].toString(), QStringLiteral("18.09.2021"));
         QCOMPARE(zahlen(o["zahlen"].toArray()), zahlenErwartet);
         QCOMPARE(o["zs"].isNull() ? 0 : o["zs"].toInt(), zs);
         // The evaluation takes the same row.
-        const Lauf a = cli({"auswerten", Schein, "--spieltag", sp, "--json"});
+        const Lauf a = lauf({"auswerten", Schein, "--spieltag", sp, "--json"});
         QCOMPARE(a.code, 0);
         QCOMPARE(json(a)["gewinnreihe"].toObject(), (QJsonObject{{"zahlen", o["zahlen"]}, {"zs", o["zs"]}}));
     }
 
     void gewinnreiheText() {
-        const Lauf l = cli({"gewinnreihe", Spieltag});
+        const Lauf l = lauf({"gewinnreihe", Spieltag});
         QCOMPARE(l.code, 0);
         QCOMPARE(QString::fromUtf8(l.aus),
                  QStringLiteral("Spieltag vom 18.09.2021\n"
@@ -429,7 +439,7 @@ private slots:
     }
 
     void spieltagBeispiel() {
-        const Lauf t = cli({"spieltag", Spieltag});
+        const Lauf t = lauf({"spieltag", Spieltag});
         QCOMPARE(t.code, 0);
         const QStringList zeilen = QString::fromUtf8(t.aus).split(u'\n');
         QCOMPARE(zeilen.size(), 2 + 1 + 45 + 1);
@@ -442,7 +452,7 @@ private slots:
                                 "2 : 0"));
         QCOMPARE(zeilen[47], QStringLiteral(" 45  So.: 18:00  FC Lehmgrube - SC Schilfmoor             1"));
 
-        const Lauf j = cli({"spieltag", Spieltag, "--json"});
+        const Lauf j = lauf({"spieltag", Spieltag, "--json"});
         QCOMPARE(j.code, 0);
         const QJsonObject o = json(j);
         QCOMPARE(o["datum"].toString(), QStringLiteral("18.09.2021"));
@@ -467,7 +477,7 @@ private slots:
         s.heim(3, "\xD6lfeld");
         s.tendenz(3, "1/0");
         s.anstoss(3, 44457.5);
-        const Lauf l = cli({"spieltag", datei(QStringLiteral("leer.sp45"), s.b), "--json"});
+        const Lauf l = lauf({"spieltag", datei(QStringLiteral("leer.sp45"), s.b), "--json"});
         QCOMPARE(l.code, 0);
         const QJsonArray p = json(l)["paarungen"].toArray();
         QCOMPARE(
@@ -501,7 +511,7 @@ private slots:
         if (quelle[0] == u"--spieltag")
             quelle[1] = spieltag(QStringLiteral("ohne.sp45"), quelle[1]);
         const QString pfad = schein(QStringLiteral("leer.txt"), {"3,8,15,22,30,41", "1,2,3,4,5,6,7,8"});
-        const Lauf l = cli(QStringList{"auswerten", pfad, "--json"} + quelle);
+        const Lauf l = lauf(QStringList{"auswerten", pfad, "--json"} + quelle);
         QCOMPARE(l.code, 0);
         const QJsonObject o = json(l);
         QCOMPARE(o["gewinnreihe"]["zahlen"].toArray(), QJsonArray());
@@ -511,7 +521,7 @@ private slots:
         QCOMPARE(texte(o["raenge"].toArray(), "gewinn"),
                  (QStringList{"null", "null", "null", "null", "null", "null"}));
         QCOMPARE(o["gesamt"].toString(), QStringLiteral("0,00"));
-        const Lauf t = cli(QStringList{"auswerten", pfad} + quelle);
+        const Lauf t = lauf(QStringList{"auswerten", pfad} + quelle);
         QCOMPARE(t.code, 0);
         QVERIFY(t.aus.endsWith("\n\nDie Gewinnreihe ist leer: es wurde nichts ausgewertet.\n"));
     }
@@ -527,7 +537,7 @@ private slots:
     }
     void jsonForm() {
         QFETCH(QStringList, argumente);
-        const Lauf l = cli(argumente);
+        const Lauf l = lauf(argumente);
         QCOMPARE(l.code, 0);
         QVERIFY(l.aus.endsWith("}\n"));
         QJsonParseError fehler;
@@ -629,7 +639,7 @@ private slots:
         QFETCH(int, reihen);
         QFETCH(QString, erste);
         QFETCH(QString, letzte);
-        const Lauf t = cli(QStringList{"system", name} + zahlenArg);
+        const Lauf t = lauf(QStringList{"system", name} + zahlenArg);
         QCOMPARE(t.code, 0);
         QVERIFY(t.aus.startsWith((erste.split(u' ').join(u',') + QStringLiteral("\r\n")).toLatin1()));
         const QString pfad = datei(QStringLiteral("system.txt"), t.aus);
@@ -638,7 +648,7 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->zeilen, reihen);
 
-        const Lauf j = cli(QStringList{"system", name, "--json"} + zahlenArg);
+        const Lauf j = lauf(QStringList{"system", name, "--json"} + zahlenArg);
         QCOMPARE(j.code, 0);
         const QJsonObject o = json(j);
         QCOMPARE(o["system"].toString(), name);
@@ -673,10 +683,40 @@ private slots:
     void hilfeUndVersion() {
         QFETCH(QString, option);
         QFETCH(QString, anfang);
-        const Lauf l = cli({option});
+        const Lauf l = prozess({option});
         QCOMPARE(l.code, 0);
         QCOMPARE(l.fehler, QByteArray());
         QVERIFY2(QString::fromUtf8(l.aus).startsWith(anfang), l.aus.constData());
+    }
+
+    // The executable writes what the commands give, stdout and stderr apart, and ends with their code.
+    void ausfuehrbar_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Verwendungsfehler") << QStringList{"pruefen"} << 1;
+        QTest::newRow("Datenfehler") << QStringList{"gewinnreihe", "/dev/zero"} << 2;
+        QTest::newRow("JSON") << QStringList{"system", "9/12", "--json"} << 0;
+    }
+    void ausfuehrbar() {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, code);
+        const Lauf p = prozess(argumente);
+        const Lauf l = lauf(argumente);
+        QCOMPARE(p.code, code);
+        QVERIFY(code == 0 ? !p.aus.isEmpty() && p.fehler.isEmpty() : p.aus.isEmpty() && !p.fehler.isEmpty());
+        QCOMPARE(p.aus, l.aus);
+        QCOMPARE(p.fehler, l.fehler);
+    }
+
+    // Output that cannot be written is a data error, not a silent success.
+    void ausgabeVoll() {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(REMISATOR_CLI), {QStringLiteral("system"), QStringLiteral("013")});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 2);
+        QCOMPARE(p.readAllStandardError(), QByteArray("Die Ausgabe kann nicht geschrieben werden.\n"));
     }
 
     // A usage error: a short German message and the usage on stderr, nothing on stdout, exit 1.
@@ -732,7 +772,7 @@ private slots:
     void verwendungsfehler() {
         QFETCH(QStringList, argumente);
         QFETCH(QString, meldung);
-        const Lauf l = cli(argumente);
+        const Lauf l = lauf(argumente);
         QCOMPARE(l.code, 1);
         QCOMPARE(l.aus, QByteArray());
         const QStringList zeilen = QString::fromUtf8(l.fehler).split(u'\n');
@@ -809,7 +849,7 @@ private slots:
         datei(QStringLiteral("kommas.quo"), "1,2,3\r\n\r\n\r\n\r\n\r\n\r\n");
         for (QString& a : argumente)
             a.replace(QStringLiteral("{t}"), t);
-        const Lauf l = cli(argumente);
+        const Lauf l = lauf(argumente);
         QCOMPARE(QString::fromUtf8(l.fehler), meldung.replace(QStringLiteral("{t}"), t) + u'\n');
         QCOMPARE(l.aus, QByteArray());
         QCOMPARE(l.code, 2);
@@ -847,7 +887,7 @@ private slots:
         const QStringList argumente =
             befehl == u"auswerten" ? QStringList{"auswerten", pfad, "--gewinnreihe", "3,8,15", "--json"}
                                    : QStringList{befehl, pfad, "--json"};
-        const Lauf l = cli(argumente);
+        const Lauf l = lauf(argumente);
         QVERIFY2(l.code == 0 || l.code == 2, qPrintable(QString::number(l.code)));
         if (l.code == 0)
             QVERIFY(QJsonDocument::fromJson(l.aus).isObject());

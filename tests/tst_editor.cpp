@@ -2,7 +2,6 @@
 #include "support/Hauptfensterhilfe.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
-#include "ui/AuswertungsBereich.h"
 #include "ui/Skin.h"
 #include "ui/TFEingabe.h"
 #include "ui/ZeilenGitter.h"
@@ -32,8 +31,7 @@ struct Editor : testhilfe::Hauptfensterhilfe {
     explicit Editor(bool zeigen = true) {
         starten();
         fenster->show();
-        e = new ui::TFEingabe(umgebung.get(), ordner, *fenster->PFoto->G1Modell, fenster->PFoto->LReihen,
-                              fenster.get());
+        e = new ui::TFEingabe(umgebung.get(), ordner, fenster.get());
         fenster->setEditor(e);
         if (zeigen)
             QTest::mouseClick(finde<QToolButton>(namen::SpielscheinErstellen), Qt::LeftButton);
@@ -44,8 +42,12 @@ struct Editor : testhilfe::Hauptfensterhilfe {
     QToolButton* knopf(const char* name) const { return im<QToolButton>(name); }
     QString text(const char* name) const { return im<QLabel>(name)->text(); }
     QPlainTextEdit* m1() const { return im<QPlainTextEdit>(namen::m1); }
-    const core::Zeilentabelle& g1() const { return e->G1Modell->tabelle(); }
-    const core::Zeilentabelle& haupt() const { return fenster->PFoto->G1Modell->tabelle(); }
+    ui::ZeilenGitter* G1() const { return im<ui::ZeilenGitter>(namen::EditorG1); }
+    const core::Zeilentabelle& g1() const { return G1()->modell()->tabelle(); }
+    // The main window's row grid and labels, below its column: the editor reuses their names.
+    template <typename T> T* haupt(const char* name) const { return finde<T>(namen::PFoto, name); }
+    ui::ZeilenGitter* hauptG1() const { return haupt<ui::ZeilenGitter>(namen::G1); }
+    const core::Zeilentabelle& haupt() const { return hauptG1()->modell()->tabelle(); }
     void klick(const char* name) const { QTest::mouseClick(knopf(name), Qt::LeftButton); }
 
     void einfuegen(const QString& text) const {
@@ -235,12 +237,12 @@ private slots:
         Editor f;
         f.einfuegen(text);
         const QString gezeigt = f.m1()->toPlainText();
-        QAbstractItemModelTester pruefer(f.e->G1->model(),
+        QAbstractItemModelTester pruefer(f.G1()->model(),
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
         f.klick(namen::BAuslesen);
         QCOMPARE(f.reihen(), erwartet);
         QCOMPARE(f.nummern(), eins_bis(int(erwartet.size())));
-        QCOMPARE(f.e->G1->model()->rowCount(), int(erwartet.size()));
+        QCOMPARE(f.G1()->model()->rowCount(), int(erwartet.size()));
         QCOMPARE(f.text(namen::EditorLReihen), QString::number(erwartet.size()));
         QCOMPARE(f.m1()->toPlainText(), gezeigt); // the text field keeps the untrimmed text
         QVERIFY(f.umgebung.meldungen.empty());
@@ -345,8 +347,8 @@ private slots:
 
     void uebertragen() {
         Editor f;
-        f.fenster->PFoto->LDatei->setText(QStringLiteral("alt.txt"));
-        f.fenster->PFoto->G1Modell->umbauen([](core::Zeilentabelle& t) {
+        f.haupt<QLabel>(namen::LDatei)->setText(QStringLiteral("alt.txt"));
+        f.hauptG1()->modell()->umbauen([](core::Zeilentabelle& t) {
             t.setZeilen(501);
             for (int r = 1; r <= 500; ++r) {
                 t.setText(r, 1, u"44");
@@ -358,15 +360,15 @@ private slots:
         f.klick(namen::BTransfer);
         QVERIFY(f.umgebung.meldungen.empty());
         QCOMPARE(f.haupt().zeilen(), 4);
-        QCOMPARE(f.fenster->PFoto->G1->model()->rowCount(), 3);
+        QCOMPARE(f.hauptG1()->model()->rowCount(), 3);
         for (int c = 0; c <= 6; ++c)
             QCOMPARE(spalte(f.haupt(), c), spalte(f.g1(), c));
         QCOMPARE(spalte(f.haupt(), 1), (QStringList{"1", B, "x"}));
         QCOMPARE(spalte(f.haupt(), 7), QStringList(3, QStringLiteral("3 Ri.")));
         QCOMPARE(spalte(f.haupt(), 8), QStringList(3, QStringLiteral("6")));
         QCOMPARE(f.haupt().text(0, 7).trimmed(), QStringLiteral("GKl."));
-        QCOMPARE(f.fenster->PFoto->LReihen->text(), QStringLiteral("3"));
-        QCOMPARE(f.fenster->PFoto->LDatei->text(), QStringLiteral("alt.txt"));
+        QCOMPARE(f.haupt<QLabel>(namen::LReihen)->text(), QStringLiteral("3"));
+        QCOMPARE(f.haupt<QLabel>(namen::LDatei)->text(), QStringLiteral("alt.txt"));
         QCOMPARE(f.g1().zeilen(), 4);
         QCOMPARE(f.text(namen::EditorLReihen), QStringLiteral("3"));
     }
@@ -450,14 +452,14 @@ private slots:
         f.klick(namen::EditorPosition);
         QCOMPARE(f.optionen().leseInt(QStringLiteral("Position"), QStringLiteral("FEingabe-left"), -1), 123);
         QCOMPARE(f.optionen().leseInt(QStringLiteral("Position"), QStringLiteral("FEingabe-top"), -1), 45);
-        const ui::TFEingabe neu(f.umgebung.get(), f.ordner, *f.fenster->PFoto->G1Modell, nullptr);
+        const ui::TFEingabe neu(f.umgebung.get(), f.ordner);
         QCOMPARE(neu.pos(), QPoint(123, 45));
     }
 
     void weisseZellenMittig() {
         Editor f;
         f.auslesen(QStringLiteral("1 2 3 4 5 6"));
-        ui::ZeilenGitter* g1 = f.e->G1;
+        ui::ZeilenGitter* g1 = f.G1();
         const QImage bild = g1->viewport()->grab().toImage();
         const QRect zelle = g1->visualRect(g1->model()->index(0, 1));
         int links = zelle.right();

@@ -1,5 +1,8 @@
+#include "app/Fensteraufbau.h"
 #include "app/TFStart.h"
+#include "core/Fehler.h"
 #include "core/Konstanten.h"
+#include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/TestMain.h"
@@ -31,6 +34,22 @@
 using testhilfe::FakeUmgebung;
 using testhilfe::Hauptfensterhilfe;
 namespace namen = ui::namen;
+
+namespace {
+
+// Windows that fail while they are built: the main window after its own build-up, the editor at once.
+struct ScheiterndesFenster : TFGewonnen {
+    ScheiterndesFenster(ui::Umgebung& u, const settings::Ordner& o) : TFGewonnen(u, o) {
+        throw core::Fehler(QStringLiteral("Das Fenster kann nicht gebaut werden."));
+    }
+};
+template <typename Ausnahme> struct ScheiternderEditor : ui::TFEingabe {
+    ScheiternderEditor(ui::Umgebung& u, const settings::Ordner& o, QWidget* p) : TFEingabe(u, o, p) {
+        throw Ausnahme();
+    }
+};
+
+} // namespace
 
 class TstHauptfenster : public QObject {
     Q_OBJECT
@@ -139,13 +158,23 @@ private slots:
             QCOMPARE(rahmen->PNr->text(), i <= 6 ? QString::number(i) : QStringLiteral("ZS"));
             QCOMPARE(rahmen->ETZ->property("Tag").toInt(), i);
             QCOMPARE(rahmen->ETZ->text(), QString());
-            QCOMPARE(h.fenster->PFoto->Gewinnreihe->Boxen[i], rahmen->ETZ);
+            QCOMPARE(h.fenster->findChild<ui::GewinnreiheLeiste*>()->Boxen[i], rahmen->ETZ);
         }
     }
 
     void paarungsRahmen() {
         Hauptfensterhilfe h;
         h.starten();
+        // Pairing n of a matchday shows in frame n.
+        core::TSpieltag spieltag;
+        for (int n = 1; n <= 45; ++n) {
+            spieltag.Paarung[n].Heim.setzen(QStringLiteral("H%1").arg(n));
+            spieltag.Paarung[n].Gast.setzen(QStringLiteral("G%1").arg(n));
+            spieltag.Ergebnis[n] = {std::int8_t(n % 7), std::int8_t(n % 3)};
+        }
+        const QString datei = h.ordner.MatchdayDir + QStringLiteral("rahmen.sp45");
+        schreibe(datei, spieltag.bytes());
+        h.fenster->SpieltagEinlesen(datei);
         auto* pc1 = h.finde<QTabWidget>(namen::PC1);
         QCOMPARE(pc1->count(), 3);
         const QStringList reiter = {"1 - 15", "16 - 30", "31 - 45"};
@@ -162,8 +191,8 @@ private slots:
                 QCOMPARE(f->size(), QSize(260, 34));
                 QCOMPARE(f->LNr->text(), QString::number(n));
                 QCOMPARE(f->eErg->property("Tag").toInt(), n);
-                QCOMPARE(h.fenster->Spieltag->eErg[n], f->eErg);
-                QCOMPARE(h.fenster->Spieltag->PPaar[n], f->PPaar);
+                QCOMPARE(f->eErg->text(), QStringLiteral("%1 : %2").arg(n % 7).arg(n % 3));
+                QCOMPARE(f->PPaar->text(), QStringLiteral("H%1 - G%1").arg(n));
             }
         }
     }
@@ -344,12 +373,55 @@ private slots:
         Hauptfensterhilfe h;
         schreibe(h.ordner.optionenDatei(), "[Position]\r\nFEingabe-left=0x64\r\n");
         h.starten();
-        ui::TFEingabe editor(h.umgebung.get(), h.ordner, *h.fenster->PFoto->G1Modell,
-                             h.fenster->PFoto->LReihen);
+        ui::TFEingabe editor(h.umgebung.get(), h.ordner);
         QCOMPARE(editor.pos(), QPoint(100, 70));
         QCOMPARE(editor.windowTitle(), QStringLiteral("Remisator 1.3.0.0"));
         QCOMPARE(editor.size(), QSize(463, 690));
         QVERIFY(editor.isHidden());
+    }
+
+    // Every error while the windows are built is shown, and no window stays.
+    void aufbauScheitert_data() {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("gelingt") << 0 << "";
+        QTest::newRow("Fehler im Hauptfenster") << 1 << "Das Fenster kann nicht gebaut werden.";
+        QTest::newRow("Editor ohne Speicher") << 2 << "Zu wenig Arbeitsspeicher.";
+        QTest::newRow("unbekannter Fehler im Editor") << 3 << "Unerwarteter Fehler.";
+    }
+    void aufbauScheitert() {
+        QFETCH(int, fall);
+        QFETCH(QString, meldung);
+        Hauptfensterhilfe h;
+        const qsizetype fensterVorher = QApplication::topLevelWidgets().size();
+        const auto gebaut = [&]() -> QWidget* {
+            switch (fall) {
+            case 0:
+                return app::FensterAufbauen<TFGewonnen, ui::TFEingabe>(h.umgebung.get(), h.ordner).release();
+            case 1:
+                return app::FensterAufbauen<ScheiterndesFenster, ui::TFEingabe>(h.umgebung.get(), h.ordner)
+                    .release();
+            case 2:
+                return app::FensterAufbauen<TFGewonnen, ScheiternderEditor<std::bad_alloc>>(h.umgebung.get(),
+                                                                                            h.ordner)
+                    .release();
+            default:
+                return app::FensterAufbauen<TFGewonnen, ScheiternderEditor<int>>(h.umgebung.get(), h.ordner)
+                    .release();
+            }
+        };
+        const std::unique_ptr<QWidget> haupt(gebaut());
+        if (meldung.isEmpty()) {
+            QVERIFY(haupt);
+            QVERIFY(haupt->findChild<ui::TFEingabe*>());
+            QVERIFY(h.umgebung.meldungen.empty());
+            QCOMPARE(QApplication::topLevelWidgets().size(), fensterVorher + 2);
+        } else {
+            QVERIFY(!haupt);
+            QVERIFY2(h.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, meldung),
+                     qPrintable(h.umgebung.meldungstexte()));
+            QCOMPARE(QApplication::topLevelWidgets().size(), fensterVorher);
+        }
     }
 
     void schliessenSchreibtDieOptionen() {

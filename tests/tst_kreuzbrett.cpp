@@ -136,8 +136,8 @@ struct Brett {
         BVoll = h.finde<QToolButton>(namen::BVoll);
         BQOpen = h.finde<QToolButton>(namen::BQOpen);
         BQSave = h.finde<QToolButton>(namen::BQSave);
-        G1 = h.finde<ui::ZeilenGitter>(namen::G1);
-        LReihen = h.finde<QLabel>(namen::LReihen);
+        G1 = h.finde<ui::ZeilenGitter>(namen::PFoto, namen::G1);
+        LReihen = h.finde<QLabel>(namen::PFoto, namen::LReihen);
     }
     ui::TKreuz* kreuz(int tag) const {
         return h.finde<ui::TKreuz>(qPrintable(QString::fromLatin1(namen::VKreuz) + QString::number(tag)));
@@ -164,7 +164,7 @@ struct Brett {
     QList<int> angekreuzt() const {
         QList<int> zahlen;
         for (int n = 0; n <= 47; ++n)
-            if (brett->Kreuze().enthaelt(n))
+            if (brett->stand().Kreuze().enthaelt(n))
                 zahlen.append(n);
         return zahlen;
     }
@@ -180,16 +180,16 @@ class TstKreuzbrett : public QObject {
 
     // The board shows system e (0 = none) and exactly these numbers, and its state says the same.
     static void stand(const Brett& b, int system, const QList<int>& zahlen) {
-        QCOMPARE(b.brett->SystemNr(), system);
+        QCOMPARE(b.brett->stand().SystemNr(), system);
         QCOMPARE(b.sichtbar(101, 114), system ? QList<int>{100 + system} : QList<int>{});
         QCOMPARE(b.sichtbar(1, 45), aufsteigend(zahlen));
         QCOMPARE(b.angekreuzt(), aufsteigend(zahlen));
-        QCOMPARE(b.brett->KreuzAnzahl(), zahlen.size());
+        QCOMPARE(b.brett->stand().KreuzAnzahl(), zahlen.size());
     }
     static void zaehler(const Brett& b, const QString& text, const QColor& farbe, bool komplett) {
         QCOMPARE(b.PZ->text(), text);
         QCOMPARE(b.farbe(), farbe);
-        QCOMPARE(b.brett->KreuzeKomplett(), komplett);
+        QCOMPARE(b.brett->stand().KreuzeKomplett(), komplett);
         QCOMPARE(b.BVoll->isEnabled(), komplett);
     }
 
@@ -593,7 +593,7 @@ private slots:
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
         if (spalte0)
             b.G1->setSpaltenbreite(0, spalte0);
-        b.h.finde<QLabel>(namen::LDatei)->setText(QStringLiteral("alt.txt"));
+        b.h.finde<QLabel>(namen::PFoto, namen::LDatei)->setText(QStringLiteral("alt.txt"));
         b.klicke(tag);
         b.klicke(zahlen);
         const QString kopf = zellen(b.G1->modell()->tabelle(), 0, 0, 8);
@@ -617,7 +617,7 @@ private slots:
             QVERIFY(t.istLeer(r, 7) && t.istLeer(r, 8));
         // The board, the slip's name and the messages stay; a second press gives the same grid.
         stand(b, tag - 100, zahlen);
-        QCOMPARE(b.h.finde<QLabel>(namen::LDatei)->text(), QStringLiteral("alt.txt"));
+        QCOMPARE(b.h.finde<QLabel>(namen::PFoto, namen::LDatei)->text(), QStringLiteral("alt.txt"));
         QVERIFY(b.umgebung().meldungen.empty());
         const QStringList vorher = alleZellen(t);
         QTest::mouseClick(b.BVoll, Qt::LeftButton);

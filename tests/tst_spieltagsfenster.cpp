@@ -2,12 +2,11 @@
 #include "support/Hauptfensterhilfe.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
-#include "ui/AuswertungsBereich.h"
 #include "ui/GewinnreiheLeiste.h"
-#include "ui/QuotenPanel.h"
 #include "ui/Skin.h"
 #include "ui/SpieltagBereich.h"
-#include "ui/ZeilenModell.h"
+#include "ui/TFfrPaarung.h"
+#include "ui/ZeilenGitter.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -45,30 +44,46 @@ core::TSpieltag spieltag(const QList<std::tuple<int, int, int>>& ergebnisse = {}
     return s;
 }
 
+// The main window shown; the controls of its matchday and evaluation columns found by their names.
 struct Fenster : Hauptfensterhilfe {
-    ui::SpieltagBereich* s = nullptr;
-    ui::AuswertungsBereich* a = nullptr;
     Fenster() {
         starten();
         fenster->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
-        s = fenster->Spieltag;
-        a = fenster->PFoto;
     }
+    ui::SpieltagBereich* s() const { return fenster->findChild<ui::SpieltagBereich*>(); }
+    template <typename T> T* spieltag(const char* name) const {
+        return s()->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString text(const char* name) const { return spieltag<QLabel>(name)->text(); }
+    ui::TFfrPaarung* paarung(int nr) const {
+        return spieltag<ui::TFfrPaarung>(
+            qPrintable(QString::fromLatin1(namen::frPaars) + QString::number(nr)));
+    }
+    QString paarungstext(int nr, const char* name) const {
+        return paarung(nr)->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    QLineEdit* erg(int nr) const {
+        return paarung(nr)->findChild<QLineEdit*>(QString::fromLatin1(namen::eErg));
+    }
+    template <typename T> T* auswertung(const char* name) const { return finde<T>(namen::PFoto, name); }
     QString datei(const core::TSpieltag& sp, const QString& name = QStringLiteral("25012024.sp45")) const {
         return dateiSchreiben(ordner.MatchdayDir + name, sp.bytes());
     }
     void oeffnen(const QString& pfad) {
         umgebung.antworteOeffnen(pfad);
-        QTest::mouseClick(s->BOpen, Qt::LeftButton);
+        QTest::mouseClick(spieltag<QToolButton>(namen::BOpen), Qt::LeftButton);
     }
     QStringList boxen() const {
         QStringList t;
         for (int i = 1; i <= 7; ++i)
-            t.append(a->Gewinnreihe->Boxen[i]->text());
+            t.append(
+                auswertung<QWidget>(qPrintable(QString::fromLatin1(namen::frAnzeige) + QString::number(i)))
+                    ->findChild<QLineEdit*>(QString::fromLatin1(namen::ETZ))
+                    ->text());
         return t;
     }
-    void speichern() { QTest::mouseClick(s->ErgebnisseSpeichern, Qt::LeftButton); }
+    void speichern() { QTest::mouseClick(spieltag<QToolButton>(namen::ErgebnisseSpeichern), Qt::LeftButton); }
 };
 
 } // namespace
@@ -87,21 +102,21 @@ private slots:
         QCOMPARE(d.filter, QStringLiteral("Spieltag-Datei|*.sp45"));
         QCOMPARE(d.standardEndung, QStringLiteral("sp45"));
         QCOMPARE(d.startOrdner, f.ordner.MatchdayDir);
-        QCOMPARE(f.s->LTag->text(), QStringLiteral("25.01.2024"));
-        QCOMPARE(f.s->PPaar[1]->text(), QStringLiteral("Heim 1 - Gast 1"));
-        QCOMPARE(f.s->PPaar[45]->text(), QStringLiteral("Heim 45 - Gast 45"));
-        QCOMPARE(f.s->PStart[1]->text(), QStringLiteral("Sa.: 15:30"));
-        QCOMPARE(f.s->PStart[2]->text(), QString());
-        QCOMPARE(f.s->PTendenz[4]->text(), QStringLiteral("1"));
-        QCOMPARE(f.s->eErg[2]->text(), QStringLiteral("2 : 1"));
-        QCOMPARE(f.s->eErg[3]->text(), QStringLiteral("0 : 0"));
-        QCOMPARE(f.s->eErg[4]->text(), QString());
-        QCOMPARE(f.s->eErg[5]->text(), QString());
-        QCOMPARE(f.s->eErg[1]->text(), QString());
-        QVERIFY(!f.s->eErg[2]->property("ohneErgebnis").toBool());
-        QVERIFY(f.s->eErg[4]->property("ohneErgebnis").toBool());
-        QVERIFY(f.s->eErg[1]->styleSheet().contains(QStringLiteral("#ffdfbf")));
-        QCOMPARE(f.s->SpieltagDatei(), pfad);
+        QCOMPARE(f.text(namen::LTag), QStringLiteral("25.01.2024"));
+        QCOMPARE(f.paarungstext(1, namen::PPaar), QStringLiteral("Heim 1 - Gast 1"));
+        QCOMPARE(f.paarungstext(45, namen::PPaar), QStringLiteral("Heim 45 - Gast 45"));
+        QCOMPARE(f.paarungstext(1, namen::PStart), QStringLiteral("Sa.: 15:30"));
+        QCOMPARE(f.paarungstext(2, namen::PStart), QString());
+        QCOMPARE(f.paarungstext(4, namen::PTendenz), QStringLiteral("1"));
+        QCOMPARE(f.erg(2)->text(), QStringLiteral("2 : 1"));
+        QCOMPARE(f.erg(3)->text(), QStringLiteral("0 : 0"));
+        QCOMPARE(f.erg(4)->text(), QString());
+        QCOMPARE(f.erg(5)->text(), QString());
+        QCOMPARE(f.erg(1)->text(), QString());
+        QVERIFY(!f.erg(2)->property("ohneErgebnis").toBool());
+        QVERIFY(f.erg(4)->property("ohneErgebnis").toBool());
+        QVERIFY(f.erg(1)->styleSheet().contains(QStringLiteral("#ffdfbf")));
+        QCOMPARE(f.s()->SpieltagDatei(), pfad);
         QCOMPARE(
             f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QString()),
             pfad);
@@ -111,8 +126,8 @@ private slots:
 
         // read again at the next start
         f.starten();
-        QCOMPARE(f.fenster->Spieltag->LTag->text(), QStringLiteral("25.01.2024"));
-        QCOMPARE(f.fenster->Spieltag->eErg[2]->text(), QStringLiteral("2 : 1"));
+        QCOMPARE(f.text(namen::LTag), QStringLiteral("25.01.2024"));
+        QCOMPARE(f.erg(2)->text(), QStringLiteral("2 : 1"));
     }
 
     void zweiDatensaetzeZeigenDenLetzten() {
@@ -122,7 +137,7 @@ private slots:
         zweiter.Paarung[1].Heim.setzen(QStringLiteral("Zweiter"));
         f.oeffnen(dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("zwei.sp45"),
                                  erster.bytes() + zweiter.bytes() + QByteArray(100, 'x')));
-        QCOMPARE(f.s->PPaar[1]->text(), QStringLiteral("Zweiter - Gast 1"));
+        QCOMPARE(f.paarungstext(1, namen::PPaar), QStringLiteral("Zweiter - Gast 1"));
     }
 
     void kurzeDateiAendertNichts() {
@@ -136,8 +151,8 @@ private slots:
         QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
         QCOMPARE(f.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
         QVERIFY(f.umgebung.meldungen[0].text.contains(QStringLiteral("kurz.sp45")));
-        QCOMPARE(f.s->SpieltagDatei(), gut);
-        QCOMPARE(f.s->eErg[9]->text(), QStringLiteral("3 : 3"));
+        QCOMPARE(f.s()->SpieltagDatei(), gut);
+        QCOMPARE(f.erg(9)->text(), QStringLiteral("3 : 3"));
         QCOMPARE(f.boxen().at(0), QStringLiteral("9"));
         QCOMPARE(
             f.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), QString()),
@@ -160,11 +175,12 @@ private slots:
         if (datei)
             dateiSchreiben(f.ordner.MatchdayDir + QStringLiteral("25.01.2024.quo"),
                            "1.000,00\r\n500,00\r\n\r\n40,00\r\n\r\n5,00\r\n");
-        f.a->P116->eQ[1]->setText(QStringLiteral("alt"));
-        f.s->cbSofortQ->setChecked(sofortQ);
+        f.auswertung<QLineEdit>("eQ1")->setText(QStringLiteral("alt"));
+        f.spieltag<QCheckBox>(namen::cbSofortQ)->setChecked(sofortQ);
         f.oeffnen(f.datei(spieltag()));
-        QCOMPARE(f.a->P116->eQ[1]->text(), quote1);
-        QCOMPARE(f.a->P116->LDatei3->text(), quote1 == u"alt" ? QString() : QStringLiteral("25.01.2024.quo"));
+        QCOMPARE(f.auswertung<QLineEdit>("eQ1")->text(), quote1);
+        QCOMPARE(f.auswertung<QLabel>(namen::LDatei3)->text(),
+                 quote1 == u"alt" ? QString() : QStringLiteral("25.01.2024.quo"));
     }
 
     void ergebnisseSpeichern() {
@@ -174,11 +190,11 @@ private slots:
         f.oeffnen(pfad);
         // draws 3:3 in 20, 2:2 in 5 and 30, 1:1 in 2, 9 and 44, 0:0 in 12, all others won by two goals
         for (int i = 1; i <= 45; ++i)
-            f.s->eErg[i]->setText(QStringLiteral("3:1"));
+            f.erg(i)->setText(QStringLiteral("3:1"));
         const QList<std::pair<int, QString>> remis = {{20, "3:3"}, {5, "2:2"},  {30, "2 : 2"}, {2, "1:1"},
                                                       {9, "1:1"},  {44, "1:1"}, {12, "0:0"}};
         for (const auto& [nr, text] : remis)
-            f.s->eErg[nr]->setText(text);
+            f.erg(nr)->setText(text);
         f.speichern();
         QVERIFY(f.umgebung.meldungen.empty());
         QCOMPARE(f.boxen(), (QStringList{"20", "5", "30", "2", "9", "44", "12"}));
@@ -196,7 +212,7 @@ private slots:
             erwartet[3654 + 2 * (nr - 1)] = char(goals);
         }
         QCOMPARE(neu, erwartet);
-        QCOMPARE(f.s->eErg[30]->text(), QStringLiteral("2 : 2")); // the texts stay as typed
+        QCOMPARE(f.erg(30)->text(), QStringLiteral("2 : 2")); // the texts stay as typed
     }
 
     void leereBoxenUndHalbeErgebnisse() {
@@ -204,26 +220,26 @@ private slots:
         const QString pfad = f.datei(spieltag());
         f.oeffnen(pfad);
         for (int i = 1; i <= 45; ++i)
-            f.s->eErg[i]->setText(QStringLiteral("4:0"));
-        f.s->eErg[7]->clear();        // no result: 10 : 10, counts as 0 : 0
-        f.s->eErg[8]->setText("2:");  // 2 : 10, plays no part
-        f.s->eErg[9]->setText("9:");  // 9 : 10, narrow with 19 goals
-        f.s->eErg[10]->setText(":2"); // 10 : 2
-        f.s->eErg[11]->setText("17"); // no colon
+            f.erg(i)->setText(QStringLiteral("4:0"));
+        f.erg(7)->clear();        // no result: 10 : 10, counts as 0 : 0
+        f.erg(8)->setText("2:");  // 2 : 10, plays no part
+        f.erg(9)->setText("9:");  // 9 : 10, narrow with 19 goals
+        f.erg(10)->setText(":2"); // 10 : 2
+        f.erg(11)->setText("17"); // no colon
         f.speichern();
         QCOMPARE(f.boxen(), (QStringList{"7", "11", "9", "", "", "", ""}));
-        QVERIFY(f.s->eErg[11]->property("ohneErgebnis").toBool());
-        QVERIFY(f.s->eErg[7]->property("ohneErgebnis").toBool());
-        QVERIFY(!f.s->eErg[8]->property("ohneErgebnis").toBool());
+        QVERIFY(f.erg(11)->property("ohneErgebnis").toBool());
+        QVERIFY(f.erg(7)->property("ohneErgebnis").toBool());
+        QVERIFY(!f.erg(8)->property("ohneErgebnis").toBool());
         const QByteArray neu = dateiLesen(pfad);
         QCOMPARE(int(neu[3653 + 2 * 7]), 2);
         QCOMPARE(int(neu[3654 + 2 * 7]), 10);
         QCOMPARE(int(neu[3653 + 2 * 9]), 10);
         QCOMPARE(int(neu[3654 + 2 * 9]), 2);
         // read again, every result with a 10 shows as none
-        f.s->SpieltagEinlesen(pfad);
-        QCOMPARE(f.s->eErg[8]->text(), QString());
-        QCOMPARE(f.s->eErg[6]->text(), QStringLiteral("4 : 0"));
+        f.fenster->SpieltagEinlesen(pfad);
+        QCOMPARE(f.erg(8)->text(), QString());
+        QCOMPARE(f.erg(6)->text(), QStringLiteral("4 : 0"));
     }
 
     void falscheEingabeSchreibtNichts_data() {
@@ -244,8 +260,8 @@ private slots:
         f.oeffnen(pfad);
         const QByteArray vorher = dateiLesen(pfad);
         const QStringList boxenVorher = f.boxen();
-        f.s->eErg[3]->setText(QStringLiteral("5:5"));
-        f.s->eErg[6]->setText(text);
+        f.erg(3)->setText(QStringLiteral("5:5"));
+        f.erg(6)->setText(text);
         f.speichern();
         QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
         QCOMPARE(f.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
@@ -255,12 +271,12 @@ private slots:
             QVERIFY(f.umgebung.meldungen[0].text.contains(QStringLiteral("300")));
         QCOMPARE(dateiLesen(pfad), vorher);
         QCOMPARE(f.boxen(), boxenVorher);
-        QVERIFY(f.s->Spieltag().Ergebnis[3] == (core::TErgebnis{10, 10})); // nothing changed in memory
+        QVERIFY(f.s()->Spieltag().Ergebnis[3] == (core::TErgebnis{10, 10})); // nothing changed in memory
     }
 
     void ohneSpieltagGeschiehtNichts() {
         Fenster f;
-        f.s->eErg[1]->setText(QStringLiteral("1:1"));
+        f.erg(1)->setText(QStringLiteral("1:1"));
         f.speichern();
         QVERIFY(f.umgebung.meldungen.empty());
         QVERIFY(QDir(f.ordner.MatchdayDir).entryList(QDir::Files).isEmpty());
@@ -269,9 +285,9 @@ private slots:
 
     void tasten() {
         Fenster f;
-        f.s->eErg[3]->setFocus();
-        QTest::keyClicks(f.s->eErg[3], "2a:-1 ,x");
-        QCOMPARE(f.s->eErg[3]->text(), QStringLiteral("2:1,"));
+        f.erg(3)->setFocus();
+        QTest::keyClicks(f.erg(3), "2a:-1 ,x");
+        QCOMPARE(f.erg(3)->text(), QStringLiteral("2:1,"));
     }
 
     void enterGehtZurNaechstenPaarung_data() {
@@ -289,25 +305,25 @@ private slots:
         QFETCH(int, nach);
         QFETCH(int, reiter);
         Fenster f;
-        f.s->PC1->setCurrentIndex((von - 1) / 15);
-        f.s->eErg[von]->setFocus();
-        QTest::keyClick(f.s->eErg[von], Qt::Key_Return);
-        QCOMPARE(f.s->PC1->currentIndex(), reiter);
-        QVERIFY(f.s->eErg[nach]->hasFocus());
+        f.spieltag<QTabWidget>(namen::PC1)->setCurrentIndex((von - 1) / 15);
+        f.erg(von)->setFocus();
+        QTest::keyClick(f.erg(von), Qt::Key_Return);
+        QCOMPARE(f.spieltag<QTabWidget>(namen::PC1)->currentIndex(), reiter);
+        QVERIFY(f.erg(nach)->hasFocus());
     }
 
     void ableitungSetztDieOrdnungZurueck() {
         Fenster f;
         f.oeffnen(f.datei(spieltag({{40, 1, 1}})));
         QCOMPARE(f.boxen().at(0), QStringLiteral("40"));
-        QTest::mouseClick(f.a->Gewinnreihe->BSortier2, Qt::LeftButton);
-        QVERIFY(f.a->Gewinnreihe->GewinnreiheSortiert());
+        QTest::mouseClick(f.auswertung<QToolButton>(namen::BSortier2), Qt::LeftButton);
+        QVERIFY(f.fenster->findChild<ui::GewinnreiheLeiste*>()->GewinnreiheSortiert());
         QCOMPARE(f.boxen().at(0), QStringLiteral("1"));
         f.speichern();
-        QVERIFY(!f.a->Gewinnreihe->GewinnreiheSortiert());
+        QVERIFY(!f.fenster->findChild<ui::GewinnreiheLeiste*>()->GewinnreiheSortiert());
         QCOMPARE(f.boxen().at(0), QStringLiteral("40"));
         // the derivation starts no evaluation
-        QCOMPARE(f.a->G2Modell->tabelle().text(1, 1), QString());
+        QCOMPARE(f.auswertung<ui::ZeilenGitter>(namen::G2)->modell()->tabelle().text(1, 1), QString());
     }
 };
 

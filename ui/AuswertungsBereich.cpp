@@ -1,12 +1,16 @@
 #include "AuswertungsBereich.h"
 
 #include "core/Auswertung.h"
+#include "core/Editortabelle.h"
 #include "core/Fehler.h"
+#include "core/G1Spalten.h"
+#include "core/GewinnreiheErmitteln.h"
 #include "core/GitterSortieren.h"
 #include "core/Spielschein.h"
 #include "core/TippsText.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
+#include "settings/Schluessel.h"
 #include "ui/Bausteine.h"
 #include "ui/G1Zellen.h"
 #include "ui/GewinnreiheLeiste.h"
@@ -74,7 +78,7 @@ void AuswertungsBereich::bauen() {
     scrv1->setObjectName(QString::fromLatin1(namen::scrv1));
     scrv1->setGeometry(0, 140, 16, 305);
 
-    G1Modell = new ZeilenModell(9, G1Zeilen, this);
+    G1Modell = new ZeilenModell(core::G1Spalten::Anzahl, G1Zeilen, this);
     G1 = new ZeilenGitter(G1Modell, this);
     G1->setObjectName(QString::fromLatin1(namen::G1));
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
@@ -121,6 +125,7 @@ void AuswertungsBereich::verbinden() {
     BeiKlick(P116->QuotenSpeichern, m, [this] { bsSkinSpeedButton14Click(); });
     BeiKlick(P116->BQuoDel, m, [this] { BQuoDelClick(); });
     BeiKlick(BAuswerten, m, [this] { BAuswertenClick(); });
+    connect(Abbild, &QToolButton::clicked, this, &AuswertungsBereich::abbildVerlangt);
     for (int i = 1; i <= 6; ++i)
         P116->eQ[i]->installEventFilter(this);
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
@@ -146,8 +151,44 @@ void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     if (!schein)
         return;
     G1Modell->ersetzen(std::move(schein->tabelle));
-    LDatei->setText(schein->dateiname);
+    spielscheinZeigen(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
+}
+
+QString AuswertungsBereich::Spielscheinname() const {
+    return LDatei->text();
+}
+
+void AuswertungsBereich::spielscheinZeigen(const QString& dateiname) {
+    LDatei->setText(dateiname);
+    emit spielscheinGeaendert(dateiname);
+}
+
+bool AuswertungsBereich::sofortAuswerten() const {
+    return Gewinnreihe->cbSofort->isChecked();
+}
+
+void AuswertungsBereich::setSofortAuswerten(bool ja) {
+    Gewinnreihe->cbSofort->setChecked(ja);
+}
+
+void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e) {
+    Gewinnreihe->setzen(e.Gewinnreihe, e.Boxen);
+}
+
+void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kreuze) {
+    const SchriftTextmass mass = G1->textmass();
+    const int breite = G1->spaltenbreite(core::G1Spalten::Reihe);
+    QString reihen;
+    G1Modell->umbauen([&](core::Zeilentabelle& tabelle) {
+        reihen = core::SystemAbwickeln(system, kreuze, tabelle, breite, mass, SystemReihen, SystemZahlen);
+    });
+    LReihen->setText(reihen);
+}
+
+void AuswertungsBereich::ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl) {
+    G1Modell->umbauen([&](core::Zeilentabelle& ziel) { core::ReihenUebertragen(reihen, ziel); });
+    LReihen->setText(anzahl);
 }
 
 void AuswertungsBereich::bsSkinSpeedButton1Click() {
@@ -157,16 +198,23 @@ void AuswertungsBereich::bsSkinSpeedButton1Click() {
     if (!datei)
         return;
     SpielscheinEinlesen(*datei);
-    settings::IniDatei(ordner_.optionenDatei())
-        .schreibeText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), *datei);
+    settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), settings::schluessel::StartSpielschein,
+                        *datei);
 }
 
 void AuswertungsBereich::BSaveClick() {
-    Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 2, LDatei);
+    // The rank and its sort key, the results, are no part of a slip.
+    constexpr int ergebnisse = core::G1Spalten::Anzahl - core::G1Spalten::Rang;
+    if (const std::optional<QString> name = Reihenbefehle::alsSpielscheinSpeichern(
+            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse))
+        spielscheinZeigen(*name);
 }
 
 void AuswertungsBereich::BGridDelClick() {
-    Reihenbefehle::reihenLoeschen(*G1Modell, LDatei, LReihen);
+    if (!Reihenbefehle::reihenLoeschen(*G1Modell))
+        return;
+    spielscheinZeigen(QString());
+    LReihen->setText(QStringLiteral("0"));
 }
 
 void AuswertungsBereich::BCopyClick() {
@@ -175,7 +223,7 @@ void AuswertungsBereich::BCopyClick() {
 
 void AuswertungsBereich::BSortierClick() {
     const core::Zeilentabelle& t = G1Modell->tabelle();
-    if (t.zeilen() < 2 || t.istLeer(1, 8))
+    if (t.zeilen() < 2 || t.istLeer(1, core::G1Spalten::Schluessel))
         return;
     nachRangSortieren_ = true;
     G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::RangSortieren(tabelle); });
@@ -184,7 +232,7 @@ void AuswertungsBereich::BSortierClick() {
 void AuswertungsBereich::bsSkinSpeedButton2Click() {
     nachRangSortieren_ = false;
     const core::Zeilentabelle& t = G1Modell->tabelle();
-    if (t.zeilen() < 2 || t.istLeer(1, 0))
+    if (t.zeilen() < 2 || t.istLeer(1, core::G1Spalten::Reihe))
         return;
     G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::NummernSortieren(tabelle); });
 }
@@ -200,8 +248,10 @@ void AuswertungsBereich::QuotenLaden(const QString& datei) {
     const std::optional<core::Quotendatei> quoten = core::QuotenLaden(datei);
     if (!quoten)
         return;
-    for (int k = 1; k <= 6 && k <= quoten->zeilen.size(); ++k)
-        P116->eQ[k]->setText(quoten->zeilen[k - 1]);
+    const core::TQuoten boxen = quoten->inBoxen(this->quoten());
+    for (int k = 1; k <= 6; ++k)
+        if (P116->eQ[k]->text() != boxen[std::size_t(k)])
+            P116->eQ[k]->setText(boxen[std::size_t(k)]);
     const QString fehler = quoten->fehler();
     if (!fehler.isEmpty())
         throw core::Fehler(fehler);

@@ -1,13 +1,20 @@
 #pragma once
 
 #include "core/Quoten.h"
+#include "core/SystemReihen.h"
 
 #include <QWidget>
+
+#include <cstdint>
+#include <vector>
 
 class QLabel;
 class QScrollBar;
 class QToolButton;
 
+namespace core {
+struct Gewinnreihenermittlung;
+}
 namespace settings {
 struct Ordner;
 }
@@ -15,7 +22,6 @@ struct Ordner;
 namespace ui {
 
 struct Umgebung;
-class G1Zellen;
 class GewinnreiheLeiste;
 class QuotenPanel;
 class ZeilenGitter;
@@ -38,6 +44,18 @@ public:
     void QuotenLaden(const QString& datei);
     core::TQuoten quoten() const;
     bool NachRangSortieren() const { return nachRangSortieren_; }
+    // The name the slip label shows, the file the rows came from or went to.
+    QString Spielscheinname() const;
+    // "Bei manueller Eingabe der Gewinnreihe sofort auswerten"
+    bool sofortAuswerten() const;
+    void setSofortAuswerten(bool ja);
+
+    // A derived winning row into the boxes; no evaluation follows.
+    void gewinnreiheSetzen(const core::Gewinnreihenermittlung& ermittlung);
+    // "System abwickeln": the rows of the system over the ticked numbers into the row grid.
+    void SystemAbwickeln(int system, const core::Zahlenmenge& kreuze);
+    // Rows of the slip editor into the row grid; anzahl is the row count it shows.
+    void ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl);
 
     // The commands of the column.
     void bsSkinSpeedButton1Click();
@@ -50,6 +68,28 @@ public:
     void bsSkinSpeedButton14Click();
     void BQuoDelClick();
     void BAuswertenClick();
+
+signals:
+    // The slip label shows another name (empty after the rows were deleted).
+    void spielscheinGeaendert(const QString& dateiname);
+    // "Abbild der Auswertung" was pressed.
+    void abbildVerlangt();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void bauen();
+    void verbinden();
+    void gewinnreiheVerlassen();
+    void spielscheinZeigen(const QString& dateiname);
+
+    Umgebung& umgebung_;
+    const settings::Ordner& ordner_;
+    bool nachRangSortieren_ = false;
+    // The buffers of the last expansion, kept for the whole run.
+    std::vector<core::SystemReihe> SystemReihen;
+    std::vector<std::uint8_t> SystemZahlen;
 
     GewinnreiheLeiste* Gewinnreihe;
     QToolButton* SpielscheinEinlesenKnopf; // bsSkinSpeedButton1
@@ -69,18 +109,6 @@ public:
     QToolButton* BAuswerten;
     QLabel* LGesGewinn;
     QToolButton* Abbild; // bsSkinSpeedButton9
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
-private:
-    void bauen();
-    void verbinden();
-    void gewinnreiheVerlassen();
-
-    Umgebung& umgebung_;
-    const settings::Ordner& ordner_;
-    bool nachRangSortieren_ = false;
 };
 
 } // namespace ui

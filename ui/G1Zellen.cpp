@@ -1,5 +1,6 @@
 #include "G1Zellen.h"
 
+#include "core/G1Spalten.h"
 #include "core/Konstanten.h"
 #include "core/Umwandlung.h"
 
@@ -19,7 +20,8 @@ G1Zellen::G1Zellen(const core::TGewinnreihe& gewinnreihe, QObject* parent)
 
 G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const {
     Farben f{Qt::white, false};
-    if (spalte >= 1 && spalte <= 6 && !gewinnreihe_.Menge.leer()) {
+    if (spalte >= core::G1Spalten::ErsteZahl && spalte <= core::G1Spalten::LetzteZahl &&
+        !gewinnreihe_.Menge.leer()) {
         // A cell that is no integer (a malformed slip) stays white.
         if (const auto n = core::AlsGanzzahl(text)) {
             if (gewinnreihe_.Menge.enthaelt(*n))
@@ -27,7 +29,7 @@ G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const {
             else if (*n == gewinnreihe_.ZS)
                 f.hintergrund = QColor(0xB7, 0xE8, 0xFF);
         }
-    } else if (spalte == 7) {
+    } else if (spalte == core::G1Spalten::Rang) {
         f.hintergrund = farbe(core::RangFarbe[core::RangIndex(text)]);
         f.grau = !text.isEmpty() && text[0] >= u'0' && text[0] <= u'2';
     }

@@ -1,23 +1,25 @@
 #include "GitterEinrichtung.h"
 
 #include "core/Editortabelle.h"
+#include "core/G1Spalten.h"
 #include "core/Konstanten.h"
 #include "ui/ZeilenGitter.h"
 
 namespace ui {
 
 void G1Einrichten(ZeilenGitter& gitter) {
-    gitter.setSpaltenbreite(0, 37);
-    for (int c = 1; c <= 6; ++c)
+    using S = core::G1Spalten;
+    gitter.setSpaltenbreite(S::Reihe, 37);
+    for (int c = S::ErsteZahl; c <= S::LetzteZahl; ++c)
         gitter.setSpaltenbreite(c, 20);
-    gitter.setSpaltenbreite(7, 50);
-    gitter.setSpaltenbreite(8, 0);
+    gitter.setSpaltenbreite(S::Rang, 50);
+    gitter.setSpaltenbreite(S::Schluessel, 0);
     const SchriftTextmass mass = gitter.textmass();
     gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
-        for (int c = 1; c <= 6; ++c)
+        for (int c = S::ErsteZahl; c <= S::LetzteZahl; ++c)
             t.setText(0, c, core::ZahlRechtsbuendig(c, 20, mass));
-        t.setText(0, 0, core::TextRechtsbuendig(u"Reihe", 34, mass));
-        t.setText(0, 7, core::TextRechtsbuendig(u"GKl.", gitter.spaltenbreite(7), mass));
+        t.setText(0, S::Reihe, core::TextRechtsbuendig(u"Reihe", 34, mass));
+        t.setText(0, S::Rang, core::TextRechtsbuendig(u"GKl.", gitter.spaltenbreite(S::Rang), mass));
     });
 }
 

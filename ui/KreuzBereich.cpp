@@ -8,8 +8,8 @@
 #include "ui/Namen.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
-#include "ui/ZeilenGitter.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
@@ -38,6 +38,7 @@ KreuzBereich::KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, Q
                              QStringLiteral("abwickeln"), QRect(118, 3, 138, 40),
                              QStringLiteral("Das angekreuzte System in Tippreihen umsetzen"));
     BVoll->setEnabled(false);
+    BQOpen->setEnabled(QFileInfo::exists(musterDatei()));
     connect(PKreuz, &KreuzBrett::komplettGeaendert, BVoll, &QWidget::setEnabled);
     BeiKlick(BQOpen, umgebung_.meldungen, [this] { BQOpenClick(); });
     BeiKlick(BQSave, umgebung_.meldungen, [this] { BQSaveClick(); });
@@ -61,11 +62,6 @@ KreuzBereich::KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, Q
     Label5->setCursor(Qt::PointingHandCursor);
 }
 
-void KreuzBereich::setReihenziel(ZeilenGitter* G1, QLabel* LReihen) {
-    G1_ = G1;
-    LReihen_ = LReihen;
-}
-
 QString KreuzBereich::musterDatei() const {
     return ordner_.DataRoot + QStringLiteral("struktur.qui");
 }
@@ -82,16 +78,9 @@ void KreuzBereich::BQOpenClick() {
 }
 
 void KreuzBereich::BVollClick() {
-    if (!PKreuz->KreuzeKomplett() || !G1_)
-        return;
-    const SchriftTextmass mass = G1_->textmass();
-    const int breite = G1_->spaltenbreite(0);
-    QString reihen;
-    G1_->modell()->umbauen([&](core::Zeilentabelle& tabelle) {
-        reihen = core::SystemAbwickeln(PKreuz->SystemNr(), PKreuz->Kreuze(), tabelle, breite, mass,
-                                       SystemReihen, SystemZahlen);
-    });
-    LReihen_->setText(reihen);
+    const core::Kreuzstand& stand = PKreuz->stand();
+    if (stand.KreuzeKomplett())
+        emit systemAbwickeln(stand.SystemNr(), stand.Kreuze());
 }
 
 } // namespace ui

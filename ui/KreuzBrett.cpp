@@ -1,7 +1,5 @@
 #include "KreuzBrett.h"
 
-#include "core/TSystemDef.h"
-#include "core/ZufallsReihenfolge.h"
 #include "ui/Bausteine.h"
 #include "ui/KreuzGeometrie.h"
 #include "ui/Namen.h"
@@ -50,7 +48,6 @@ KreuzBrett::KreuzBrett(Umgebung& umgebung, QWidget* parent) : QFrame(parent), um
     PZ->setGeometry(14, 247, 32, 20);
     PZ->setAlignment(Qt::AlignCenter);
     PZ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 15, true));
-    zaehlerFaerben({});
 
     Zufall = Bausteine::knopf(this, namen::Zufall, QString(), QStringLiteral("klee"), QRect(20, 159, 28, 28),
                               QStringLiteral("Zufallstipp"));
@@ -60,45 +57,13 @@ KreuzBrett::KreuzBrett(Umgebung& umgebung, QWidget* parent) : QFrame(parent), um
     BKreuzeDel->setIconSize(QSize(22, 22));
     BeiKlick(Zufall, umgebung_.meldungen, [this] { bsSkinSpeedButton11Click(); });
     BeiKlick(BKreuzeDel, umgebung_.meldungen, [this] { BKreuzeDelClick(); });
+    zeigen();
 }
 
 void KreuzBrett::KreuzVerwerten(int Tag) {
-    const bool system = KreuzGeometrie::istSystem(Tag);
-    if (!system && !KreuzGeometrie::istZahl(Tag))
-        return;
-    if (SystemNr_ == 0 && !system) {
-        umgebung_.meldungen.information(OhneSystem);
-        return;
-    }
-    if (system) {
-        const int e = Tag - 100;
-        if (e == SystemNr_) {
-            // The counter keeps its text and the numbers stay ticked for the next choice.
-            Systemkreuze[e]->hide();
-            SystemNr_ = 0;
-            zaehlerFaerben({});
-            setKomplett(false);
-            return;
-        }
-        if (SystemNr_ != 0)
-            Systemkreuze[SystemNr_]->hide();
-        Systemkreuze[e]->show();
-        SystemNr_ = e;
-    } else {
-        TKreuz* kreuz = Zahlkreuze[Tag];
-        kreuz->setVisible(kreuz->isHidden());
-        if (kreuz->isHidden()) {
-            --KreuzAnzahl_;
-            Kreuze_.entfernen(Tag);
-        } else {
-            ++KreuzAnzahl_;
-            Kreuze_.hinzufuegen(Tag);
-        }
-    }
-    const int anzahl = core::System(SystemNr_).Anzahl;
-    PZ->setText(QString::number(anzahl - KreuzAnzahl_));
-    setKomplett(KreuzAnzahl_ == anzahl);
-    zaehlerFaerben(KreuzeKomplett_ ? Gruen : Rot);
+    if (!stand_.KreuzVerwerten(Tag))
+        ohneSystemMelden();
+    zeigen();
 }
 
 void KreuzBrett::KreuzKlickClick(int tag) {
@@ -128,71 +93,43 @@ int KreuzBrett::kreuzAn(QPoint ort) const {
     return i < 45 ? i + 1 : 100 + i - 44;
 }
 
-void KreuzBrett::zahlenLeeren() {
-    for (int n = 1; n <= 45; ++n)
-        Zahlkreuze[n]->hide();
-    setKomplett(false);
-    KreuzAnzahl_ = 0;
-    Kreuze_.leeren();
-}
-
 void KreuzBrett::BKreuzeDelClick() {
-    zahlenLeeren();
-    if (SystemNr_ != 0) {
-        PZ->setText(QString::number(core::System(SystemNr_).Anzahl));
-        zaehlerFaerben(Rot);
-    } else {
-        zaehlerFaerben({});
-    }
+    stand_.leeren();
+    zeigen();
 }
 
 void KreuzBrett::bsSkinSpeedButton11Click() {
-    if (SystemNr_ == 0) {
-        umgebung_.meldungen.information(OhneSystem);
-        return;
-    }
-    const int anzahl = core::System(SystemNr_).Anzahl;
-    // A complete tip and one with too many crosses both give way to a new tip of the right size.
-    if (KreuzAnzahl_ >= anzahl)
-        zahlenLeeren();
-    for (const int n : core::ZufallsReihenfolge(umgebung_.uhr.zufallsSeed())) {
-        if (KreuzAnzahl_ == anzahl)
-            break;
-        if (!Kreuze_.enthaelt(n))
-            KreuzVerwerten(n);
-    }
-}
-
-core::Kreuzmuster KreuzBrett::muster() const {
-    core::Kreuzmuster m;
-    m.Zahlen = Kreuze_;
-    m.Systeme[std::size_t(SystemNr_)] = SystemNr_ != 0;
-    return m;
+    if (!stand_.zufallFuellen(umgebung_.uhr.zufallsSeed()))
+        ohneSystemMelden();
+    zeigen();
 }
 
 void KreuzBrett::musterLaden(const core::Kreuzmuster& m) {
-    BKreuzeDelClick();
-    for (int e = 1; e <= 14; ++e)
-        if (m.Systeme[std::size_t(e)]) {
-            if (e != SystemNr_)
-                KreuzVerwerten(100 + e);
-            break;
-        }
-    for (int n = 1; n <= 45; ++n)
-        if (m.Zahlen.enthaelt(n))
-            KreuzVerwerten(n);
+    const int abgelehnt = stand_.musterLaden(m);
+    zeigen();
+    ohneSystemMelden(abgelehnt);
 }
 
-void KreuzBrett::zaehlerFaerben(QColor farbe) {
+void KreuzBrett::ohneSystemMelden(int mal) {
+    for (int i = 0; i < mal; ++i)
+        umgebung_.meldungen.information(OhneSystem);
+}
+
+void KreuzBrett::zeigen() {
+    for (int n = 1; n <= 45; ++n)
+        Zahlkreuze[n]->setVisible(stand_.Kreuze().enthaelt(n));
+    for (int e = 1; e <= 14; ++e)
+        Systemkreuze[e]->setVisible(e == stand_.SystemNr());
+    PZ->setText(QString::number(stand_.Zaehler()));
+    using F = core::Kreuzstand::Farbe;
+    const QColor farbe = stand_.Zaehlerfarbe() == F::Rot     ? Rot
+                         : stand_.Zaehlerfarbe() == F::Gruen ? Gruen
+                                                             : QColor();
     PZ->setProperty("Farbe", farbe);
     const QString fuellung = farbe.isValid() ? QStringLiteral(" background-color: %1;").arg(farbe.name())
                                              : QStringLiteral(" background: transparent;");
     PZ->setStyleSheet(Zaehlerstil + fuellung);
-}
-
-void KreuzBrett::setKomplett(bool komplett) {
-    KreuzeKomplett_ = komplett;
-    emit komplettGeaendert(komplett);
+    emit komplettGeaendert(stand_.KreuzeKomplett());
 }
 
 void KreuzBrett::paintEvent(QPaintEvent*) {

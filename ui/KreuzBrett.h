@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/Kreuzmuster.h"
-#include "core/TGewinnreihe.h"
+#include "core/Kreuzstand.h"
 
 #include <QColor>
 #include <QFrame>
@@ -18,8 +17,8 @@ class TKreuz;
 struct Umgebung;
 
 // The cross board: the picture of the paper slip with its 59 crosses, the counter and the two
-// small buttons. Number crosses have the tags 1..45, system crosses 101..114. The board keeps the
-// ticked tip; KreuzVerwerten is the one operation that changes it.
+// small buttons. It draws the board's state and passes every click to it; number crosses have the
+// tags 1..45, system crosses 101..114.
 class KreuzBrett : public QFrame {
     Q_OBJECT
 public:
@@ -37,17 +36,7 @@ public:
     // Click areas of the 59 crosses: numbers 1..45 at 0..44, systems at 45..58; both ends included.
     std::array<QRect, 59> Trefferflaechen;
 
-    // Shows the missing crosses; its property "Farbe" is the fill drawn, invalid while uncoloured.
-    QLabel* PZ;
-    QToolButton* Zufall; // bsSkinSpeedButton11
-    QToolButton* BKreuzeDel;
-
-    // The chosen catalogue entry, 0 = none.
-    int SystemNr() const { return SystemNr_; }
-    int KreuzAnzahl() const { return KreuzAnzahl_; }
-    const core::Zahlenmenge& Kreuze() const { return Kreuze_; }
-    // A system is chosen and exactly its count of numbers is ticked.
-    bool KreuzeKomplett() const { return KreuzeKomplett_; }
+    const core::Kreuzstand& stand() const { return stand_; }
 
     void KreuzVerwerten(int Tag);
     void KreuzKlickClick(int tag);
@@ -58,7 +47,7 @@ public:
     // The tag of the cross whose click area holds a board position, 0 for none.
     int kreuzAn(QPoint ort) const;
 
-    core::Kreuzmuster muster() const;
+    core::Kreuzmuster muster() const { return stand_.muster(); }
     // Clears the crosses, chooses the pattern's first system and ticks its numbers in ascending order.
     void musterLaden(const core::Kreuzmuster& muster);
 
@@ -70,15 +59,16 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
 
 private:
-    void zahlenLeeren();
-    void zaehlerFaerben(QColor farbe);
-    void setKomplett(bool komplett);
+    // Brings the crosses and the counter in line with the state.
+    void zeigen();
+    void ohneSystemMelden(int mal = 1);
 
     Umgebung& umgebung_;
-    int SystemNr_ = 0;
-    int KreuzAnzahl_ = 0;
-    core::Zahlenmenge Kreuze_;
-    bool KreuzeKomplett_ = false;
+    core::Kreuzstand stand_;
+    // Shows the missing crosses; its property "Farbe" is the fill drawn, invalid while uncoloured.
+    QLabel* PZ;
+    QToolButton* Zufall; // bsSkinSpeedButton11
+    QToolButton* BKreuzeDel;
 };
 
 } // namespace ui

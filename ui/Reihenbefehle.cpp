@@ -1,45 +1,44 @@
 #include "Reihenbefehle.h"
 
+#include "core/G1Spalten.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
 #include "ui/Umgebung.h"
 #include "ui/ZeilenModell.h"
 
 #include <QFileInfo>
-#include <QLabel>
 
 namespace ui {
 
 bool Reihenbefehle::hatReihen(const core::Zeilentabelle& t) {
-    return t.zeilen() > 1 && !t.istLeer(1, 1);
+    return t.zeilen() > 1 && !t.istLeer(1, core::G1Spalten::ErsteZahl);
 }
 
-void Reihenbefehle::alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
-                                            const core::Zeilentabelle& tabelle, int weglassen,
-                                            QLabel* LDatei) {
+std::optional<QString> Reihenbefehle::alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
+                                                              const core::Zeilentabelle& tabelle,
+                                                              int weglassen) {
     if (!hatReihen(tabelle)) {
         umgebung.meldungen.fehler(
             QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab."));
-        return;
+        return std::nullopt;
     }
     const std::optional<GewaehlteDatei> datei = umgebung.dialoge.speichern(
         {QStringLiteral("Spielschein speichern"), QStringLiteral("Spielschein-Datei|*.txt"),
          QStringLiteral("txt"), startOrdner, QString(), true});
     if (!datei)
-        return;
+        return std::nullopt;
     core::SpielscheinSpeichern(tabelle, datei->pfad, weglassen);
-    LDatei->setText(QFileInfo(datei->pfad).fileName());
+    return QFileInfo(datei->pfad).fileName();
 }
 
-void Reihenbefehle::reihenLoeschen(ZeilenModell& modell, QLabel* LDatei, QLabel* LReihen) {
+bool Reihenbefehle::reihenLoeschen(ZeilenModell& modell) {
     if (!hatReihen(modell.tabelle()))
-        return;
+        return false;
     modell.zellenAendern([](core::Zeilentabelle& t) {
         for (int r = 1; r < t.zeilen(); ++r)
             t.zeileLeeren(r);
     });
-    LDatei->clear();
-    LReihen->setText(QStringLiteral("0"));
+    return true;
 }
 
 } // namespace ui

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QLabel;
+#include <optional>
 
 namespace core {
 class Zeilentabelle;
@@ -13,18 +13,18 @@ namespace ui {
 struct Umgebung;
 class ZeilenModell;
 
-// The commands the main window's row grid and the slip editor's grid share, each on its own grid
-// and labels.
+// The commands the main window's row grid and the slip editor's grid share, each on its own grid.
 class Reihenbefehle {
 public:
     // Cell (column 1, row 1) tells whether the grid holds rows.
     static bool hatReihen(const core::Zeilentabelle& tabelle);
     // "Als Spielschein speichern...": columns 1 .. spalten - weglassen - 1 of the rows into the chosen
-    // file; LDatei names it.
-    static void alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
-                                        const core::Zeilentabelle& tabelle, int weglassen, QLabel* LDatei);
-    // "Reihen löschen": every cell of the rows emptied, the row count kept.
-    static void reihenLoeschen(ZeilenModell& modell, QLabel* LDatei, QLabel* LReihen);
+    // file. The name of the file written, for the file label; nullopt when nothing was written.
+    static std::optional<QString> alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
+                                                          const core::Zeilentabelle& tabelle, int weglassen);
+    // "Reihen löschen": every cell of the rows emptied, the row count kept. False when there were no
+    // rows and nothing changed.
+    static bool reihenLoeschen(ZeilenModell& modell);
 };
 
 } // namespace ui

@@ -5,11 +5,8 @@
 #include "core/Fehler.h"
 #include "core/GewinnreiheErmitteln.h"
 #include "core/Paarungstexte.h"
-#include "settings/IniDatei.h"
 #include "settings/Ordner.h"
-#include "ui/AuswertungsBereich.h"
 #include "ui/Bausteine.h"
-#include "ui/GewinnreiheLeiste.h"
 #include "ui/Namen.h"
 #include "ui/TFfrPaarung.h"
 #include "ui/Umgebung.h"
@@ -111,9 +108,17 @@ void SpieltagBereich::ergebnisFaerben(int nr, bool ergebnis) {
                                            .arg(core::OhneErgebnisFarbe, 6, 16, QChar(u'0')));
 }
 
-void SpieltagBereich::SpieltagEinlesen(const QString& datei) {
+bool SpieltagBereich::quotenMitSpieltag() const {
+    return cbSofortQ->isChecked();
+}
+
+void SpieltagBereich::setQuotenMitSpieltag(bool ja) {
+    cbSofortQ->setChecked(ja);
+}
+
+std::optional<QString> SpieltagBereich::SpieltagEinlesen(const QString& datei) {
     if (datei.isEmpty() || !QFileInfo::exists(datei))
-        return;
+        return std::nullopt;
     // A file that is no matchday throws here, before anything has changed.
     spieltag_ = core::TSpieltag::dateiLesen(datei);
     spieltagDatei_ = datei;
@@ -128,19 +133,17 @@ void SpieltagBereich::SpieltagEinlesen(const QString& datei) {
     LTag->setText(core::DatumText(spieltag_.Datum));
     GewinnreiheErmitteln();
     const QString quoten = ordner_.MatchdayDir + LTag->text() + QStringLiteral(".quo");
-    if (cbSofortQ->isChecked() && auswertung_ && QFileInfo::exists(quoten))
-        auswertung_->QuotenLaden(quoten);
+    if (cbSofortQ->isChecked() && QFileInfo::exists(quoten))
+        return quoten;
+    return std::nullopt;
 }
 
 void SpieltagBereich::BOpenSpTagClick() {
     const std::optional<QString> datei =
         umgebung_.dialoge.oeffnen({QStringLiteral("Spieltag öffnen"), QStringLiteral("Spieltag-Datei|*.sp45"),
                                    QStringLiteral("sp45"), ordner_.MatchdayDir, QString(), false});
-    if (!datei)
-        return;
-    SpieltagEinlesen(*datei);
-    settings::IniDatei(ordner_.optionenDatei())
-        .schreibeText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"), *datei);
+    if (datei)
+        emit spieltagGewaehlt(*datei);
 }
 
 void SpieltagBereich::bsSkinSpeedButton8Click() {
@@ -157,10 +160,7 @@ void SpieltagBereich::bsSkinSpeedButton8Click() {
 }
 
 void SpieltagBereich::GewinnreiheErmitteln() {
-    if (!auswertung_)
-        return;
-    const core::Gewinnreihenermittlung e = core::GewinnreiheErmitteln(spieltag_.Ergebnis);
-    auswertung_->Gewinnreihe->setzen(e.Gewinnreihe, e.Boxen);
+    emit gewinnreiheErmittelt(core::GewinnreiheErmitteln(spieltag_.Ergebnis));
 }
 
 } // namespace ui

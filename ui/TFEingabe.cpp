@@ -7,6 +7,7 @@
 #include "core/Windows1252.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
+#include "settings/Schluessel.h"
 #include "ui/Bausteine.h"
 #include "ui/GitterEinrichtung.h"
 #include "ui/Namen.h"
@@ -29,7 +30,7 @@
 namespace ui {
 namespace {
 
-const QString FensterName = QStringLiteral("FEingabe");
+const QString FensterName = QString::fromLatin1(settings::schluessel::FEingabe);
 const QString TextfeldLeer =
     QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
 const QString NichtsZuUebertragen =
@@ -57,22 +58,13 @@ std::pair<QLabel*, QLabel*> angabenZeile(QWidget* eltern, const QRect& ort, cons
 
 } // namespace
 
-TFEingabe::TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, ZeilenModell& hauptG1,
-                     QLabel* hauptLReihen, QWidget* parent)
-    : QWidget(parent, Qt::Window), umgebung_(umgebung), ordner_(ordner), hauptG1_(hauptG1),
-      hauptLReihen_(hauptLReihen) {
+TFEingabe::TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
+    : QWidget(parent, Qt::Window), umgebung_(umgebung), ordner_(ordner) {
     setObjectName(QString::fromLatin1(namen::TFEingabe));
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(core::ProgrammTitel());
     setFixedSize(KlientBreite, KlientHoehe);
-    int links = 0;
-    int oben = 70;
-    const settings::IniDatei optionen(ordner_.optionenDatei());
-    if (optionen.existiert()) {
-        links = optionen.leseInt(QStringLiteral("Position"), FensterName + QStringLiteral("-left"), 0);
-        oben = optionen.leseInt(QStringLiteral("Position"), FensterName + QStringLiteral("-top"), 70);
-    }
-    move(links, oben);
+    move(settings::FensterpositionLesen(settings::IniDatei(ordner_.optionenDatei()), FensterName));
 
     kopfBauen();
     textspalteBauen();
@@ -230,7 +222,9 @@ void TFEingabe::BAuslesenClick() {
 }
 
 void TFEingabe::BSaveClick() {
-    Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 0, LDatei);
+    if (const std::optional<QString> name =
+            Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 0))
+        LDatei->setText(*name);
 }
 
 void TFEingabe::bsSkinSpeedButton1Click() {
@@ -247,7 +241,10 @@ void TFEingabe::bsSkinSpeedButton1Click() {
 }
 
 void TFEingabe::BGridDelClick() {
-    Reihenbefehle::reihenLoeschen(*G1Modell, LDatei, LReihen);
+    if (!Reihenbefehle::reihenLoeschen(*G1Modell))
+        return;
+    LDatei->clear();
+    LReihen->setText(QStringLiteral("0"));
 }
 
 void TFEingabe::BTransferClick() {
@@ -255,9 +252,7 @@ void TFEingabe::BTransferClick() {
         umgebung_.meldungen.fehler(NichtsZuUebertragen);
         return;
     }
-    hauptG1_.umbauen([&](core::Zeilentabelle& ziel) { core::ReihenUebertragen(G1Modell->tabelle(), ziel); });
-    if (hauptLReihen_)
-        hauptLReihen_->setText(LReihen->text());
+    emit reihenUebertragen(G1Modell->tabelle(), LReihen->text());
 }
 
 void TFEingabe::bsSkinSpeedButton13Click() {

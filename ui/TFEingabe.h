@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Zeilentabelle.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -26,9 +28,7 @@ public:
     static constexpr int KlientHoehe = 690;
     static constexpr int G1Zeilen = 36;
 
-    // The rows go to the main window's row grid and its row count label.
-    TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, ZeilenModell& hauptG1, QLabel* hauptLReihen,
-              QWidget* parent = nullptr);
+    TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent = nullptr);
 
     void M1Change();
     void BOpenClick();
@@ -39,6 +39,20 @@ public:
     void BGridDelClick();
     void BTransferClick();
     void bsSkinSpeedButton13Click();
+
+signals:
+    // "Reihen zur Auswertung kopieren": the rows of the grid (columns 0..6 of rows 1..) are to go
+    // into the main window's row grid; anzahl is the row count this window shows.
+    void reihenUebertragen(const core::Zeilentabelle& reihen, const QString& anzahl);
+
+private:
+    void kopfBauen();
+    void textspalteBauen();
+    void gitterspalteBauen();
+    void verbinden();
+
+    Umgebung& umgebung_;
+    const settings::Ordner& ordner_;
 
     QToolButton* BClose;
     QToolButton* Position; // bsSkinSpeedButton13
@@ -58,17 +72,6 @@ public:
     ZeilenGitter* G1;
     QScrollBar* Leiste;
     QToolButton* BTransfer;
-
-private:
-    void kopfBauen();
-    void textspalteBauen();
-    void gitterspalteBauen();
-    void verbinden();
-
-    Umgebung& umgebung_;
-    const settings::Ordner& ordner_;
-    ZeilenModell& hauptG1_;
-    QLabel* hauptLReihen_;
 };
 
 } // namespace ui

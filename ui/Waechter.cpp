@@ -14,7 +14,9 @@ void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler) {
     } catch (const std::bad_alloc&) {
         meldungen.fehler(QStringLiteral("Zu wenig Arbeitsspeicher."));
     } catch (const std::exception& e) {
-        meldungen.fehler(QString::fromLocal8Bit(e.what()));
+        meldungen.fehler(QStringLiteral("Unerwarteter Fehler: %1").arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        meldungen.fehler(QStringLiteral("Unerwarteter Fehler."));
     }
 }
 

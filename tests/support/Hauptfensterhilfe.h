@@ -32,6 +32,10 @@ struct Hauptfensterhilfe {
     template <typename T> T* finde(const char* name) const {
         return fenster->findChild<T*>(QString::fromLatin1(name));
     }
+    // Below one part of the window, such as the column PFoto: windows reuse names such as "BSave".
+    template <typename T> T* finde(const char* teil, const char* name) const {
+        return finde<QWidget>(teil)->findChild<T*>(QString::fromLatin1(name));
+    }
 };
 
 } // namespace testhilfe
