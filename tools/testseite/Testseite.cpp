@@ -21,6 +21,8 @@ Testseite::Testseite(const std::string& ordner, const std::string& caDatei, int 
     if (!server_->set_mount_point("/", ordner))
         throw std::runtime_error("Testseite: kein Ordner " + ordner);
     server_->set_keep_alive_timeout(1);
+    // Without it every answer waits about 40 ms for the client's delayed acknowledgement.
+    server_->set_tcp_nodelay(true);
     server_->set_pre_routing_handler([this](const httplib::Request& anfrage, httplib::Response& antwort) {
         Regel r;
         {
