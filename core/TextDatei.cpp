@@ -89,11 +89,16 @@ void TextDatei::zeilenSchreiben(const QString& pfad, const QStringList& zeilen) 
 }
 
 void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes) {
+    if (const int nummer = bytesErsetzen(pfad, bytes))
+        throw Fehler(SchreibfehlerText(pfad, nummer));
+}
+
+int TextDatei::bytesErsetzen(const QString& pfad, QByteArrayView bytes) {
     QSaveFile datei(pfad);
     errno = 0;
     // Unbuffered: a buffered flush drops the rest of a partial write and still commits.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Fehler(SchreibfehlerText(pfad, errno ? errno : EACCES));
+        return errno ? errno : EACCES;
     // A partial write is retried, so that the second attempt tells the reason (disk full ...).
     for (qsizetype geschrieben = 0; geschrieben < bytes.size();) {
         errno = 0;
@@ -101,13 +106,14 @@ void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes) {
         if (n <= 0) {
             const int nummer = errno ? errno : EIO;
             datei.cancelWriting();
-            throw Fehler(SchreibfehlerText(pfad, nummer));
+            return nummer;
         }
         geschrieben += n;
     }
     errno = 0;
     if (!datei.commit())
-        throw Fehler(SchreibfehlerText(pfad, errno ? errno : EIO));
+        return errno ? errno : EIO;
+    return 0;
 }
 
 } // namespace core

@@ -27,6 +27,8 @@ public:
     static QByteArray kodieren(const QStringList& zeilen);
     static void zeilenSchreiben(const QString& pfad, const QStringList& zeilen);
     static void bytesSchreiben(const QString& pfad, const QByteArray& bytes);
+    // The same replacement; 0 when done, else the system's error number.
+    static int bytesErsetzen(const QString& pfad, QByteArrayView bytes);
 
     // Calls f(QStringView) for every line of text.
     template <typename F> static void jedeZeile(QStringView text, F&& f) {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace settings {
 namespace {
 
@@ -17,7 +19,9 @@ QString mitTrenner(QString pfad) {
 Ordner Ordner::ermitteln(const QString& programDir) {
     Ordner o;
     o.ProgramDir = mitTrenner(programDir);
-    o.TempDir = mitTrenner(QDir::tempPath());
+    // Fixed scratch names belong in a folder of this user alone, not in the shared one; the
+    // downloads create it with mode 0700.
+    o.TempDir = mitTrenner(QDir::tempPath()) + QStringLiteral("remisator-%1/").arg(::geteuid());
     o.ProbeFile = o.TempDir + QStringLiteral("tmp.tmp");
     const QString benutzer = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     o.DataRoot = (benutzer.isEmpty() ? QString() : mitTrenner(benutzer)) + QStringLiteral("Remisator/");

@@ -100,4 +100,17 @@ inline constexpr char Anleitung[] = "Label1";
 inline constexpr char Trennzeichen[] = "Label2";
 inline constexpr char EditorLeiste[] = "scrv1";
 
+// Matchday download window
+inline constexpr char TFsptag[] = "TFsptag";
+inline constexpr char Label18[] = "Label18";
+inline constexpr char SptagSofort[] = "cbSofort";
+inline constexpr char Abrufen[] = "bsSkinSpeedButton2";
+inline constexpr char Image1[] = "Image1";
+inline constexpr char Label22[] = "Label22";
+inline constexpr char ComboDate2[] = "ComboDate2";
+inline constexpr char SptagHinweis[] = "Label1";
+inline constexpr char SptagSchliessen[] = "bsSkinSpeedButton3";
+inline constexpr char Timer2[] = "Timer2";
+inline constexpr char Timer3[] = "Timer3";
+
 } // namespace ui::namen

@@ -1,5 +1,7 @@
 #include "QtUmgebung.h"
 
+#include "settings/Ordner.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -123,6 +125,10 @@ QDate QtUhr::heute() {
 
 std::uint32_t QtUhr::zufallsSeed() {
     return std::uint32_t(QDateTime::currentMSecsSinceEpoch());
+}
+
+QString QtUmgebung::probeFile() {
+    return settings::Ordner::ermitteln(QCoreApplication::applicationDirPath()).ProbeFile;
 }
 
 } // namespace ui

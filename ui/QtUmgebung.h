@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/Adressen.h"
+#include "net/CurlNetz.h"
 #include "ui/Umgebung.h"
 
 #include <QWidget>
@@ -39,7 +41,9 @@ public:
 // Owns one of each for the program.
 class QtUmgebung {
 public:
-    QtUmgebung() : umgebung{meldungen_, dialoge_, shell_, uhr_} {}
+    QtUmgebung()
+        : netz_(probeFile(), net::Grenzen{}, net::Adressen::CaDatei()), umgebung{meldungen_, dialoge_, shell_,
+                                                                                 uhr_, netz_} {}
     Umgebung& get() { return umgebung; }
 
 private:
@@ -47,6 +51,9 @@ private:
     QtDateiDialoge dialoge_;
     QtShell shell_;
     QtUhr uhr_;
+    // The probe file of the program's folders (fixed at start), the site's CA from REMISATOR_CA.
+    static QString probeFile();
+    net::CurlNetz netz_;
     Umgebung umgebung;
 };
 

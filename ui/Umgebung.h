@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/Netz.h"
 #include "ui/DateiDialoge.h"
 #include "ui/Meldungen.h"
 #include "ui/Shell.h"
@@ -13,6 +14,7 @@ struct Umgebung {
     DateiDialoge& dialoge;
     Shell& shell;
     Uhr& uhr;
+    net::Netz& netz;
 };
 
 } // namespace ui

@@ -70,6 +70,7 @@ void FakeUmgebung::zuruecksetzen() {
     oeffnen_.clear();
     speichern_.clear();
     beendet = 0;
+    netz.zuruecksetzen();
 }
 
 } // namespace testhilfe

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeNetz.h"
 #include "ui/Umgebung.h"
 
 #include <QDate>
@@ -21,7 +22,7 @@ public:
         QString text;
     };
 
-    FakeUmgebung() : umgebung{*this, *this, *this, *this} {}
+    FakeUmgebung() : umgebung{*this, *this, *this, *this, netz} {}
     ui::Umgebung& get() { return umgebung; }
 
     // Scripts
@@ -47,6 +48,7 @@ public:
     int beendet = 0;
     QDate datum{2024, 1, 24};
     std::uint32_t seed = 12345;
+    FakeNetz netz;
 
     // Messages are expected by default only when a test allows them; the check at the end of a
     // test asks for exactly what was shown.
@@ -54,7 +56,9 @@ public:
     QString meldungstexte() const;
     void zuruecksetzen();
     // Fails when scripted answers were left unused.
-    bool allesVerbraucht() const { return fragen_.empty() && oeffnen_.empty() && speichern_.empty(); }
+    bool allesVerbraucht() const {
+        return fragen_.empty() && oeffnen_.empty() && speichern_.empty() && netz.allesVerbraucht();
+    }
 
     void information(const QString& text) override { melde(Art::Information, text); }
     void warnung(const QString& text) override { melde(Art::Warnung, text); }

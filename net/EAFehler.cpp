@@ -1,0 +1,14 @@
+#include "EAFehler.h"
+
+#include "core/DateiFehler.h"
+
+namespace net {
+
+EAFehler::EAFehler(const QString& pfad, int nummer)
+    : core::Fehler(QStringLiteral("E/A-Fehler %1").arg(nummer)), pfad_(pfad), nummer_(nummer) {}
+
+QString EAFehler::ausfuehrlich() const {
+    return core::SchreibfehlerText(pfad_, nummer_);
+}
+
+} // namespace net

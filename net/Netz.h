@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace net {
+
+// The program's only contact with the network, and the file removal that goes with it.
+// Tests pass a fake.
+class Netz {
+public:
+    virtual ~Netz() = default;
+    // A network interface other than loopback is up; says nothing about the site itself.
+    virtual bool InternetVerbunden() = 0;
+    // Fetches Url into the file Ziel. False when nothing usable arrived (no answer, an error status,
+    // fewer than 4 bytes, a cut transfer): Ziel is then untouched. A file that cannot be written
+    // throws EAFehler; a scratch folder that is not private throws core::Fehler.
+    virtual bool DateiHerunterladen(const QString& Url, const QString& Ziel) = 0;
+    // Size of the entry Pfad, -1 when there is none.
+    virtual qint64 DateiGroesse(const QString& Pfad) = 0;
+    // Removes a file, or a folder with everything in it, for good and without asking.
+    virtual bool DateiLoeschen(const QString& Pfad) = 0;
+    // After this no transfer is answered from a cache.
+    virtual void CacheLeeren() = 0;
+};
+
+} // namespace net

@@ -1,0 +1,17 @@
+#include "SpieltagHolen.h"
+
+#include "core/Spieltagsdaten.h"
+#include "net/Adressen.h"
+
+namespace net {
+
+GeholterSpieltag SpieltagHolen(Netz& netz, const QString& datumText, const QString& matchdayDir) {
+    const QString name = core::SpieltagDateiname(datumText);
+    GeholterSpieltag ergebnis;
+    ergebnis.pfad = matchdayDir + name;
+    ergebnis.geholt =
+        netz.DateiHerunterladen(Adressen::AufSeite(Adressen::Spielplaene) + name, ergebnis.pfad);
+    return ergebnis;
+}
+
+} // namespace net

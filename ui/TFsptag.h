@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTimer;
+class QToolButton;
+
+namespace settings {
+struct Ordner;
+}
+
+namespace ui {
+
+struct Umgebung;
+
+// The matchday download window: fetches the file of a chosen Saturday into the matchday folder and
+// blinks its lamp green or red for five seconds. One per run; closing only hides it.
+class TFsptag : public QWidget {
+    Q_OBJECT
+public:
+    enum Lampe { Grau = 0, Gruen = 1, Rot = 2 };
+
+    TFsptag(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* hauptfenster = nullptr);
+
+    // Shown in its normal size in front, in the middle of the main window the first time.
+    void vorholen();
+    Lampe lampe() const { return lampe_; }
+
+signals:
+    // A matchday file was stored at pfad; einlesen: it is to be read into the main window now.
+    void spieltagGespeichert(const QString& pfad, bool einlesen);
+    // The donation counter fetched after every matchday transfer, for the label "Stand in €".
+    void zaehlerstand(const QString& text);
+
+private:
+    void FormCreate();
+    void bsSkinSpeedButton2Click();
+    void Timer2Timer();
+    void Timer3Timer();
+    void lampeSetzen(Lampe lampe);
+
+    Umgebung& umgebung_;
+    const settings::Ordner& ordner_;
+    QCheckBox* cbSofort;
+    QToolButton* bsSkinSpeedButton2;
+    QLabel* Image1;
+    QComboBox* ComboDate2;
+    QToolButton* bsSkinSpeedButton3;
+    QTimer* Timer2;
+    QTimer* Timer3;
+    std::array<QPixmap, 3> lampen_;
+    Lampe lampe_ = Grau;
+    bool platziert_ = false;
+};
+
+} // namespace ui
