@@ -100,4 +100,30 @@ inline constexpr char Anleitung[] = "Label1";
 inline constexpr char Trennzeichen[] = "Label2";
 inline constexpr char EditorLeiste[] = "scrv1";
 
+// Snapshot window
+inline constexpr char FAbbild[] = "FAbbild"; // + 1, 2, ... for the windows of a run
+inline constexpr char bsSkinPanel2[] = "bsSkinPanel2";
+inline constexpr char bsSkinLabel1[] = "bsSkinLabel1";
+inline constexpr char AbbildPosition[] = "bsSkinSpeedButton13";
+inline constexpr char bsSkinPanel1[] = "bsSkinPanel1";
+inline constexpr char AbbildSpeichern[] = "BSave";
+inline constexpr char Slider1[] = "Slider1";
+inline constexpr char QualitaetLabel1[] = "Label1";
+inline constexpr char AbbildKopieren[] = "bsSkinSpeedButton1";
+inline constexpr char Image1[] = "Image1";
+
+// About window
+inline constexpr char FInfo[] = "FInfo";
+inline constexpr char Image2[] = "Image2";
+inline constexpr char LVersion[] = "LVersion";
+inline constexpr char Panel1[] = "Panel1";
+inline constexpr char InfoLabel1[] = "Label1";
+inline constexpr char LName[] = "LName";
+inline constexpr char LStrasse[] = "LStrasse";
+inline constexpr char LPLZOrt[] = "LPLZOrt";
+inline constexpr char LFax[] = "LFax";
+inline constexpr char LMail[] = "LMail";
+inline constexpr char LTelefon[] = "LTelefon";
+inline constexpr char InfoSchliessen[] = "bsSkinSpeedButton3";
+
 } // namespace ui::namen
