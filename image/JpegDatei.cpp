@@ -54,24 +54,35 @@ bool bibliothekKodieren(const uchar* pixel, int breite, int hoehe, qsizetype zei
     return true;
 }
 
+QString kodierfehler(const QString& grund) {
+    return QStringLiteral("Das Bild kann nicht als JPEG gespeichert werden.\n\n") + grund;
+}
+
 } // namespace
 
 QByteArray JpegDatei::kodieren(const QImage& bild, int qualitaet) {
     if (bild.isNull())
         throw core::Fehler(QStringLiteral("Kein Bild im Speicher"));
     const QImage rgb = bild.convertToFormat(QImage::Format_RGB888);
-    unsigned char* puffer = nullptr;
-    unsigned long laenge = 0;
+    // Our own buffer, larger than any JPEG of the picture: a buffer the library grows itself is
+    // handed back only at the end, so after an error midway its pointer would be stale.
+    using Groesse = unsigned long;
+    Groesse laenge = 6 * (Groesse(rgb.width()) + 16) * (Groesse(rgb.height()) + 16) + 4096;
+    unsigned char* const eigener = static_cast<unsigned char*>(std::malloc(laenge));
+    if (!eigener)
+        throw core::Fehler(kodierfehler(QStringLiteral("Nicht genug Speicher.")));
+    unsigned char* puffer = eigener;
     Fehlerfalle falle{};
     const bool gelungen = bibliothekKodieren(rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine(),
                                              qualitaet, &puffer, &laenge, falle);
     QByteArray bytes;
     if (gelungen)
         bytes = QByteArray(reinterpret_cast<const char*>(puffer), qsizetype(laenge));
-    std::free(puffer);
+    if (puffer != eigener)
+        std::free(puffer);
+    std::free(eigener);
     if (!gelungen)
-        throw core::Fehler(QStringLiteral("Das Bild kann nicht als JPEG gespeichert werden.\n\n%1")
-                               .arg(QString::fromLocal8Bit(falle.text)));
+        throw core::Fehler(kodierfehler(QString::fromLocal8Bit(falle.text)));
     return bytes;
 }
 

@@ -237,17 +237,28 @@ private slots:
         QTest::addColumn<int>("zeilenWeg");
         QTest::addColumn<QRect>("fuss");
         QTest::addColumn<QSize>("fenster");
-        QTest::newRow("Entwurfsgröße") << 650 << 0 << QRect(351, 569, 50, 13) << QSize(404, 730);
-        QTest::newRow("höheres Fenster") << 750 << 0 << QRect(351, 669, 50, 13) << QSize(404, 830);
-        QTest::newRow("Zeilen weggelassen") << 650 << 50 << QRect(351, 519, 50, 13) << QSize(404, 680);
+        QTest::addColumn<bool>("imFenster"); // the column at its place in a larger window
+        QTest::newRow("Entwurfsgröße") << 650 << 0 << QRect(351, 569, 50, 13) << QSize(404, 730) << false;
+        QTest::newRow("im Fenster") << 650 << 0 << QRect(351, 569, 50, 13) << QSize(404, 730) << true;
+        QTest::newRow("höheres Fenster") << 750 << 0 << QRect(351, 669, 50, 13) << QSize(404, 830) << true;
+        QTest::newRow("Zeilen weggelassen")
+            << 650 << 50 << QRect(351, 519, 50, 13) << QSize(404, 680) << false;
     }
     void zwischenablageExaktMitFuss() {
         QFETCH(int, hoehe);
         QFETCH(int, zeilenWeg);
         QFETCH(QRect, fuss);
         QFETCH(QSize, fenster);
+        QFETCH(bool, imFenster);
+        QWidget haupt;
         Hilfe h;
         h.scheinEinlesen(QStringLiteral("Schein1.txt"));
+        if (imFenster) {
+            haupt.resize(962, hoehe + 60);
+            h.spalte->setParent(&haupt);
+            h.spalte->move(558, 40);
+            haupt.show();
+        }
         h.spalte->resize(404, hoehe);
         const QImage spalte = h.spalte->grab().toImage().convertToFormat(QImage::Format_RGB32);
         ui::TFAbbild* f = h.abbild(zeilenWeg);
@@ -352,6 +363,24 @@ private slots:
         QCOMPARE(h.abbilder->speicherOrdner(), h.ordner.ShotsDir);
         QCOMPARE(h.gespeicherterOrdner(), h.ordner.ShotsDir);
         QCOMPARE(QDir(h.ordner.DataRoot).entryList(QDir::Files), QStringList{"alt.jpg"});
+    }
+
+    void andereEndungFragtVorDemErsetzen_data() {
+        QTest::addColumn<bool>("ersetzen");
+        QTest::newRow("ersetzen") << true;
+        QTest::newRow("behalten") << false;
+    }
+    void andereEndungFragtVorDemErsetzen() {
+        QFETCH(bool, ersetzen);
+        Hilfe h;
+        const QString alt = testhilfe::dateiSchreiben(h.ordner.ShotsDir + QStringLiteral("bild.jpg"), "alt");
+        h.umgebung.antworteFrage(ersetzen);
+        h.speichern(h.abbild(), h.ordner.ShotsDir + QStringLiteral("bild.png"));
+        QVERIFY(h.umgebung.nurMeldung(
+            FakeUmgebung::Art::Frage,
+            QStringLiteral("Die Datei \"%1\" existiert bereits.\nSoll sie ersetzt werden?").arg(alt)));
+        QCOMPARE(testhilfe::dateiLesen(alt).startsWith("\xFF\xD8"), ersetzen);
+        QCOMPARE(h.gespeicherterOrdner(), ersetzen ? h.ordner.ShotsDir : QStringLiteral("<fehlt>"));
     }
 
     void keinBildImSpeicher() {

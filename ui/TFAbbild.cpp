@@ -159,6 +159,12 @@ void TFAbbild::BSaveClick() {
     if (!datei)
         return;
     const QString pfad = jpgName(datei->pfad);
+    // The dialog asked only about the name as typed.
+    if (pfad != datei->pfad && QFileInfo::exists(pfad) &&
+        !umgebung_.meldungen.frage(
+            QStringLiteral("Die Datei \"%1\" existiert bereits.\nSoll sie ersetzt werden?")
+                .arg(QDir::toNativeSeparators(pfad))))
+        return;
     // Folder and settings change only after the picture was written.
     image::JpegDatei::speichern(pfad, bild_, qualitaet());
     speicherOrdner_ = QFileInfo(pfad).absolutePath() + u'/';
