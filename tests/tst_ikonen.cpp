@@ -81,7 +81,6 @@ private slots:
         QTest::addColumn<QSize>("groesse");
         QTest::newRow("start") << "start" << QSize(400, 300);
         QTest::newRow("info") << "info" << QSize(400, 300);
-        QTest::newRow("qr") << "qr" << QSize(128, 128);
     }
     void bilder() {
         QFETCH(QString, name);

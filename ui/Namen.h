@@ -105,12 +105,37 @@ inline constexpr char TFsptag[] = "TFsptag";
 inline constexpr char Label18[] = "Label18";
 inline constexpr char SptagSofort[] = "cbSofort";
 inline constexpr char Abrufen[] = "bsSkinSpeedButton2";
-inline constexpr char Image1[] = "Image1";
+inline constexpr char Image1[] = "Image1"; // the lamp here, the picture in the snapshot window
 inline constexpr char Label22[] = "Label22";
 inline constexpr char ComboDate2[] = "ComboDate2";
 inline constexpr char SptagHinweis[] = "Label1";
 inline constexpr char SptagSchliessen[] = "bsSkinSpeedButton3";
 inline constexpr char Timer2[] = "Timer2";
 inline constexpr char Timer3[] = "Timer3";
+
+// Snapshot window
+inline constexpr char FAbbild[] = "FAbbild"; // + 1, 2, ... for the windows of a run
+inline constexpr char bsSkinPanel2[] = "bsSkinPanel2";
+inline constexpr char bsSkinLabel1[] = "bsSkinLabel1";
+inline constexpr char AbbildPosition[] = "bsSkinSpeedButton13";
+inline constexpr char bsSkinPanel1[] = "bsSkinPanel1";
+inline constexpr char AbbildSpeichern[] = "BSave";
+inline constexpr char Slider1[] = "Slider1";
+inline constexpr char QualitaetLabel1[] = "Label1";
+inline constexpr char AbbildKopieren[] = "bsSkinSpeedButton1";
+
+// About window
+inline constexpr char FInfo[] = "FInfo";
+inline constexpr char Image2[] = "Image2";
+inline constexpr char LVersion[] = "LVersion";
+inline constexpr char Panel1[] = "Panel1";
+inline constexpr char InfoLabel1[] = "Label1";
+inline constexpr char LName[] = "LName";
+inline constexpr char LStrasse[] = "LStrasse";
+inline constexpr char LPLZOrt[] = "LPLZOrt";
+inline constexpr char LFax[] = "LFax";
+inline constexpr char LMail[] = "LMail";
+inline constexpr char LTelefon[] = "LTelefon";
+inline constexpr char InfoSchliessen[] = "bsSkinSpeedButton3";
 
 } // namespace ui::namen

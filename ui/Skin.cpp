@@ -17,8 +17,8 @@ void Skin::schriftenZuordnen() {
 const char* Skin::stilvorlage() {
     return R"(
 QWidget { color: #1B1F24; }
-QWidget#TFGewonnen, QWidget#TFEingabe, QWidget#TFStart, QWidget#TFAbbild, QWidget#TFsptag, QWidget#TFNeu,
-QWidget#TFInfo { background: #E9EDF1; }
+QWidget#TFGewonnen, QWidget#TFEingabe, QWidget#TFStart, ui--TFAbbild, QWidget#TFsptag, QWidget#TFNeu,
+ui--TFInfo { background: #E9EDF1; }
 QFrame[rolle="leiste"] {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #F7F9FB, stop:1 #D5DCE3);
     border: 1px solid #AEB8C2; border-radius: 2px;
