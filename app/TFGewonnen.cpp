@@ -10,8 +10,11 @@
 #include "ui/Namen.h"
 #include "ui/SpieltagBereich.h"
 #include "ui/TFEingabe.h"
+#include "ui/TFInfo.h"
+#include "ui/TFsptag.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
+#include "ui/WebVerweise.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -26,7 +29,8 @@ namespace schluessel = settings::schluessel;
 TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      umgebung_(umgebung), ordner_(ordner) {
+      umgebung_(umgebung), ordner_(ordner), verweise_(new ui::WebVerweise(umgebung, this)),
+      abbilder_(umgebung, ordner) {
     setObjectName(QString::fromLatin1(namen::TFGewonnen));
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(core::ProgrammTitel());
@@ -40,6 +44,7 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     PFoto = new ui::AuswertungsBereich(umgebung_, ordner_, this);
     PFoto->move(ui::SpieltagBereich::Breite + ui::KreuzBereich::Breite, 40);
     spaltenVerbinden();
+    nebenfensterVerbinden();
 
     optionenLesen();
     gemerkteDateienLesen();
@@ -164,4 +169,49 @@ void TFGewonnen::closeEvent(QCloseEvent* ereignis) {
     });
     ereignis->accept();
     emit geschlossen();
+}
+
+QToolButton* TFGewonnen::knopf(const char* name) const {
+    return findChild<QToolButton*>(QString::fromLatin1(name));
+}
+
+void TFGewonnen::nebenfensterVerbinden() {
+    ui::Meldungen& m = umgebung_.meldungen;
+    ui::BeiKlick(knopf(namen::BFSpTagVerw), m, [this] { BFSpTagVerwClick(); });
+    ui::BeiKlick(knopf(namen::BSpende), m, [this] { verweise_->spendenSeiteOeffnen(); });
+    videoKnopfVerbinden(knopf(namen::Video));
+    ui::Geschuetzt(Kreuze, &ui::KreuzBereich::plusSeiteVerlangt, this, m,
+                   [this] { verweise_->plusSeiteOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::abbildVerlangt, this, m,
+                   [this] { bsSkinSpeedButton9Click(); });
+    ui::BeiKlick(knopf(namen::Info), m, [this] { bsSkinSpeedButton5Click(); });
+}
+
+void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
+    // Tied to this window: a button that outlives it opens nothing.
+    ui::Geschuetzt(knopf, &QAbstractButton::clicked, this, umgebung_.meldungen,
+                   [this](bool) { verweise_->videoOeffnen(); });
+}
+
+void TFGewonnen::BFSpTagVerwClick() {
+    if (!FSpTag) {
+        FSpTag = new ui::TFsptag(umgebung_, ordner_, this);
+        // Read at once when wanted, but not remembered for the next start.
+        ui::Geschuetzt(FSpTag, &ui::TFsptag::spieltagGespeichert, this, umgebung_.meldungen,
+                       [this](const QString& pfad, bool einlesen) {
+                           if (einlesen)
+                               SpieltagEinlesen(pfad);
+                       });
+        connect(FSpTag, &ui::TFsptag::zaehlerstand, leur, &QLabel::setText);
+    }
+    FSpTag->vorholen();
+}
+
+void TFGewonnen::bsSkinSpeedButton9Click() {
+    // Owned by this window, so an open snapshot does not keep the program running.
+    abbilder_.BildschirmAbbild(PFoto, ui::Abbilder::titel(PFoto->Spielscheinname()), 0, 81, this);
+}
+
+void TFGewonnen::bsSkinSpeedButton5Click() {
+    ui::TFInfo::oeffnen(umgebung_, this);
 }

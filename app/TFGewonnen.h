@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ui/Abbilder.h"
+
 #include <QWidget>
 
+class QAbstractButton;
 class QLabel;
 class QToolButton;
 
@@ -14,6 +17,8 @@ class AuswertungsBereich;
 class KreuzBereich;
 class SpieltagBereich;
 class TFEingabe;
+class TFsptag;
+class WebVerweise;
 } // namespace ui
 
 // The main window: the evaluation of slips against the winning row of a matchday. It holds the
@@ -33,6 +38,8 @@ public:
 
     // The slip editor, shown by "Spielschein erstellen..."; its rows go into the row grid.
     void setEditor(ui::TFEingabe* editor);
+    // A button that opens the introduction video, as the start window's "Das macht das Tool".
+    void videoKnopfVerbinden(QAbstractButton* knopf);
 
 signals:
     // The window was closed: the program ends.
@@ -60,4 +67,15 @@ private:
     ui::KreuzBereich* Kreuze;
     ui::AuswertungsBereich* PFoto;
     QLabel* leur;
+
+    // The download window, the web links, the snapshot and about windows.
+    void nebenfensterVerbinden();
+    QToolButton* knopf(const char* name) const;
+    void BFSpTagVerwClick();
+    void bsSkinSpeedButton9Click();
+    void bsSkinSpeedButton5Click();
+
+    ui::WebVerweise* verweise_;
+    ui::TFsptag* FSpTag = nullptr; // made at the first press, hidden when closed
+    ui::Abbilder abbilder_;
 };

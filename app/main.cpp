@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QToolButton>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
         app::FensterAufbauen<TFGewonnen, ui::TFEingabe>(umgebung.get(), ordner);
     if (start)
         start->setHauptfenster(haupt.get());
+    if (start && haupt)
+        haupt->videoKnopfVerbinden(start->Video);
     if (start)
         start->setInitializationDone(true);
     if (!haupt)

@@ -6,6 +6,8 @@
 #include "core/TSystemDef.h"
 
 #include <QCommandLineParser>
+#include <QDate>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -29,6 +31,7 @@ const QList<Befehlsname>& befehle() {
         {QStringLiteral("gewinnreihe"), Aufruf::Befehl::Gewinnreihe, {}},
         {QStringLiteral("spieltag"), Aufruf::Befehl::Spieltag, {}},
         {QStringLiteral("system"), Aufruf::Befehl::System, {}},
+        {QStringLiteral("herunterladen"), Aufruf::Befehl::Herunterladen, {}},
     };
     return liste;
 }
@@ -67,12 +70,21 @@ core::Boxtexte boxtexte(const QString& zahlen) {
     return boxen;
 }
 
-void pruefeAnzahl(const Befehlsname& b, const QStringList& argumente, const QString& was) {
+void pruefeAnzahl(const Befehlsname& b, const QStringList& argumente, const QString& was,
+                  const QString& einer = QStringLiteral("eine Datei")) {
     if (argumente.isEmpty())
         throw Aufruffehler(QStringLiteral("Dem Befehl \"%1\" fehlt %2.").arg(b.name, was));
     if (argumente.size() > 1)
-        throw Aufruffehler(QStringLiteral("Der Befehl \"%1\" nimmt nur eine Datei; \"%2\" ist zu viel.")
-                               .arg(b.name, argumente[1]));
+        throw Aufruffehler(QStringLiteral("Der Befehl \"%1\" nimmt nur %2; \"%3\" ist zu viel.")
+                               .arg(b.name, einer, argumente[1]));
+}
+
+// A matchday's first day as the download window lists it: dd.mm.yyyy, a day of the calendar.
+void pruefeDatum(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$"));
+    if (!form.match(text).hasMatch() || !QDate::fromString(text, QStringLiteral("dd.MM.yyyy")).isValid())
+        throw Aufruffehler(
+            QStringLiteral("\"%1\" ist kein Datum der Form TT.MM.JJJJ wie 18.09.2021.").arg(text));
 }
 
 } // namespace
@@ -154,6 +166,10 @@ Aufruf Aufruf::lesen(const QStringList& argumente) {
     case Befehl::Spieltag:
         pruefeAnzahl(*b, rest, QStringLiteral("die Spieltag-Datei"));
         break;
+    case Befehl::Herunterladen:
+        pruefeAnzahl(*b, rest, QStringLiteral("das Datum"), QStringLiteral("ein Datum"));
+        pruefeDatum(rest[0]);
+        break;
     case Befehl::System: {
         if (rest.isEmpty())
             throw Aufruffehler(QStringLiteral("Dem Befehl \"system\" fehlt der Name des Systems."));
@@ -176,6 +192,7 @@ QString Verwendung() {
                "  %1 gewinnreihe DATEI.sp45 [--json]\n"
                "  %1 spieltag DATEI.sp45 [--json]\n"
                "  %1 system NAME [ZAHL ...] [--json]\n"
+               "  %1 herunterladen TT.MM.JJJJ [--json]\n"
                "  %1 --help | --version\n")
         .arg(Programm);
 }
@@ -194,6 +211,9 @@ QString Hilfe() {
                "  system       die Reihen eines Systems als Spielschein; ohne Zahlen die Platzhalter 1..n,\n"
                "               sonst genau so viele verschiedene Zahlen 1..45, wie das System braucht\n"
                "               Systeme: %1\n"
+               "  herunterladen\n"
+               "               holt den Spieltag, der an diesem Tag beginnt, von der Seite des Herausgebers\n"
+               "               in den Spieltag-Ordner, wie \"Spieltag abrufen\", und nennt die Datei\n"
                "\nOptionen:\n"
                "  --spieltag DATEI     Gewinnreihe aus dem Spieltag; die Quoten aus TT.MM.JJJJ.quo im\n"
                "                       Ordner des Spieltags, wenn es sie gibt\n"
@@ -205,7 +225,8 @@ QString Hilfe() {
                "  --json               Ausgabe als JSON (UTF-8) für Skripte\n"
                "  -h, --help           diese Hilfe\n"
                "  --version            die Version\n"
-               "\nRückgabewerte: 0 fertig, 1 falscher Aufruf, 2 Fehler in den Daten.\n")
+               "\nRückgabewerte: 0 fertig, 1 falscher Aufruf, 2 Fehler in den Daten oder Spieltag nicht\n"
+               "verfügbar.\n")
                .arg(namen.join(QStringLiteral(", ")));
 }
 

@@ -11,10 +11,10 @@ namespace cli {
 
 // One command line, checked against the usage: what to do, on what, with which options.
 struct Aufruf {
-    enum class Befehl { Hilfe, Version, Auswerten, Gewinnreihe, Spieltag, System };
+    enum class Befehl { Hilfe, Version, Auswerten, Gewinnreihe, Spieltag, System, Herunterladen };
 
     Befehl befehl = Befehl::Hilfe;
-    QStringList argumente; // after the command: the file, or the system's name and its numbers
+    QStringList argumente; // after the command: the file, the system's name and its numbers, or the date
     std::optional<QString> spieltag;
     // The texts of the winning-row boxes 1..6 as typed, and of box 7.
     std::optional<core::Boxtexte> gewinnreihe;

@@ -4,6 +4,7 @@
 #include "Aufruffehler.h"
 #include "AuswertenBefehl.h"
 #include "GewinnreiheBefehl.h"
+#include "HerunterladenBefehl.h"
 #include "SpieltagBefehl.h"
 #include "SystemBefehl.h"
 
@@ -30,6 +31,8 @@ QByteArray befehlAusfuehren(const Aufruf& aufruf) {
         return SpieltagAusgeben(aufruf);
     case Aufruf::Befehl::System:
         return SystemAusgeben(aufruf);
+    case Aufruf::Befehl::Herunterladen:
+        return HerunterladenAusgeben(aufruf);
     }
     return {};
 }

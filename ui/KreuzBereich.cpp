@@ -7,6 +7,7 @@
 #include "ui/KreuzBrett.h"
 #include "ui/Namen.h"
 #include "ui/Umgebung.h"
+#include "ui/Verweis.h"
 #include "ui/Waechter.h"
 
 #include <QFileInfo>
@@ -53,13 +54,16 @@ KreuzBereich::KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, Q
     werbung->setWordWrap(true);
     werbung->setAlignment(Qt::AlignCenter);
     werbung->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 12));
-    Label5 = Bausteine::text(info, QStringLiteral("Remisator Plus"), QRect(10, 130, 240, 24), namen::Label5);
+    Label5 = new Verweis(QStringLiteral("Remisator Plus"), info);
+    Label5->setObjectName(QString::fromLatin1(namen::Label5));
+    Label5->setGeometry(10, 130, 240, 24);
+    Label5->setAccessibleDescription(QStringLiteral("Öffnet die Seite des großen Programms im Browser"));
     Label5->setAlignment(Qt::AlignCenter);
     QFont link = Bausteine::schrift(QStringLiteral("Tahoma"), 14, true);
     link.setUnderline(true);
     Label5->setFont(link);
     Label5->setStyleSheet(QStringLiteral("color: #000080;"));
-    Label5->setCursor(Qt::PointingHandCursor);
+    connect(Label5, &Verweis::angeklickt, this, &KreuzBereich::plusSeiteVerlangt);
 }
 
 QString KreuzBereich::musterDatei() const {

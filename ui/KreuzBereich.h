@@ -15,6 +15,7 @@ namespace ui {
 
 class KreuzBrett;
 struct Umgebung;
+class Verweis;
 
 // The middle column: the hint, the cross board, the pattern and play buttons and the information panel.
 class KreuzBereich : public QWidget {
@@ -34,6 +35,8 @@ signals:
     // "System abwickeln": the rows of this catalogue entry over these numbers are to go into the
     // row grid.
     void systemAbwickeln(int system, const core::Zahlenmenge& kreuze);
+    // The link label under the advertisement of the larger program was clicked.
+    void plusSeiteVerlangt();
 
 private:
     Umgebung& umgebung_;
@@ -42,7 +45,7 @@ private:
     QToolButton* BQOpen;
     QToolButton* BQSave;
     QToolButton* BVoll;
-    QLabel* Label5;
+    Verweis* Label5;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "image/JpegDatei.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
+#include "settings/Schluessel.h"
 #include "ui/Bausteine.h"
 #include "ui/Namen.h"
 #include "ui/Umgebung.h"
@@ -22,7 +23,8 @@
 namespace ui {
 namespace {
 
-const QString FensterName = QStringLiteral("FAbbild");
+namespace schluessel = settings::schluessel;
+const QString FensterName = QString::fromLatin1(schluessel::FAbbild);
 const QString KeinBild = QStringLiteral("Kein Bild im Speicher");
 
 QFrame* leiste(QWidget* eltern, const char* name) {
@@ -58,23 +60,20 @@ TFAbbild::TFAbbild(Umgebung& umgebung, const settings::Ordner& ordner, QString& 
     setAttribute(Qt::WA_DeleteOnClose);
     leistenBauen();
 
-    int links = 0;
-    int oben = 70;
+    // Without the file the folder of an earlier window of the run stays.
     const settings::IniDatei optionen(ordner_.optionenDatei());
-    if (optionen.existiert()) {
-        links = optionen.leseInt(QStringLiteral("Position"), FensterName + QStringLiteral("-left"), 0);
-        oben = optionen.leseInt(QStringLiteral("Position"), FensterName + QStringLiteral("-top"), 70);
-        speicherOrdner_ = optionen.leseText(QStringLiteral("Abbild"), QStringLiteral("Pfad"), QString());
-    }
+    QPoint ort = settings::FensterpositionLesen(optionen, FensterName);
+    if (optionen.existiert())
+        speicherOrdner_ = settings::lesen(optionen, schluessel::AbbildPfad);
     if (speicherOrdner_.isEmpty()) {
         speicherOrdner_ = ordner_.ShotsDir;
         QDir().mkpath(speicherOrdner_);
     }
     // A place saved on a second monitor that is gone would leave the window out of sight. Checked
     // before the window is shown: while it is being shown its frame is not yet placed.
-    if (QGuiApplication::screens().size() == 1 && links < 0)
-        links = 0;
-    move(links, oben);
+    if (QGuiApplication::screens().size() == 1 && ort.x() < 0)
+        ort.setX(0);
+    move(ort);
 }
 
 void TFAbbild::leistenBauen() {
@@ -168,8 +167,7 @@ void TFAbbild::BSaveClick() {
     // Folder and settings change only after the picture was written.
     image::JpegDatei::speichern(pfad, bild_, qualitaet());
     speicherOrdner_ = QFileInfo(pfad).absolutePath() + u'/';
-    settings::IniDatei(ordner_.optionenDatei())
-        .schreibeText(QStringLiteral("Abbild"), QStringLiteral("Pfad"), speicherOrdner_);
+    settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::AbbildPfad, speicherOrdner_);
 }
 
 void TFAbbild::bsSkinSpeedButton1Click() {

@@ -1,0 +1,39 @@
+#include "HerunterladenBefehl.h"
+
+#include "Aufruf.h"
+#include "Json.h"
+
+#include "core/Fehler.h"
+#include "net/Adressen.h"
+#include "net/CurlNetz.h"
+#include "net/EAFehler.h"
+#include "net/SpieltagHolen.h"
+#include "settings/Ordner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace cli {
+
+QByteArray HerunterladenAusgeben(const Aufruf& aufruf) {
+    const QString& datum = aufruf.argumente[0];
+    const settings::Ordner ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
+    // The program makes the folder at its start; the command may run before it ever did.
+    QDir().mkpath(ordner.MatchdayDir);
+    net::CurlNetz netz(ordner.ProbeFile, net::Grenzen{}, net::Adressen::CaDatei());
+    net::GeholterSpieltag geholt;
+    try {
+        geholt = net::SpieltagHolen(netz, datum, ordner.MatchdayDir);
+    } catch (const net::EAFehler& f) {
+        throw core::Fehler(f.text() + u'\n' + f.ausfuehrlich());
+    }
+    if (!geholt.geholt)
+        throw core::Fehler(QStringLiteral("Der Spieltag vom %1 ist leider nicht verfügbar.\n\n%2")
+                               .arg(datum, netz.letzterGrund()));
+    const QString datei = QDir::toNativeSeparators(geholt.pfad);
+    if (aufruf.json)
+        return JsonText({{QStringLiteral("datum"), datum}, {QStringLiteral("datei"), datei}});
+    return (datei + u'\n').toUtf8();
+}
+
+} // namespace cli
