@@ -30,8 +30,15 @@ QByteArray Entfernungsskript::batch(const QString& exe, const QString& programDi
 }
 
 // Waits while the program runs, for a bounded time; removes only in a folder of the user's own.
-constexpr char Rumpf[] = R"(n=0
-while kill -0 "$pid" 2>/dev/null; do
+// A process that has ended but was not yet collected by its parent counts as ended.
+constexpr char Rumpf[] = R"(laeuft() {
+    kill -0 "$pid" 2>/dev/null || return 1
+    s=$(cat "/proc/$pid/stat" 2>/dev/null) || return 0
+    s=${s##*) }
+    [ "${s%% *}" != Z ]
+}
+n=0
+while laeuft; do
     n=$((n + 1))
     if [ "$n" -gt "$warte" ]; then
         rm -f -- "$selbst"

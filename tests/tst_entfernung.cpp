@@ -4,10 +4,12 @@
 
 #include <QProcess>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using net::Entfernungsskript;
+using testhilfe::dateiLesen;
 
 // The script that removes the old program after an update: its texts, and runs of the real
 // /bin/sh script on a copy of a program.
@@ -48,6 +50,8 @@ private slots:
         QTest::addColumn<bool>("dateiBleibt");
         QTest::addColumn<bool>("ordnerBleibt");
         QTest::newRow("leerer Ordner") << "leer" << false << false;
+        // Its parent has not yet collected the ended program.
+        QTest::newRow("Programm nicht abgeholt") << "zombie" << false << false;
         QTest::newRow("Ordner mit weiterer Datei") << "weitere" << false << true;
         QTest::newRow("Ordner nicht beschreibbar") << "fremd" << true << true;
     }
@@ -82,8 +86,17 @@ private slots:
         // It waits while the program runs.
         QVERIFY(!lauf.waitForFinished(1500));
         QVERIFY(QFileInfo::exists(exe));
-        programm.kill();
-        QVERIFY(programm.waitForFinished(5000));
+        if (fall == QStringLiteral("zombie")) {
+            // Killed without running the event loop, which would collect it.
+            ::kill(pid_t(programm.processId()), SIGKILL);
+            const QString stat = QStringLiteral("/proc/%1/stat").arg(programm.processId());
+            for (int i = 0; i < 500 && !dateiLesen(stat).contains(") Z "); ++i)
+                ::usleep(10000);
+            QVERIFY(dateiLesen(stat).contains(") Z "));
+        } else {
+            programm.kill();
+            QVERIFY(programm.waitForFinished(5000));
+        }
         QVERIFY(lauf.waitForFinished(10000));
         QCOMPARE(lauf.exitCode(), 0);
 
