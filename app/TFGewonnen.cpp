@@ -6,10 +6,12 @@
 #include "settings/Schluessel.h"
 #include "ui/AuswertungsBereich.h"
 #include "ui/Bausteine.h"
+#include "ui/FormularOffen.h"
 #include "ui/KreuzBereich.h"
 #include "ui/Namen.h"
 #include "ui/SpieltagBereich.h"
 #include "ui/TFEingabe.h"
+#include "ui/TFNeu.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
 
@@ -40,6 +42,7 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     PFoto = new ui::AuswertungsBereich(umgebung_, ordner_, this);
     PFoto->move(ui::SpieltagBereich::Breite + ui::KreuzBereich::Breite, 40);
     spaltenVerbinden();
+    updateVerbinden();
 
     optionenLesen();
     gemerkteDateienLesen();
@@ -155,13 +158,41 @@ void TFGewonnen::bsSkinSpeedButton7Click() {
     editor_->activateWindow();
 }
 
+void TFGewonnen::optionenSpeichern() const {
+    const settings::IniDatei optionen(ordner_.optionenDatei());
+    settings::schreiben(optionen, schluessel::Sofort, PFoto->sofortAuswerten());
+    settings::schreiben(optionen, schluessel::SofortQ, Spieltag->quotenMitSpieltag());
+    settings::schreiben(optionen, schluessel::Stand, leur->text());
+}
+
 void TFGewonnen::closeEvent(QCloseEvent* ereignis) {
-    ui::Schuetzen(umgebung_.meldungen, [this] {
-        const settings::IniDatei optionen(ordner_.optionenDatei());
-        settings::schreiben(optionen, schluessel::Sofort, PFoto->sofortAuswerten());
-        settings::schreiben(optionen, schluessel::SofortQ, Spieltag->quotenMitSpieltag());
-        settings::schreiben(optionen, schluessel::Stand, leur->text());
-    });
+    ui::Schuetzen(umgebung_.meldungen, [this] { optionenSpeichern(); });
     ereignis->accept();
     emit geschlossen();
+}
+
+void TFGewonnen::updateVerbinden() {
+    ui::BeiKlick(findChild<QToolButton*>(QString::fromLatin1(namen::VersionPruefen)), umgebung_.meldungen,
+                 [this] { bsSkinSpeedButton12Click(); });
+}
+
+void TFGewonnen::bsSkinSpeedButton12Click() {
+    if (QWidget* offen = ui::FormularOffen(QString::fromLatin1(namen::FNeu))) {
+        offen->showNormal();
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    auto* fenster = new ui::TFNeu(umgebung_, ordner_, this);
+    connect(fenster, &ui::TFNeu::zaehlerstand, leur, &QLabel::setText);
+    // The program ends at once for the update: the options are stored first, and a failure to
+    // store them keeps it running.
+    connect(fenster, &ui::TFNeu::vorDemEnde, this, [this](bool& abbrechen) {
+        abbrechen = true;
+        ui::Schuetzen(umgebung_.meldungen, [&] {
+            optionenSpeichern();
+            abbrechen = false;
+        });
+    });
+    fenster->zeigen();
 }
