@@ -6,12 +6,14 @@
 #include "settings/Schluessel.h"
 #include "ui/AuswertungsBereich.h"
 #include "ui/Bausteine.h"
+#include "ui/FormularOffen.h"
 #include "ui/KreuzBereich.h"
 #include "ui/Namen.h"
 #include "ui/SpieltagBereich.h"
 #include "ui/TFEingabe.h"
 #include "ui/TFInfo.h"
 #include "ui/TFsptag.h"
+#include "ui/TFNeu.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
 #include "ui/WebVerweise.h"
@@ -45,6 +47,7 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     PFoto->move(ui::SpieltagBereich::Breite + ui::KreuzBereich::Breite, 40);
     spaltenVerbinden();
     nebenfensterVerbinden();
+    updateVerbinden();
 
     optionenLesen();
     gemerkteDateienLesen();
@@ -160,13 +163,15 @@ void TFGewonnen::bsSkinSpeedButton7Click() {
     editor_->activateWindow();
 }
 
+void TFGewonnen::optionenSpeichern() const {
+    const settings::IniDatei optionen(ordner_.optionenDatei());
+    settings::schreiben(optionen, schluessel::Sofort, PFoto->sofortAuswerten());
+    settings::schreiben(optionen, schluessel::SofortQ, Spieltag->quotenMitSpieltag());
+    settings::schreiben(optionen, schluessel::Stand, leur->text());
+}
+
 void TFGewonnen::closeEvent(QCloseEvent* ereignis) {
-    ui::Schuetzen(umgebung_.meldungen, [this] {
-        const settings::IniDatei optionen(ordner_.optionenDatei());
-        settings::schreiben(optionen, schluessel::Sofort, PFoto->sofortAuswerten());
-        settings::schreiben(optionen, schluessel::SofortQ, Spieltag->quotenMitSpieltag());
-        settings::schreiben(optionen, schluessel::Stand, leur->text());
-    });
+    ui::Schuetzen(umgebung_.meldungen, [this] { optionenSpeichern(); });
     ereignis->accept();
     emit geschlossen();
 }
@@ -214,4 +219,30 @@ void TFGewonnen::bsSkinSpeedButton9Click() {
 
 void TFGewonnen::bsSkinSpeedButton5Click() {
     ui::TFInfo::oeffnen(umgebung_, this);
+}
+
+void TFGewonnen::updateVerbinden() {
+    ui::BeiKlick(findChild<QToolButton*>(QString::fromLatin1(namen::VersionPruefen)), umgebung_.meldungen,
+                 [this] { bsSkinSpeedButton12Click(); });
+}
+
+void TFGewonnen::bsSkinSpeedButton12Click() {
+    if (QWidget* offen = ui::FormularOffen(QString::fromLatin1(namen::FNeu))) {
+        offen->showNormal();
+        offen->raise();
+        offen->activateWindow();
+        return;
+    }
+    auto* fenster = new ui::TFNeu(umgebung_, ordner_, this);
+    connect(fenster, &ui::TFNeu::zaehlerstand, leur, &QLabel::setText);
+    // The program ends at once for the update: the options are stored first, and a failure to
+    // store them keeps it running.
+    connect(fenster, &ui::TFNeu::vorDemEnde, this, [this](bool& abbrechen) {
+        abbrechen = true;
+        ui::Schuetzen(umgebung_.meldungen, [&] {
+            optionenSpeichern();
+            abbrechen = false;
+        });
+    });
+    fenster->zeigen();
 }

@@ -56,6 +56,11 @@ private:
     void spieltagGewaehlt(const QString& datei);
     void bsSkinSpeedButton4Click();
     void bsSkinSpeedButton7Click();
+    // What closing stores: the two options and the donation counter. Throws when it cannot.
+    void optionenSpeichern() const;
+    // The update window
+    void updateVerbinden();
+    void bsSkinSpeedButton12Click();
 
     ui::Umgebung& umgebung_;
     const settings::Ordner& ordner_;

@@ -1,5 +1,7 @@
 #include "Adressen.h"
 
+#include <QUrl>
+
 namespace net::Adressen {
 
 QString Seite() {
@@ -13,6 +15,10 @@ QString Seite() {
 
 QString AufSeite(const char* pfad) {
     return Seite() + QString::fromLatin1(pfad);
+}
+
+QString Domain() {
+    return QUrl(Seite()).host();
 }
 
 QString CaDatei() {

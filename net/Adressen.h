@@ -10,7 +10,12 @@ inline constexpr char StandardSeite[] = "https://remisator.example";
 inline constexpr char Spielplaene[] = "/downloads/spielplaene/";
 inline constexpr char WachStand[] = "/downloads/wach45.txt";
 inline constexpr char VerInfos[] = "/downloads/verinfos.rmst";
+// The installer: a program Windows starts, elsewhere a file a shell can run.
+#ifdef Q_OS_WIN
 inline constexpr char Update[] = "/downloads/rmstupdate.exe";
+#else
+inline constexpr char Update[] = "/downloads/rmstupdate.run";
+#endif
 inline constexpr char PlusSeite[] = "/remisator-plus/";
 
 // PayPal's donation page and the publisher's donation button (none yet: a placeholder).
@@ -26,5 +31,7 @@ QString AufSeite(const char* pfad);
 // REMISATOR_CA: a PEM file of the certificates that verify the site in place of the system's.
 QString CaDatei();
 QString Spende();
+// The host of the publisher's site, as the messages name it.
+QString Domain();
 
 } // namespace net::Adressen

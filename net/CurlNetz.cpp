@@ -2,6 +2,7 @@
 
 #include "core/TextDatei.h"
 #include "net/Dateiarbeit.h"
+#include "net/Dateiempfang.h"
 #include "net/EAFehler.h"
 #include "net/PrivaterOrdner.h"
 
@@ -10,8 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkInterface>
+#include <QSaveFile>
 #include <QThread>
 
+#include <atomic>
 #include <cerrno>
 #include <exception>
 #include <fcntl.h>
@@ -21,15 +24,12 @@
 namespace net {
 namespace {
 
-// Runs f on a worker thread; the user-interface thread meanwhile repaints and runs its timers but
-// takes no input, so the window neither freezes nor starts a second command.
-template <typename F> void ohneEinfrieren(F&& f) {
-    const QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() != app->thread()) {
-        f();
-        return;
-    }
+// Runs f on a worker thread while the calling thread runs its events: the window repaints and
+// runs its timers, and takes input only where asked. When that loop is left before f ends (the
+// program quits), stoppen tells f to end soon.
+template <typename F, typename S> void nebenher(QEventLoop::ProcessEventsFlags flags, F&& f, S&& stoppen) {
     QEventLoop schleife;
+    std::atomic<bool> fertig{false};
     std::exception_ptr fehler;
     std::thread arbeit([&] {
         try {
@@ -37,18 +37,35 @@ template <typename F> void ohneEinfrieren(F&& f) {
         } catch (...) {
             fehler = std::current_exception();
         }
+        fertig = true;
         QMetaObject::invokeMethod(&schleife, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    schleife.exec(flags);
+    if (!fertig)
+        stoppen();
     arbeit.join();
     if (fehler)
         std::rethrow_exception(fehler);
 }
 
+bool aufDemFensterfaden() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+// The window neither freezes nor starts a second command meanwhile.
+template <typename F> void ohneEinfrieren(F&& f) {
+    if (aufDemFensterfaden())
+        nebenher(QEventLoop::ExcludeUserInputEvents, f, [] {});
+    else
+        f();
+}
+
 } // namespace
 
-CurlNetz::CurlNetz(QString probeFile, Grenzen grenzen, QString caDatei)
-    : probeFile_(std::move(probeFile)), grenzen_(grenzen), caDatei_(std::move(caDatei)) {}
+CurlNetz::CurlNetz(QString probeFile, Grenzen grenzen, QString caDatei, Grenzen installerGrenzen)
+    : probeFile_(std::move(probeFile)), grenzen_(grenzen), caDatei_(std::move(caDatei)),
+      installerGrenzen_(installerGrenzen) {}
 
 bool CurlNetz::InternetVerbunden() {
     const auto schnittstellen = QNetworkInterface::allInterfaces();
@@ -81,6 +98,40 @@ bool CurlNetz::DateiHerunterladen(const QString& Url, const QString& Ziel) {
     }
     if (const int nummer = core::TextDatei::bytesErsetzen(Ziel, antwort.inhalt))
         throw EAFehler(Ziel, nummer);
+    return true;
+}
+
+bool CurlNetz::UpdateHerunterladen(const QString& Url, const QString& Ziel, const Fortschritt& fortschritt) {
+    // Straight into a new file beside Ziel, which replaces Ziel only once all has arrived: an
+    // installer does not go through memory.
+    QSaveFile datei(Ziel);
+    errno = 0;
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw EAFehler(Ziel, errno ? errno : EACCES);
+    const bool fenster = aufDemFensterfaden();
+    Dateiempfang empfang(datei, fortschritt, fenster);
+    Antwort antwort;
+    const auto holen = [&] { antwort = Uebertragung::holen(Url, installerGrenzen_, caDatei_, empfang); };
+    if (fenster)
+        nebenher(QEventLoop::AllEvents, holen, [&] { empfang.abbrechen(); });
+    else
+        holen();
+    grund_ = antwort.grund;
+    if (empfang.fehlernummer()) {
+        datei.cancelWriting();
+        throw EAFehler(Ziel, empfang.fehlernummer());
+    }
+    if (antwort.vollstaendig && antwort.bytes < 4) {
+        grund_ = QStringLiteral("Der Server hat nur %1 Bytes geschickt.").arg(antwort.bytes);
+        antwort.vollstaendig = false;
+    }
+    if (!antwort.vollstaendig) {
+        datei.cancelWriting();
+        return false;
+    }
+    errno = 0;
+    if (!datei.commit())
+        throw EAFehler(Ziel, errno ? errno : EIO);
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 namespace net {
 
 // The program's only contact with the network, and the file removal that goes with it.
@@ -22,6 +24,15 @@ public:
     virtual bool DateiLoeschen(const QString& Pfad) = 0;
     // After this no transfer is answered from a cache.
     virtual void CacheLeeren() = 0;
+
+    // Bytes received so far and the size the server announced, 0 while it is unknown.
+    using Fortschritt = std::function<void(qint64 bisher, qint64 gesamt)>;
+    // The installer: streamed into Ziel over the same checked way, with bounds fit for it. Progress
+    // is reported on the calling thread, which meanwhile runs its events: the windows repaint and
+    // take input. False as for DateiHerunterladen, Ziel then untouched; a file that cannot be
+    // written throws EAFehler.
+    virtual bool UpdateHerunterladen(const QString& Url, const QString& Ziel,
+                                     const Fortschritt& fortschritt) = 0;
 };
 
 } // namespace net

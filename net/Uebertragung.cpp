@@ -12,9 +12,12 @@ namespace net {
 namespace {
 
 struct Empfang {
-    QByteArray inhalt;
+    Empfaenger* empfaenger = nullptr;
+    qint64 empfangen = 0;
+    qint64 angekuendigt = 0;
     qint64 hoechst = 0;
     bool zuGross = false;
+    bool abgelehnt = false; // the receiver stopped the transfer
     // Stall: libcurl's own low-speed check averages over several seconds, so a burst followed by
     // silence would run on; this one counts from the last byte.
     qint64 stockenMs = 0;
@@ -23,7 +26,7 @@ struct Empfang {
     bool gestockt = false;
 };
 
-int fortschritt(void* ziel, curl_off_t, curl_off_t jetzt, curl_off_t, curl_off_t) {
+int fortschritt(void* ziel, curl_off_t gesamt, curl_off_t jetzt, curl_off_t, curl_off_t) {
     auto* e = static_cast<Empfang*>(ziel);
     if (jetzt != e->bisher) {
         e->bisher = jetzt;
@@ -32,24 +35,46 @@ int fortschritt(void* ziel, curl_off_t, curl_off_t jetzt, curl_off_t, curl_off_t
         e->gestockt = true;
         return 1;
     }
+    e->angekuendigt = qint64(gesamt);
+    if (!e->empfaenger->fortschritt(qint64(jetzt), qint64(gesamt))) {
+        e->abgelehnt = true;
+        return 1;
+    }
     return 0;
 }
 
 size_t empfangen(char* daten, size_t, size_t anzahl, void* ziel) {
     auto* e = static_cast<Empfang*>(ziel);
-    if (e->inhalt.size() + qint64(anzahl) > e->hoechst) {
+    if (e->empfangen + qint64(anzahl) > e->hoechst) {
         e->zuGross = true;
         return 0;
     }
-    e->inhalt.append(daten, qsizetype(anzahl));
+    if (!e->empfaenger->schreiben(daten, qint64(anzahl))) {
+        e->abgelehnt = true;
+        return 0;
+    }
+    e->empfangen += qint64(anzahl);
     return anzahl;
 }
+
+// The answer kept in memory.
+class Speicher : public Empfaenger {
+public:
+    QByteArray inhalt;
+    bool schreiben(const char* daten, qint64 anzahl) override {
+        inhalt.append(daten, qsizetype(anzahl));
+        return true;
+    }
+    bool fortschritt(qint64, qint64) override { return true; }
+};
 
 QString grundText(CURLcode code, long status, const Empfang& e, const QString& caDatei) {
     if (e.zuGross)
         return QStringLiteral("Die Datei ist größer als %1 Bytes.").arg(e.hoechst);
     if (e.gestockt)
         return QStringLiteral("Der Server hat zu lange nichts geschickt.");
+    if (e.abgelehnt)
+        return QStringLiteral("Die Übertragung wurde abgebrochen.");
     switch (code) {
     case CURLE_HTTP_RETURNED_ERROR:
         return QStringLiteral("Der Server antwortet mit dem Status %1.").arg(status);
@@ -80,6 +105,15 @@ QString grundText(CURLcode code, long status, const Empfang& e, const QString& c
 } // namespace
 
 Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QString& caDatei) {
+    Speicher speicher;
+    Antwort antwort = holen(url, grenzen, caDatei, speicher);
+    if (antwort.vollstaendig)
+        antwort.inhalt = std::move(speicher.inhalt);
+    return antwort;
+}
+
+Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QString& caDatei,
+                            Empfaenger& empfaenger) {
     static std::once_flag einmal;
     std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 
@@ -95,6 +129,7 @@ Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QS
     kopf = curl_slist_append(kopf, "Pragma: no-cache");
     const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> kopfzeilen(kopf, &curl_slist_free_all);
     Empfang empfang;
+    empfang.empfaenger = &empfaenger;
     empfang.hoechst = grenzen.hoechstBytes;
 
     CURL* c = h.get();
@@ -135,8 +170,9 @@ Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QS
         antwort.grund = QStringLiteral("Der Server antwortet mit dem Status %1.").arg(status);
     } else {
         antwort.vollstaendig = true;
-        antwort.inhalt = std::move(empfang.inhalt);
+        empfaenger.fortschritt(empfang.empfangen, qMax(empfang.angekuendigt, qint64(0)));
     }
+    antwort.bytes = empfang.empfangen;
     return antwort;
 }
 

@@ -44,7 +44,8 @@ private slots:
               "quick_oeffnen", "quick_speichern", "papierkorb", "klee",     "abwickeln",
               "sortiert",      "eingabefolge",    "speichern",  "kopieren", "sort_nummer",
               "sort_rang",     "pruefen",         "kamera",     "weiter",   "export",
-              "uebertragen",   "bild_speichern",  "copy",       "auslesen", "textfeld_loeschen"})
+              "uebertragen",   "bild_speichern",  "copy",       "auslesen", "textfeld_loeschen",
+              "globus",        "download",        "installer"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void symbole() {

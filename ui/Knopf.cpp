@@ -38,7 +38,7 @@ void Knopf::paintEvent(QPaintEvent*) {
         }
     }
     maler.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    maler.drawText(textflaeche, Qt::AlignCenter | Qt::TextWordWrap, text());
+    maler.drawText(textflaeche, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }
 
 } // namespace ui

@@ -138,4 +138,21 @@ inline constexpr char LMail[] = "LMail";
 inline constexpr char LTelefon[] = "LTelefon";
 inline constexpr char InfoSchliessen[] = "bsSkinSpeedButton3";
 
+// Update window
+inline constexpr char FNeu[] = "FNeu";
+inline constexpr char bsSkinGroupBox1[] = "bsSkinGroupBox1";
+inline constexpr char NeuLabel1[] = "Label1";
+inline constexpr char PiVersion[] = "PiVersion";
+inline constexpr char BCalc[] = "BCalc";
+inline constexpr char NeuLabel2[] = "Label2";
+inline constexpr char PvVersion[] = "PvVersion";
+inline constexpr char bsSkinGroupBox3[] = "bsSkinGroupBox3";
+inline constexpr char NeuLabel4[] = "Label4";
+inline constexpr char BDown[] = "BDown";
+inline constexpr char Gauge3[] = "Gauge3";
+inline constexpr char bsSkinGroupBox2[] = "bsSkinGroupBox2";
+inline constexpr char NeuLabel3[] = "Label3";
+inline constexpr char BSetup[] = "BSetup";
+inline constexpr char NeuSchliessen[] = "bsSkinSpeedButton1";
+
 } // namespace ui::namen

@@ -17,7 +17,7 @@ void Skin::schriftenZuordnen() {
 const char* Skin::stilvorlage() {
     return R"(
 QWidget { color: #1B1F24; }
-QWidget#TFGewonnen, QWidget#TFEingabe, QWidget#TFStart, ui--TFAbbild, QWidget#TFsptag, QWidget#TFNeu,
+QWidget#TFGewonnen, QWidget#TFEingabe, QWidget#TFStart, ui--TFAbbild, QWidget#TFsptag, ui--TFNeu,
 ui--TFInfo { background: #E9EDF1; }
 QFrame[rolle="leiste"] {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #F7F9FB, stop:1 #D5DCE3);
@@ -50,6 +50,10 @@ QTabBar::tab:selected { background: #F3F5F7; border-bottom-color: #F3F5F7; }
 QSlider::groove:horizontal { height: 4px; background: #AEB8C2; border-radius: 2px; }
 QSlider::handle:horizontal { width: 10px; margin: -5px 0; background: #4B8CC8; border-radius: 3px; }
 QComboBox { background: #FFFFFF; border: 1px solid #8D99A6; padding: 1px 4px; }
+QGroupBox { border: 1px solid #9AA6B2; border-radius: 3px; margin-top: 8px; padding-top: 4px; font-weight: bold; }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 3px; }
+QProgressBar { background: #FFFFFF; border: 1px solid #8D99A6; border-radius: 2px; }
+QProgressBar::chunk { background: #2E8B57; }
 )";
 }
 

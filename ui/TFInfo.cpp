@@ -6,6 +6,7 @@
 #include "ui/FormularOffen.h"
 #include "ui/Herausgeber.h"
 #include "ui/Ikonen.h"
+#include "ui/Mittig.h"
 #include "ui/Namen.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
@@ -105,16 +106,8 @@ TFInfo* TFInfo::oeffnen(Umgebung& umgebung, QWidget* hauptfenster) {
         fenster->showNormal();
     } else {
         fenster = new TFInfo(umgebung, hauptfenster);
-        if (hauptfenster) {
-            // Its frame is not known before it is shown; it is taken as wide as the main window's.
-            const QRect innen = hauptfenster->geometry();
-            const QRect aussen = hauptfenster->frameGeometry();
-            const QMargins rahmen(innen.left() - aussen.left(), innen.top() - aussen.top(),
-                                  aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
-            QRect ort(QPoint(), fenster->size().grownBy(rahmen));
-            ort.moveCenter(aussen.center());
-            fenster->move(ort.topLeft());
-        }
+        if (hauptfenster)
+            fenster->move(Mittig(fenster, hauptfenster));
     }
     fenster->show();
     fenster->raise();

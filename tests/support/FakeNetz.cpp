@@ -63,6 +63,13 @@ void FakeNetz::CacheLeeren() {
         ++cacheGeleert;
 }
 
+bool FakeNetz::UpdateHerunterladen(const QString& Url, const QString& Ziel, const Fortschritt& fortschritt) {
+    const bool geholt = DateiHerunterladen(Url, Ziel);
+    if (geholt)
+        fortschritt(net::Dateiarbeit::groesse(Ziel), net::Dateiarbeit::groesse(Ziel));
+    return geholt;
+}
+
 void FakeNetz::zuruecksetzen() {
     downloads.clear();
     geloescht.clear();

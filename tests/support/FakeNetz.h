@@ -41,6 +41,9 @@ public:
     qint64 DateiGroesse(const QString& Pfad) override;
     bool DateiLoeschen(const QString& Pfad) override;
     void CacheLeeren() override;
+    // The next scripted download, reported as one step: all its bytes of all.
+    bool UpdateHerunterladen(const QString& Url, const QString& Ziel,
+                             const Fortschritt& fortschritt) override;
 
 private:
     bool aufraeumenErlaubt(const QString& was);

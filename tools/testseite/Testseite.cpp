@@ -2,7 +2,10 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace testseite {
@@ -14,7 +17,8 @@ constexpr char ZehnBytes[] = "0123456789";
 } // namespace
 
 Testseite::Testseite(const std::string& ordner, const std::string& caDatei, int port)
-    : server_(std::make_unique<httplib::SSLServer>(zertifikat_.x509(), zertifikat_.schluessel())) {
+    : ordner_(ordner),
+      server_(std::make_unique<httplib::SSLServer>(zertifikat_.x509(), zertifikat_.schluessel())) {
     if (!server_->is_valid())
         throw std::runtime_error("Testseite: TLS nicht bereit");
     zertifikat_.speichern(caDatei);
@@ -44,6 +48,25 @@ Testseite::Testseite(const std::string& ordner, const std::string& caDatei, int 
         case Art::Umleitung:
             antwort.set_redirect(r.ziel);
             break;
+        case Art::OhneLaenge: {
+            std::ifstream datei(ordner_ + anfrage.path, std::ios::binary);
+            if (!datei) {
+                antwort.status = 404;
+                break;
+            }
+            const std::string inhalt((std::istreambuf_iterator<char>(datei)),
+                                     std::istreambuf_iterator<char>());
+            antwort.set_chunked_content_provider(
+                "application/octet-stream", [inhalt](size_t stelle, httplib::DataSink& senke) {
+                    if (stelle >= inhalt.size()) {
+                        senke.done();
+                        return true;
+                    }
+                    return senke.write(inhalt.data() + stelle,
+                                       std::min<size_t>(1024, inhalt.size() - stelle));
+                });
+            break;
+        }
         case Art::Kurz:
             antwort.set_content_provider(Angekuendigt, "application/octet-stream",
                                          [](size_t, size_t, httplib::DataSink& senke) {
@@ -109,6 +132,10 @@ void Testseite::stocken(const std::string& pfad) {
 
 void Testseite::umleiten(const std::string& pfad, const std::string& ziel) {
     regel(pfad, {Art::Umleitung, 0, ziel});
+}
+
+void Testseite::ohneLaenge(const std::string& pfad) {
+    regel(pfad, {Art::OhneLaenge, 0, {}});
 }
 
 void Testseite::regelnLoeschen() {

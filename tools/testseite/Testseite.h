@@ -45,12 +45,14 @@ public:
     void stocken(const std::string& pfad);
     // 302 to ziel (an address or a path of this site).
     void umleiten(const std::string& pfad, const std::string& ziel);
+    // The file of this path in pieces, without announcing its size.
+    void ohneLaenge(const std::string& pfad);
     void regelnLoeschen();
 
     std::vector<Anfrage> anfragen() const;
 
 private:
-    enum class Art { Status, Kurz, Stocken, Umleitung };
+    enum class Art { Status, Kurz, Stocken, Umleitung, OhneLaenge };
     struct Regel {
         Art art;
         int status = 0;
@@ -59,6 +61,7 @@ private:
     void regel(const std::string& pfad, Regel r);
 
     Zertifikat zertifikat_;
+    std::string ordner_;
     std::unique_ptr<httplib::SSLServer> server_;
     int port_ = 0;
     std::thread lauf_;

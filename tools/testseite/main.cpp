@@ -1,5 +1,5 @@
 // remisator-testseite ORDNER [--port N] [--ca DATEI] [--status PFAD=CODE] [--kurz PFAD]
-//                            [--stocken PFAD] [--umleiten PFAD=ZIEL]
+//                            [--stocken PFAD] [--umleiten PFAD=ZIEL] [--ohne-laenge PFAD]
 // Serves ORDNER as the publisher's site on 127.0.0.1 until Ctrl+C. The first line of the output is
 // the site's address.
 #include "Testseite.h"
@@ -17,7 +17,8 @@ namespace {
 
 int verwendung() {
     std::cerr << "Aufruf: remisator-testseite ORDNER [--port N] [--ca DATEI] [--status PFAD=CODE]\n"
-                 "                            [--kurz PFAD] [--stocken PFAD] [--umleiten PFAD=ZIEL]\n";
+                 "                            [--kurz PFAD] [--stocken PFAD] [--umleiten PFAD=ZIEL]\n"
+                 "                            [--ohne-laenge PFAD]\n";
     return 1;
 }
 
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
             port = std::atoi(wert.c_str());
         else if (name == "--ca")
             ca = wert;
-        else if (name == "--status" || name == "--kurz" || name == "--stocken" || name == "--umleiten")
+        else if (name == "--status" || name == "--kurz" || name == "--stocken" || name == "--umleiten" ||
+                 name == "--ohne-laenge")
             regeln.emplace_back(name, wert);
         else
             return verwendung();
@@ -76,6 +78,8 @@ int main(int argc, char** argv) {
                 seite.kurz(text);
             else if (art == "--stocken")
                 seite.stocken(text);
+            else if (art == "--ohne-laenge")
+                seite.ohneLaenge(text);
             else
                 return verwendung();
         }
