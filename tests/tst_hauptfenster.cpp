@@ -484,8 +484,9 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &eng);
         h.fenster->close();
         setrlimit(RLIMIT_FSIZE, &grenze);
-        QCOMPARE(h.umgebung.meldungen.size(), std::size_t(1));
-        QCOMPARE(h.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
+        const std::vector<FakeUmgebung::Meldung> gezeigt = h.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
         QCOMPARE(inhalt(h.ordner.optionenDatei()), alt);
     }
 
