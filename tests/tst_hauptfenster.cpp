@@ -5,6 +5,7 @@
 #include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Hauptfensterhilfe.h"
+#include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
 #include "ui/AuswertungsBereich.h"
 #include "ui/GewinnreiheLeiste.h"
@@ -498,6 +499,41 @@ private slots:
         h.starten();
         QVERIFY(h.umgebung.meldungen.empty());
         QCOMPARE(h.finde<QLabel>(namen::LDatei)->text(), QString());
+    }
+
+    // Each remembered file is read on its own: one that fails is reported, the other still loads.
+    void gemerkteDateienStehenAllein_data() {
+        QTest::addColumn<bool>("spieltagGut");
+        QTest::addColumn<bool>("scheinGut");
+        QTest::newRow("Spieltag zu kurz") << false << true;
+        QTest::newRow("Schein ist ein Ordner") << true << false;
+    }
+    void gemerkteDateienStehenAllein() {
+        QFETCH(bool, spieltagGut);
+        QFETCH(bool, scheinGut);
+        Hauptfensterhilfe h;
+        testhilfe::Satz satz;
+        satz.datum(44457); // 18.09.2021
+        const QString spieltag = h.ordner.MatchdayDir + QStringLiteral("tag.sp45");
+        schreibe(spieltag, spieltagGut ? satz.b : QByteArray(100, '\0'));
+        const QString schein = h.ordner.SlipDir + QStringLiteral("schein.txt");
+        if (scheinGut)
+            schreibe(schein, "1,2,3,4,5,6\r\n");
+        else
+            QVERIFY(QDir().mkpath(schein));
+        schreibe(h.ordner.optionenDatei(), "[ZumStartEinlesen]\r\nSpieltag=" + spieltag.toUtf8() +
+                                               "\r\nSpielschein=" + schein.toUtf8() + "\r\n");
+        h.starten();
+        const std::vector<FakeUmgebung::Meldung> gezeigt = h.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
+        QVERIFY2(
+            gezeigt[0].text.contains(spieltagGut ? QStringLiteral("schein.txt") : QStringLiteral("tag.sp45")),
+            qPrintable(gezeigt[0].text));
+        QCOMPARE(h.finde<QLabel>(namen::LTag)->text(),
+                 spieltagGut ? QStringLiteral("18.09.2021") : QString());
+        QCOMPARE(h.finde<QLabel>(namen::PFoto, namen::LDatei)->text(),
+                 scheinGut ? QStringLiteral("schein.txt") : QString());
     }
 
     void musterknopfNachDatei() {
