@@ -283,6 +283,8 @@ private slots:
             f.e->BAuslesenClick(); // the button is disabled; the handler still guards itself
         else
             f.klick(fall == 1 ? namen::EditorSpeichern : namen::BTransfer);
+        QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
+        QVERIFY(f.umgebung.meldungen[0].ort == ui::Meldungen::Ort::Bildschirm); // centred on the screen
         QVERIFY2(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, meldung),
                  qPrintable(f.umgebung.meldungstexte()));
         QVERIFY(f.umgebung.speichernAuftraege.empty());

@@ -198,7 +198,7 @@ void AuswertungsBereich::BSaveClick() {
     // The rank and its sort key, the results, are no part of a slip.
     constexpr int ergebnisse = core::G1Spalten::Anzahl - core::G1Spalten::Rang;
     if (const std::optional<QString> name = Reihenbefehle::alsSpielscheinSpeichern(
-            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse))
+            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse, Meldungen::Ort::Fenster))
         spielscheinZeigen(*name);
 }
 

@@ -35,6 +35,8 @@ const QString TextfeldLeer =
     QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
 const QString NichtsZuUebertragen =
     QStringLiteral("Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
+// The editor's own error boxes stand in the middle of the screen.
+constexpr Meldungen::Ort Mitte = Meldungen::Ort::Bildschirm;
 
 QLabel* fetterText(QWidget* eltern, const QString& text, const QRect& ort, const char* name = nullptr) {
     QLabel* l = Bausteine::text(eltern, text, ort, name);
@@ -211,7 +213,7 @@ void TFEingabe::BAuslesenClick() {
     // The text field is read, never changed: it keeps the untrimmed text.
     const QString text = m1->toPlainText();
     if (text.isEmpty()) {
-        umgebung_.meldungen.fehler(TextfeldLeer);
+        umgebung_.meldungen.fehler(TextfeldLeer, Mitte);
         return;
     }
     const SchriftTextmass mass = G1->textmass();
@@ -223,7 +225,7 @@ void TFEingabe::BAuslesenClick() {
 
 void TFEingabe::BSaveClick() {
     if (const std::optional<QString> name =
-            Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 0))
+            Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 0, Mitte))
         LDatei->setText(*name);
 }
 
@@ -249,7 +251,7 @@ void TFEingabe::BGridDelClick() {
 
 void TFEingabe::BTransferClick() {
     if (!Reihenbefehle::hatReihen(G1Modell->tabelle())) {
-        umgebung_.meldungen.fehler(NichtsZuUebertragen);
+        umgebung_.meldungen.fehler(NichtsZuUebertragen, Mitte);
         return;
     }
     emit reihenUebertragen(G1Modell->tabelle(), LReihen->text());

@@ -22,6 +22,7 @@ public:
     struct Meldung {
         Art art;
         QString text;
+        Ort ort = Ort::Fenster;
     };
 
     FakeUmgebung() : umgebung{*this, *this, *this, *this, netz} {}
@@ -69,7 +70,8 @@ public:
 
     void information(const QString& text) override { melde(Art::Information, text); }
     void warnung(const QString& text) override { melde(Art::Warnung, text); }
-    void fehler(const QString& text) override { melde(Art::Fehler, text); }
+    using ui::Meldungen::fehler;
+    void fehler(const QString& text, Ort ort) override { meldungen.push_back({Art::Fehler, text, ort}); }
     bool frage(const QString& text) override;
     std::optional<QString> oeffnen(const ui::DialogAuftrag& auftrag) override;
     std::optional<ui::GewaehlteDatei> speichern(const ui::DialogAuftrag& auftrag) override;
