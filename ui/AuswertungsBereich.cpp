@@ -77,6 +77,7 @@ void AuswertungsBereich::bauen() {
     scrv1 = new QScrollBar(Qt::Vertical, this);
     scrv1->setObjectName(QString::fromLatin1(namen::scrv1));
     scrv1->setGeometry(0, 140, 16, 305);
+    scrv1->setAccessibleName(QStringLiteral("Tippreihen blättern"));
 
     G1Modell = new ZeilenModell(core::G1Spalten::Anzahl, G1Zeilen, this);
     G1 = new ZeilenGitter(G1Modell, this);
@@ -84,6 +85,7 @@ void AuswertungsBereich::bauen() {
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
     G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
     G1->setGeometry(18, 140, 209, 305);
+    G1->setAccessibleName(QStringLiteral("Tippreihen"));
     G1Einrichten(*G1);
     G1->scrollbarKoppeln(scrv1);
 
@@ -98,6 +100,7 @@ void AuswertungsBereich::bauen() {
     G2->setObjectName(QString::fromLatin1(namen::G2));
     G2->setItemDelegate(new G2Zellen(G2));
     G2->setGeometry(6, 24, 194, 116);
+    G2->setAccessibleName(QStringLiteral("Gewinn"));
     G2Einrichten(*G2);
 
     BAuswerten = Bausteine::knopf(ergebnis, namen::BAuswerten, QStringLiteral("Gewinn- Prüfung"),

@@ -56,6 +56,7 @@ void SpieltagBereich::bauen() {
     PC1 = new QTabWidget(this);
     PC1->setObjectName(QString::fromLatin1(namen::PC1));
     PC1->setGeometry(2, 100, 274, 548);
+    PC1->setAccessibleName(QStringLiteral("Paarungen"));
     const QString seiten[3] = {QStringLiteral("1 - 15"), QStringLiteral("16 - 30"),
                                QStringLiteral("31 - 45")};
     // The result edits take digits, the comma and the colon.

@@ -78,7 +78,8 @@ TFEingabe::TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget
 
 void TFEingabe::kopfBauen() {
     QFrame* kopf = Bausteine::panel(this, "PKopf", QRect(0, 0, KlientBreite, 40), "leiste");
-    BClose = Bausteine::knopf(kopf, namen::BClose, QString(), QStringLiteral("tuer"), QRect(2, 2, 42, 36));
+    BClose = Bausteine::knopf(kopf, namen::BClose, QString(), QStringLiteral("tuer"), QRect(2, 2, 42, 36),
+                              QStringLiteral("Schließen"));
     QLabel* titel = Bausteine::text(kopf, QStringLiteral("Von Tippreihen zum Spielschein"),
                                     QRect(48, 2, KlientBreite - 96, 36));
     titel->setAlignment(Qt::AlignCenter);
@@ -123,6 +124,7 @@ void TFEingabe::textspalteBauen() {
     m1->setGeometry(x, 244, breite, KlientHoehe - 4 - 244);
     m1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
+    m1->setAccessibleName(QStringLiteral("Text der Tippreihen"));
 }
 
 void TFEingabe::gitterspalteBauen() {
@@ -148,10 +150,12 @@ void TFEingabe::gitterspalteBauen() {
     for (int c = 1; c < core::EditorSpalten; ++c)
         G1->setSpaltenbreite(c, 26);
     G1->setGeometry(x, 198, 198, 440);
+    G1->setAccessibleName(QStringLiteral("Tippreihen"));
     EditorGitterBeschriften(*G1);
     Leiste = new QScrollBar(Qt::Vertical, this);
     Leiste->setObjectName(QString::fromLatin1(namen::EditorLeiste));
     Leiste->setGeometry(x + 200, 198, 16, 440);
+    Leiste->setAccessibleName(QStringLiteral("Tippreihen blättern"));
     G1->scrollbarKoppeln(Leiste);
 
     QFrame* unten = Bausteine::panel(this, "PUebertragen", QRect(x, 640, breite, 46), "leiste");
