@@ -1,12 +1,12 @@
 #include "Spieltagsdatei.h"
 
-#include "Dateien.h"
+#include "Eingabedatei.h"
 
 namespace cli {
 
 core::TSpieltag SpieltagLesen(const QString& pfad) {
-    DateiPruefen(pfad);
-    return core::TSpieltag::dateiLesen(pfad);
+    const Eingabedatei datei(pfad);
+    return datei.lesen([](const QString& p) { return core::TSpieltag::dateiLesen(p); });
 }
 
 } // namespace cli

@@ -1,4 +1,5 @@
 #include "cli/Programm.h"
+#include "cli/Systemname.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
@@ -15,7 +16,11 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
@@ -105,6 +110,18 @@ QStringList sortiert(QStringList k) {
 }
 
 const QStringList Rangtexte = {"6 Ri.", "5 + ZS", "5 Ri.", "4 Ri.", "3 + ZS", "3 Ri."};
+
+// A folder and files under names that are not UTF-8, which Qt cannot remove: removed here.
+struct RoheDateien {
+    QByteArray ordner;
+    mutable QList<QByteArray> dateien;
+    explicit RoheDateien(const QByteArray& name) : ordner(name) { ::mkdir(ordner.constData(), 0700); }
+    ~RoheDateien() {
+        for (const QByteArray& d : dateien)
+            ::unlink(d.constData());
+        ::rmdir(ordner.constData());
+    }
+};
 
 } // namespace
 
@@ -859,6 +876,82 @@ private slots:
         QCOMPARE(QString::fromUtf8(l.fehler), meldung.replace(QStringLiteral("{t}"), t) + u'\n');
         QCOMPARE(l.aus, QByteArray());
         QCOMPARE(l.code, 2);
+    }
+
+    // Names come back byte for byte; valid UTF-8 is plain text, other bytes show as U+FFFD.
+    void systemnamen_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("gezeigt");
+        const QString f = QString(QChar::ReplacementCharacter);
+        QTest::newRow("ASCII") << QByteArray("a/b.sp45") << "a/b.sp45";
+        QTest::newRow("UTF-8") << QByteArray("\xC5\x81\xC3\xB3"
+                                             "d\xC5\xBA.txt")
+                               << QStringLiteral("Łódź.txt");
+        QTest::newRow("vier Bytes") << QByteArray("\xF0\x9F\x98\x80") << QString::fromUcs4(U"\U0001F600", 1);
+        QTest::newRow("Latin-1") << QByteArray("Caf\xE9.txt") << "Caf" + f + ".txt";
+        QTest::newRow("abgeschnitten") << QByteArray("a\xC3") << "a" + f;
+        QTest::newRow("überlang") << QByteArray("\xC0\xAF") << f + f;
+        QTest::newRow("Surrogat") << QByteArray("\xED\xA0\x80") << f + f + f;
+        QTest::newRow("über U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << f + f + f + f;
+    }
+    void systemnamen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, gezeigt);
+        const QString name = cli::NameAusBytes(bytes);
+        QCOMPARE(cli::NameAlsBytes(name), bytes);
+        QCOMPARE(cli::NameZumZeigen(name), gezeigt);
+    }
+
+    // Files under names that are not UTF-8 are read, and named in the output as well as they can be.
+    void dateinamenDesSystems() {
+        const QByteArray wurzel = QFile::encodeName(ordner.path());
+        const RoheDateien fremd(wurzel + "/ordner-\xE4");
+        const auto roh = [&](const QByteArray& pfad, const QByteArray& inhalt) {
+            const int fd = ::open(pfad.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            QVERIFY(fd >= 0);
+            fremd.dateien.append(pfad);
+            QCOMPARE(::write(fd, inhalt.constData(), std::size_t(inhalt.size())), ssize_t(inhalt.size()));
+            ::close(fd);
+        };
+        roh(fremd.ordner + "/tag-\xE9.sp45", dateiLesen(Spieltag));
+        roh(fremd.ordner + "/18.09.2021.quo", dateiLesen(Beispiele + QStringLiteral("/18.09.2021.quo")));
+        roh(fremd.ordner + "/schein-\xFC.txt", "3,8,15,22,30,41\r\n");
+        const Lauf l = lauf({"auswerten", cli::NameAusBytes(fremd.ordner + "/schein-\xFC.txt"), "--spieltag",
+                             cli::NameAusBytes(fremd.ordner + "/tag-\xE9.sp45")});
+        QCOMPARE(l.fehler, QByteArray());
+        const QStringList zeilen = QString::fromUtf8(l.aus).split(u'\n');
+        QCOMPARE(zeilen.at(0), QStringLiteral("Spielschein:  schein-\uFFFD.txt, 1 Reihen"));
+        QCOMPARE(zeilen.at(2), QStringLiteral("Quoten:       18.09.2021.quo"));
+        QVERIFY(zeilen.contains(QStringLiteral("Gesamtgewinn: 152.345,60")));
+
+        // The program itself, given the bytes by a shell.
+        QProcess p;
+        p.start(QStringLiteral("/bin/sh"),
+                {"-c", "exec \"$0\" spieltag \"$(printf '%s/ordner-\\344/tag-\\351.sp45' \"$1\")\"",
+                 QStringLiteral(REMISATOR_CLI), ordner.path()});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.readAllStandardError(), QByteArray());
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().startsWith("Spieltag vom 18.09.2021\n"));
+    }
+
+    // A file that cannot be opened is reported with the system's reason.
+    void grundDesSystems() {
+        const QByteArray wurzel = QFile::encodeName(ordner.path());
+        const QString t = ordner.path();
+        QVERIFY(::symlink("schleife", (wurzel + "/schleife").constData()) == 0 || errno == EEXIST);
+        const Lauf schleife = lauf({"gewinnreihe", t + QStringLiteral("/schleife")});
+        QCOMPARE(schleife.code, 2);
+        QCOMPARE(QString::fromUtf8(schleife.fehler),
+                 QStringLiteral("Die Datei \"%1/schleife\" kann nicht gelesen werden.\n\n"
+                                "Zu viele Ebenen symbolischer Verknüpfungen.\n")
+                     .arg(t));
+        const Lauf weg = lauf({"spieltag", cli::NameAusBytes(wurzel + "/weg-\xE9.sp45")});
+        QCOMPARE(weg.code, 2);
+        QCOMPARE(QString::fromUtf8(weg.fehler),
+                 QStringLiteral("Die Datei \"%1/weg-\uFFFD.sp45\" kann nicht gelesen "
+                                "werden.\n\nDie Datei oder der Ordner existiert nicht.\n")
+                     .arg(t));
     }
 
     // Whatever the files hold, the program ends, with a result or a data error.
