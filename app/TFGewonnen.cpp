@@ -129,11 +129,10 @@ void TFGewonnen::optionenLesen() {
 }
 
 void TFGewonnen::gemerkteDateienLesen() {
-    // The matchday first, then the slip; a failure is shown and skips what follows.
-    ui::Schuetzen(umgebung_.meldungen, [this] {
-        SpieltagEinlesen(startSpieltag_);
-        SpielscheinEinlesen(startSpielschein_);
-    });
+    // The matchday first, then the slip; each stands alone, so a failure of one is shown and the
+    // other still loads.
+    ui::Schuetzen(umgebung_.meldungen, [this] { SpieltagEinlesen(startSpieltag_); });
+    ui::Schuetzen(umgebung_.meldungen, [this] { SpielscheinEinlesen(startSpielschein_); });
 }
 
 void TFGewonnen::SpieltagEinlesen(const QString& datei) {

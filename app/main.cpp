@@ -6,6 +6,7 @@
 #include "ui/QtUmgebung.h"
 #include "ui/Skin.h"
 #include "ui/TFEingabe.h"
+#include "ui/Uebersetzung.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    ui::QtDeutschLaden(app);
     ui::Skin::anwenden(app);
     ui::QtUmgebung umgebung;
 

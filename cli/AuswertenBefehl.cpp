@@ -1,7 +1,7 @@
 #include "AuswertenBefehl.h"
 
 #include "Aufruf.h"
-#include "Dateien.h"
+#include "Eingabedatei.h"
 #include "GewinnreiheBefehl.h"
 #include "Json.h"
 #include "OhneFuellung.h"
@@ -19,8 +19,6 @@
 #include "core/Spielschein.h"
 #include "core/Zahlformat.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 
 #include <cerrno>
@@ -38,12 +36,12 @@ struct Eingaben {
 };
 
 void quotenLaden(const QString& pfad, Eingaben& e) {
-    DateiPruefen(pfad);
-    const core::Quotendatei datei = *core::QuotenLaden(pfad);
-    e.quoten = datei.inBoxen(e.quoten);
-    if (!datei.fehler().isEmpty())
-        throw core::Fehler(datei.fehler());
-    e.quotenDatei = datei.dateiname;
+    const Eingabedatei datei(pfad);
+    const core::Quotendatei quoten = *datei.lesen([](const QString& p) { return core::QuotenLaden(p); });
+    e.quoten = quoten.inBoxen(e.quoten);
+    if (!quoten.fehler().isEmpty())
+        throw core::Fehler(quoten.fehler());
+    e.quotenDatei = datei.dateiname();
 }
 
 Eingaben eingabenLesen(const Aufruf& aufruf) {
@@ -56,8 +54,10 @@ Eingaben eingabenLesen(const Aufruf& aufruf) {
         e.boxen = ermittelt.Boxen;
         const QString datum = core::DatumText(spieltag.Datum);
         e.gewinnreiheHerkunft = QStringLiteral("Spieltag vom %1").arg(datum);
-        const QString dateiname = QFileInfo(*aufruf.spieltag).dir().filePath(datum + QStringLiteral(".quo"));
-        if (!aufruf.quoten && !datum.isEmpty() && QFileInfo::exists(dateiname))
+        // The folder as given, byte for byte: the name is no path Qt could open in every case.
+        const QString ordner = aufruf.spieltag->left(aufruf.spieltag->lastIndexOf(u'/') + 1);
+        const QString dateiname = ordner + datum + QStringLiteral(".quo");
+        if (!aufruf.quoten && !datum.isEmpty() && Eingabedatei::vorhanden(dateiname))
             quotenLaden(dateiname, e);
     } else {
         // As typing into the boxes: box 6 left, then box 7 if it was typed into.
@@ -117,12 +117,13 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
 } // namespace
 
 QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
-    const QString& pfad = aufruf.argumente[0];
-    DateiPruefen(pfad);
-    core::Zeilentabelle vorlage(core::G1Spalten::Anzahl);
-    std::optional<core::Spielschein> schein = core::SpielscheinEinlesen(pfad, vorlage, OhneFuellung());
+    const Eingabedatei datei(aufruf.argumente[0]);
+    const core::Zeilentabelle vorlage(core::G1Spalten::Anzahl);
+    std::optional<core::Spielschein> schein =
+        datei.lesen([&](const QString& p) { return core::SpielscheinEinlesen(p, vorlage, OhneFuellung()); });
     if (!schein)
-        throw core::Fehler(core::LesefehlerText(pfad, ENOENT)); // vanished since it was checked
+        throw core::Fehler(core::LesefehlerText(datei.anzeige(), ENOENT)); // vanished since it was opened
+    schein->dateiname = datei.dateiname();
     const Eingaben e = eingabenLesen(aufruf);
 
     const core::Auswertung a =

@@ -1,20 +1,12 @@
 #include "Spieltagsdatei.h"
 
-#include "Dateien.h"
-
-#include "core/Ergebniseingabe.h"
-#include "core/Fehler.h"
+#include "Eingabedatei.h"
 
 namespace cli {
 
 core::TSpieltag SpieltagLesen(const QString& pfad) {
-    DateiPruefen(pfad);
-    const core::TSpieltag spieltag = core::TSpieltag::dateiLesen(pfad);
-    for (int i = 1; i <= core::AnzahlPaarungen; ++i)
-        for (const int tore : {spieltag.Ergebnis[i].ToreHeim, spieltag.Ergebnis[i].ToreGast})
-            if (tore < 0)
-                throw core::Fehler(core::Ergebniseingabe::torzahlFehler(i, tore));
-    return spieltag;
+    const Eingabedatei datei(pfad);
+    return datei.lesen([](const QString& p) { return core::TSpieltag::dateiLesen(p); });
 }
 
 } // namespace cli

@@ -6,9 +6,8 @@
 
 namespace cli {
 
-// The matchday of a file, read as the window reads it. A goal count below 0 is one the program
-// never stores (typed results are 0 to 127, 10 : 10 marks none): such a file is refused with the
-// message a typed result of that count gets.
+// The matchday of a file, read as the window reads it: the same reader, so that a goal count
+// below 0 is shown with its sign and plays no part in the winning row, as in the window.
 core::TSpieltag SpieltagLesen(const QString& pfad);
 
 } // namespace cli

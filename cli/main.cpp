@@ -1,4 +1,5 @@
 #include "Programm.h"
+#include "Systemname.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QByteArray ausgabe;
     QByteArray fehler;
-    const int code = cli::Ausfuehren(app.arguments(), ausgabe, fehler);
+    // The arguments as the system gave them: file names need not be valid UTF-8.
+    const int code = cli::Ausfuehren(cli::ArgumenteAusSystem(argc, argv), ausgabe, fehler);
     schreiben(stderr, fehler);
     if (!schreiben(stdout, ausgabe)) {
         schreiben(stderr, QByteArrayLiteral("Die Ausgabe kann nicht geschrieben werden.\n"));

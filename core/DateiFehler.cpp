@@ -22,6 +22,8 @@ QString SystemGrund(int fehlernummer) {
         return QStringLiteral("Der Name bezeichnet einen Ordner.");
     case ENOTDIR:
         return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+    case ELOOP:
+        return QStringLiteral("Zu viele Ebenen symbolischer Verknüpfungen.");
     case ENAMETOOLONG:
         return QStringLiteral("Der Dateiname ist zu lang.");
     case EBUSY:

@@ -10,12 +10,16 @@
 #include "ui/ZeilenGitter.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QToolButton>
+
+#include <map>
 
 using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
@@ -141,8 +145,9 @@ private slots:
         Fenster f;
         f.einlesen(f.schein("1,2,3,4,5,6\r\n"));
         f.einlesen(f.ordner.SlipDir); // a folder cannot be read as a slip
-        QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
-        QCOMPARE(f.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
+        const std::vector<FakeUmgebung::Meldung> gezeigt = f.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
         QCOMPARE(f.g1().zeilen(), 2);
         QCOMPARE(f.g1().text(1, 1), QStringLiteral("1"));
     }
@@ -206,8 +211,9 @@ private slots:
         const QString ziel = f.ordner.SlipDir + QStringLiteral("fehlt/neu.txt");
         f.umgebung.antworteSpeichern(ziel);
         QTest::mouseClick(f.knopf(namen::BSave), Qt::LeftButton);
-        QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
-        QVERIFY(f.umgebung.meldungen[0].text.contains(QStringLiteral("neu.txt")));
+        const std::vector<FakeUmgebung::Meldung> gezeigt = f.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QVERIFY(gezeigt[0].text.contains(QStringLiteral("neu.txt")));
         QCOMPARE(f.text(namen::LDatei), QStringLiteral("schein.txt")); // a failed save changes no label
     }
 
@@ -216,7 +222,6 @@ private slots:
         f.einlesen(f.schein("3,8,15,22,30,41\r\n3,8,15,22,30,12\r\n3,8,15,22,30,13\r\n3,8,15,22,12,13\r\n"
                             "3,8,15,12,13,14\r\n3,8,15,13,14,16\r\n3,8,13,14,16,17\r\n1,2,4,5,6,7\r\n"
                             "3,3,3,3,3,3\r\n"));
-        f.umgebung.meldungen.clear();
         f.sofort()->setChecked(false);
         f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"}, "12");
         QVERIFY(spalte(f.g1(), 7) == QStringList(9, QString())); // nothing evaluated yet
@@ -333,6 +338,134 @@ private slots:
         f.box(1)->setFocus();
         f.box(1)->insert(QStringLiteral("x5"));
         QCOMPARE(f.box(1)->text(), QString());
+    }
+
+    // A command that uses the winning row takes the box being typed into as leaving it would: the
+    // buttons take no focus, so the box is not left before the command runs. The evaluation at
+    // once follows while it is ticked, and runs once only.
+    void befehlNimmtDieOffeneBox_data() {
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<bool>("sofort");
+        QTest::addColumn<QString>("rang"); // of the row 3 8 15 22 30 41 afterwards
+        QTest::addColumn<int>("auswertungen");
+        QTest::newRow("Gewinn- Prüfung") << namen::BAuswerten << true << "6 Ri." << 1;
+        QTest::newRow("Gewinn- Prüfung, nicht sofort") << namen::BAuswerten << false << "6 Ri." << 1;
+        for (const char* befehl : {namen::BSortier2, namen::BSortier, namen::SortNachNummer, namen::Abbild}) {
+            QTest::addRow("%s", befehl) << befehl << true << "6 Ri." << 1;
+            QTest::addRow("%s, nicht sofort", befehl) << befehl << false << "" << 0;
+        }
+    }
+    void befehlNimmtDieOffeneBox() {
+        QFETCH(QString, befehl);
+        QFETCH(bool, sofort);
+        QFETCH(QString, rang);
+        QFETCH(int, auswertungen);
+        Fenster f;
+        f.einlesen(f.schein("3,8,15,22,30,41\r\n1,2,4,5,6,7\r\n"));
+        f.sofort()->setChecked(sofort);
+        const QStringList zahlen = {"3", "8", "15", "22", "30", "41"};
+        for (int i = 0; i < 6; ++i) {
+            f.box(i + 1)->setFocus(); // a click into the box
+            QTest::keyClicks(f.box(i + 1), zahlen[i]);
+        }
+        QSignalSpy ausgewertet(f.im<ui::ZeilenGitter>(namen::G2)->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy abbild(f.a(), &ui::AuswertungsBereich::abbildVerlangt);
+        QTest::mouseClick(f.knopf(qPrintable(befehl)), Qt::LeftButton);
+        QVERIFY(f.box(6)->hasFocus());
+        const core::TGewinnreihe& g = f.leiste().Gewinnreihe();
+        QCOMPARE(g.Zahlen, (std::array<std::uint8_t, 6>{3, 8, 15, 22, 30, 41}));
+        QCOMPARE(f.box(6)->text(), QStringLiteral("41"));
+        QCOMPARE(f.g1().text(1, 7), rang);
+        QCOMPARE(ausgewertet.count(), auswertungen);
+        QCOMPARE(abbild.count(), befehl == QLatin1String(namen::Abbild) ? 1 : 0);
+        // Leaving the box now starts nothing more: it counts as left already.
+        f.box(1)->setFocus();
+        QCOMPARE(ausgewertet.count(), auswertungen);
+        QVERIFY(f.umgebung.meldungen.empty());
+    }
+
+    // Tab and Shift+Tab move to the next and the previous box and leave the box.
+    void tabVerlaesstDieBox() {
+        Fenster f;
+        f.sofort()->setChecked(false);
+        f.box(1)->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), "3");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(f.box(2)->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "9");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(f.box(1)->hasFocus());
+        QCOMPARE(f.box(1)->text(), QStringLiteral("3"));
+        QCOMPARE(f.box(2)->text(), QStringLiteral("9"));
+        QCOMPARE(f.leiste().Gewinnreihe().Zahlen, (std::array<std::uint8_t, 6>{3, 9, 0, 0, 0, 0}));
+    }
+
+    // Editing keys are no typed characters: they work in every box whose characters are filtered.
+    // "Pos1", "Ende", "Links", "Rechts", "Entf", "Rück" are keys, "^A" .. "^Z" shortcuts.
+    void bearbeitungstasten_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("vorher");
+        QTest::addColumn<QString>("tasten");
+        QTest::addColumn<QString>("nachher");
+        QTest::addColumn<QString>("ablage"); // the clipboard afterwards
+        const struct {
+            const char* box;
+            const char* vorher;
+        } boxen[] = {{"Gewinnzahl", "12"}, {"Quote", "1.234,5"}, {"Ergebnis", "2 : 1"}};
+        const char* ende[] = {"1", "1.234,", "2 : "};
+        const char* ohneErste[] = {"2", ".234,5", " : 1"};
+        const char* ohneZweite[] = {"1", "1234,5", "2: 1"};
+        for (int i = 0; i < 3; ++i) {
+            const QString b = QString::fromLatin1(boxen[i].box);
+            const QString v = QString::fromLatin1(boxen[i].vorher);
+            QTest::addRow("%s Pos1 Entf", boxen[i].box) << b << v << "Pos1 Entf" << ohneErste[i] << "";
+            QTest::addRow("%s Rechts Entf", boxen[i].box)
+                << b << v << "Pos1 Rechts Entf" << ohneZweite[i] << "";
+            QTest::addRow("%s Ende Rück", boxen[i].box) << b << v << "Ende Rück" << ende[i] << "";
+            QTest::addRow("%s Links Entf", boxen[i].box) << b << v << "Ende Links Entf" << ende[i] << "";
+            QTest::addRow("%s alles Entf", boxen[i].box) << b << v << "^A Entf"
+                                                         << ""
+                                                         << "";
+            QTest::addRow("%s ausschneiden", boxen[i].box) << b << v << "^A ^X"
+                                                           << "" << v;
+            QTest::addRow("%s kopieren", boxen[i].box) << b << v << "^A ^C Ende" << v << v;
+            QTest::addRow("%s rückgängig", boxen[i].box) << b << v << "Ende Rück ^Z" << v << "";
+        }
+    }
+    void bearbeitungstasten() {
+        QFETCH(QString, box);
+        QFETCH(QString, vorher);
+        QFETCH(QString, tasten);
+        QFETCH(QString, nachher);
+        QFETCH(QString, ablage);
+        Fenster f;
+        f.sofort()->setChecked(false);
+        QLineEdit* e =
+            box == u"Gewinnzahl" ? f.box(1)
+            : box == u"Quote"
+                ? f.quote(1)
+                : f.finde<QWidget>("frPaars7")->findChild<QLineEdit*>(QString::fromLatin1(namen::eErg));
+        QGuiApplication::clipboard()->clear();
+        e->setText(vorher);
+        e->setFocus();
+        // With the texts the desktop's keyboard gives them: Delete U+007F, Backspace U+0008, the moving
+        // keys none, Ctrl with a letter its control character.
+        const std::map<QString, std::pair<Qt::Key, QString>> namenDerTasten = {
+            {"Pos1", {Qt::Key_Home, ""}},       {"Ende", {Qt::Key_End, ""}},
+            {"Links", {Qt::Key_Left, ""}},      {"Rechts", {Qt::Key_Right, ""}},
+            {"Entf", {Qt::Key_Delete, "\x7f"}}, {"Rück", {Qt::Key_Backspace, "\b"}}};
+        for (const QString& t : tasten.split(u' ')) {
+            if (t.startsWith(u'^')) {
+                const int buchstabe = t[1].unicode() - u'A';
+                QTest::sendKeyEvent(QTest::Click, e, Qt::Key(Qt::Key_A + buchstabe),
+                                    QString(QChar(buchstabe + 1)), Qt::ControlModifier);
+            } else {
+                const auto& [taste, text] = namenDerTasten.at(t);
+                QTest::sendKeyEvent(QTest::Click, e, taste, text, Qt::NoModifier);
+            }
+        }
+        QCOMPARE(e->text(), nachher);
+        QCOMPARE(QGuiApplication::clipboard()->text(), ablage);
     }
 
     void mengeAusAllenBoxen() {

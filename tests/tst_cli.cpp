@@ -1,4 +1,5 @@
 #include "cli/Programm.h"
+#include "cli/Systemname.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
@@ -15,7 +16,11 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
@@ -105,6 +110,18 @@ QStringList sortiert(QStringList k) {
 }
 
 const QStringList Rangtexte = {"6 Ri.", "5 + ZS", "5 Ri.", "4 Ri.", "3 + ZS", "3 Ri."};
+
+// A folder and files under names that are not UTF-8, which Qt cannot remove: removed here.
+struct RoheDateien {
+    QByteArray ordner;
+    mutable QList<QByteArray> dateien;
+    explicit RoheDateien(const QByteArray& name) : ordner(name) { ::mkdir(ordner.constData(), 0700); }
+    ~RoheDateien() {
+        for (const QByteArray& d : dateien)
+            ::unlink(d.constData());
+        ::rmdir(ordner.constData());
+    }
+};
 
 } // namespace
 
@@ -400,6 +417,8 @@ private slots:
         QTest::newRow("weniger als sieben") << "5=1:1 9=0:1 *=3:0" << QList<int>{5, 9} << 0;
         QTest::newRow("9 : 10 ist knapp") << "4=9:10 8=2:10 *=3:0" << QList<int>{4} << 0;
         QTest::newRow("keine zählt") << "*=3:0" << QList<int>{} << 0;
+        // Counts below 0 never rank, as in the window: goals are counted down to 0 only.
+        QTest::newRow("negative Tore") << "7=-3:-3 20=-2:-1 12=1:1 *=3:0" << QList<int>{12} << 0;
         QTest::newRow("Beispielspieltag")
             << "3=3:3 8=2:2 15=2:2 22=1:1 30=1:1 41=1:1 12=0:0 27=0:0 44=0:0 *=2:0"
             << QList<int>{3, 8, 15, 22, 30, 41} << 12;
@@ -419,6 +438,17 @@ private slots:
         const Lauf a = lauf({"auswerten", Schein, "--spieltag", sp, "--json"});
         QCOMPARE(a.code, 0);
         QCOMPARE(json(a)["gewinnreihe"].toObject(), (QJsonObject{{"zahlen", o["zahlen"]}, {"zs", o["zs"]}}));
+    }
+
+    // A count below 0 is shown with its sign, as the pairing frame shows it.
+    void negativeToreMitVorzeichen() {
+        const Lauf l =
+            lauf({"spieltag", spieltag(QStringLiteral("minus.sp45"), "7=-3:-3 20=-2:1 *=3:0"), "--json"});
+        QCOMPARE(l.code, 0);
+        const QStringList ergebnisse = texte(json(l)["paarungen"].toArray(), QStringLiteral("ergebnis"));
+        QCOMPARE(ergebnisse.at(6), QStringLiteral("-3 : -3"));
+        QCOMPARE(ergebnisse.at(19), QStringLiteral("-2 : 1"));
+        QCOMPARE(ergebnisse.at(0), QStringLiteral("3 : 0"));
     }
 
     void gewinnreiheText() {
@@ -786,8 +816,6 @@ private slots:
         QTest::addColumn<QString>("meldung");
         const QString fehlt = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n"
                                              "Die Datei oder der Ordner existiert nicht.");
-        const QString tor = QStringLiteral(
-            "Das Ergebnis der Paarung 7 ist ungültig: -3 Tore sind nicht möglich, erlaubt sind 0 bis 127.");
         QTest::newRow("Schein fehlt")
             << QStringList{"auswerten", "{t}/fehlt.txt", "--gewinnreihe", "1"} << fehlt.arg("{t}/fehlt.txt");
         QTest::newRow("Spieltag fehlt") << QStringList{"auswerten", Schein, "--spieltag", "{t}/fehlt.sp45"}
@@ -813,10 +841,6 @@ private slots:
                                           << "''abc'' ist kein gültiger Integer-Wert";
         QTest::newRow("zu große Zahl") << QStringList{"auswerten", "{t}/gross.txt", "--gewinnreihe", "3,8"}
                                        << "''99999999999'' ist kein gültiger Integer-Wert";
-        QTest::newRow("Tore: gewinnreihe") << QStringList{"gewinnreihe", "{t}/minus.sp45"} << tor;
-        QTest::newRow("Tore: spieltag") << QStringList{"spieltag", "{t}/minus.sp45", "--json"} << tor;
-        QTest::newRow("Tore: auswerten")
-            << QStringList{"auswerten", Schein, "--spieltag", "{t}/minus.sp45"} << tor;
         QTest::newRow("Quoten zu kurz")
             << QStringList{"auswerten", Schein, "--gewinnreihe", "1", "--quoten", "{t}/drei.quo"}
             << "Listenindex überschreitet das Maximum (3)";
@@ -844,7 +868,6 @@ private slots:
         datei(QStringLiteral("leer.sp45"), QByteArray());
         schein(QStringLiteral("abc.txt"), {"3,8,15,22,30,41", "3,8,abc,22,30,41"});
         schein(QStringLiteral("gross.txt"), {"3,8,15,22,30,99999999999"});
-        spieltag(QStringLiteral("minus.sp45"), QStringLiteral("7=-3:1 *=2:2"));
         datei(QStringLiteral("drei.quo"), "1,00\r\n2,00\r\n3,00\r\n");
         datei(QStringLiteral("kommas.quo"), "1,2,3\r\n\r\n\r\n\r\n\r\n\r\n");
         for (QString& a : argumente)
@@ -853,6 +876,82 @@ private slots:
         QCOMPARE(QString::fromUtf8(l.fehler), meldung.replace(QStringLiteral("{t}"), t) + u'\n');
         QCOMPARE(l.aus, QByteArray());
         QCOMPARE(l.code, 2);
+    }
+
+    // Names come back byte for byte; valid UTF-8 is plain text, other bytes show as U+FFFD.
+    void systemnamen_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("gezeigt");
+        const QString f = QString(QChar::ReplacementCharacter);
+        QTest::newRow("ASCII") << QByteArray("a/b.sp45") << "a/b.sp45";
+        QTest::newRow("UTF-8") << QByteArray("\xC5\x81\xC3\xB3"
+                                             "d\xC5\xBA.txt")
+                               << QStringLiteral("Łódź.txt");
+        QTest::newRow("vier Bytes") << QByteArray("\xF0\x9F\x98\x80") << QString::fromUcs4(U"\U0001F600", 1);
+        QTest::newRow("Latin-1") << QByteArray("Caf\xE9.txt") << "Caf" + f + ".txt";
+        QTest::newRow("abgeschnitten") << QByteArray("a\xC3") << "a" + f;
+        QTest::newRow("überlang") << QByteArray("\xC0\xAF") << f + f;
+        QTest::newRow("Surrogat") << QByteArray("\xED\xA0\x80") << f + f + f;
+        QTest::newRow("über U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << f + f + f + f;
+    }
+    void systemnamen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, gezeigt);
+        const QString name = cli::NameAusBytes(bytes);
+        QCOMPARE(cli::NameAlsBytes(name), bytes);
+        QCOMPARE(cli::NameZumZeigen(name), gezeigt);
+    }
+
+    // Files under names that are not UTF-8 are read, and named in the output as well as they can be.
+    void dateinamenDesSystems() {
+        const QByteArray wurzel = QFile::encodeName(ordner.path());
+        const RoheDateien fremd(wurzel + "/ordner-\xE4");
+        const auto roh = [&](const QByteArray& pfad, const QByteArray& inhalt) {
+            const int fd = ::open(pfad.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            QVERIFY(fd >= 0);
+            fremd.dateien.append(pfad);
+            QCOMPARE(::write(fd, inhalt.constData(), std::size_t(inhalt.size())), ssize_t(inhalt.size()));
+            ::close(fd);
+        };
+        roh(fremd.ordner + "/tag-\xE9.sp45", dateiLesen(Spieltag));
+        roh(fremd.ordner + "/18.09.2021.quo", dateiLesen(Beispiele + QStringLiteral("/18.09.2021.quo")));
+        roh(fremd.ordner + "/schein-\xFC.txt", "3,8,15,22,30,41\r\n");
+        const Lauf l = lauf({"auswerten", cli::NameAusBytes(fremd.ordner + "/schein-\xFC.txt"), "--spieltag",
+                             cli::NameAusBytes(fremd.ordner + "/tag-\xE9.sp45")});
+        QCOMPARE(l.fehler, QByteArray());
+        const QStringList zeilen = QString::fromUtf8(l.aus).split(u'\n');
+        QCOMPARE(zeilen.at(0), QStringLiteral("Spielschein:  schein-\uFFFD.txt, 1 Reihen"));
+        QCOMPARE(zeilen.at(2), QStringLiteral("Quoten:       18.09.2021.quo"));
+        QVERIFY(zeilen.contains(QStringLiteral("Gesamtgewinn: 152.345,60")));
+
+        // The program itself, given the bytes by a shell.
+        QProcess p;
+        p.start(QStringLiteral("/bin/sh"),
+                {"-c", "exec \"$0\" spieltag \"$(printf '%s/ordner-\\344/tag-\\351.sp45' \"$1\")\"",
+                 QStringLiteral(REMISATOR_CLI), ordner.path()});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.readAllStandardError(), QByteArray());
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().startsWith("Spieltag vom 18.09.2021\n"));
+    }
+
+    // A file that cannot be opened is reported with the system's reason.
+    void grundDesSystems() {
+        const QByteArray wurzel = QFile::encodeName(ordner.path());
+        const QString t = ordner.path();
+        QVERIFY(::symlink("schleife", (wurzel + "/schleife").constData()) == 0 || errno == EEXIST);
+        const Lauf schleife = lauf({"gewinnreihe", t + QStringLiteral("/schleife")});
+        QCOMPARE(schleife.code, 2);
+        QCOMPARE(QString::fromUtf8(schleife.fehler),
+                 QStringLiteral("Die Datei \"%1/schleife\" kann nicht gelesen werden.\n\n"
+                                "Zu viele Ebenen symbolischer Verknüpfungen.\n")
+                     .arg(t));
+        const Lauf weg = lauf({"spieltag", cli::NameAusBytes(wurzel + "/weg-\xE9.sp45")});
+        QCOMPARE(weg.code, 2);
+        QCOMPARE(QString::fromUtf8(weg.fehler),
+                 QStringLiteral("Die Datei \"%1/weg-\uFFFD.sp45\" kann nicht gelesen "
+                                "werden.\n\nDie Datei oder der Ordner existiert nicht.\n")
+                     .arg(t));
     }
 
     // Whatever the files hold, the program ends, with a result or a data error.

@@ -283,6 +283,8 @@ private slots:
             f.e->BAuslesenClick(); // the button is disabled; the handler still guards itself
         else
             f.klick(fall == 1 ? namen::EditorSpeichern : namen::BTransfer);
+        QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
+        QVERIFY(f.umgebung.meldungen[0].ort == ui::Meldungen::Ort::Bildschirm); // centred on the screen
         QVERIFY2(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, meldung),
                  qPrintable(f.umgebung.meldungstexte()));
         QVERIFY(f.umgebung.speichernAuftraege.empty());
@@ -339,8 +341,9 @@ private slots:
         const QString ziel = dateiSchreiben(f.ordner.SlipDir + QStringLiteral("alt.txt"), "alt\r\n");
         f.umgebung.antworteSpeichern(ziel, 1);
         testhilfe::mitDateigrenze(8, [&] { f.klick(namen::EditorExport); });
-        QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
-        QVERIFY(f.umgebung.meldungen[0].text.contains(QStringLiteral("alt.txt")));
+        const std::vector<FakeUmgebung::Meldung> gezeigt = f.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QVERIFY(gezeigt[0].text.contains(QStringLiteral("alt.txt")));
         QCOMPARE(dateiLesen(ziel), QByteArray("alt\r\n"));
         QCOMPARE(f.text(namen::EditorLDatei), QString());
     }
@@ -408,9 +411,10 @@ private slots:
         f.einfuegen(QStringLiteral("1,2,3,4,5,6"));
         f.umgebung.antworteOeffnen(f.ordner.SlipDir); // a folder cannot be read
         f.klick(namen::EditorOeffnen);
-        QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
-        QCOMPARE(f.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
-        QVERIFY(f.umgebung.meldungen[0].text.contains(QStringLiteral("Ordner")));
+        const std::vector<FakeUmgebung::Meldung> gezeigt = f.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
+        QVERIFY(gezeigt[0].text.contains(QStringLiteral("Ordner")));
         QCOMPARE(f.m1()->toPlainText(), QStringLiteral("1,2,3,4,5,6"));
         QCOMPARE(f.text(namen::LDatei0), QString());
     }

@@ -5,6 +5,7 @@
 #include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Hauptfensterhilfe.h"
+#include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
 #include "ui/AuswertungsBereich.h"
 #include "ui/GewinnreiheLeiste.h"
@@ -319,8 +320,9 @@ private slots:
         const QStringList koepfe = {"GKl.", "Anzahl", "Gewinn"};
         for (int c = 0; c < 3; ++c)
             QCOMPARE(t2.text(0, c).trimmed(), koepfe[c]);
+        const QStringList raenge = {"6 Ri.", "5 + ZS", "5 Ri.", "4 Ri.", "3 + ZS", "3 Ri."};
         for (int i = 1; i <= 6; ++i) {
-            QCOMPARE(t2.text(i, 0).trimmed(), core::RangText[i]);
+            QCOMPARE(t2.text(i, 0).trimmed(), raenge[i - 1]);
             QVERIFY(t2.istLeer(i, 1));
             QVERIFY(t2.istLeer(i, 2));
         }
@@ -484,8 +486,9 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &eng);
         h.fenster->close();
         setrlimit(RLIMIT_FSIZE, &grenze);
-        QCOMPARE(h.umgebung.meldungen.size(), std::size_t(1));
-        QCOMPARE(h.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
+        const std::vector<FakeUmgebung::Meldung> gezeigt = h.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
         QCOMPARE(inhalt(h.ordner.optionenDatei()), alt);
     }
 
@@ -497,6 +500,41 @@ private slots:
         h.starten();
         QVERIFY(h.umgebung.meldungen.empty());
         QCOMPARE(h.finde<QLabel>(namen::LDatei)->text(), QString());
+    }
+
+    // Each remembered file is read on its own: one that fails is reported, the other still loads.
+    void gemerkteDateienStehenAllein_data() {
+        QTest::addColumn<bool>("spieltagGut");
+        QTest::addColumn<bool>("scheinGut");
+        QTest::newRow("Spieltag zu kurz") << false << true;
+        QTest::newRow("Schein ist ein Ordner") << true << false;
+    }
+    void gemerkteDateienStehenAllein() {
+        QFETCH(bool, spieltagGut);
+        QFETCH(bool, scheinGut);
+        Hauptfensterhilfe h;
+        testhilfe::Satz satz;
+        satz.datum(44457); // 18.09.2021
+        const QString spieltag = h.ordner.MatchdayDir + QStringLiteral("tag.sp45");
+        schreibe(spieltag, spieltagGut ? satz.b : QByteArray(100, '\0'));
+        const QString schein = h.ordner.SlipDir + QStringLiteral("schein.txt");
+        if (scheinGut)
+            schreibe(schein, "1,2,3,4,5,6\r\n");
+        else
+            QVERIFY(QDir().mkpath(schein));
+        schreibe(h.ordner.optionenDatei(), "[ZumStartEinlesen]\r\nSpieltag=" + spieltag.toUtf8() +
+                                               "\r\nSpielschein=" + schein.toUtf8() + "\r\n");
+        h.starten();
+        const std::vector<FakeUmgebung::Meldung> gezeigt = h.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
+        QVERIFY2(
+            gezeigt[0].text.contains(spieltagGut ? QStringLiteral("schein.txt") : QStringLiteral("tag.sp45")),
+            qPrintable(gezeigt[0].text));
+        QCOMPARE(h.finde<QLabel>(namen::LTag)->text(),
+                 spieltagGut ? QStringLiteral("18.09.2021") : QString());
+        QCOMPARE(h.finde<QLabel>(namen::PFoto, namen::LDatei)->text(),
+                 scheinGut ? QStringLiteral("schein.txt") : QString());
     }
 
     void musterknopfNachDatei() {

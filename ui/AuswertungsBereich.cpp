@@ -20,6 +20,7 @@
 #include "ui/Reihenbefehle.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
+#include "ui/Zeichenfilter.h"
 #include "ui/ZeilenGitter.h"
 #include "ui/ZeilenModell.h"
 
@@ -27,7 +28,6 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -77,6 +77,7 @@ void AuswertungsBereich::bauen() {
     scrv1 = new QScrollBar(Qt::Vertical, this);
     scrv1->setObjectName(QString::fromLatin1(namen::scrv1));
     scrv1->setGeometry(0, 140, 16, 305);
+    scrv1->setAccessibleName(QStringLiteral("Tippreihen blättern"));
 
     G1Modell = new ZeilenModell(core::G1Spalten::Anzahl, G1Zeilen, this);
     G1 = new ZeilenGitter(G1Modell, this);
@@ -84,6 +85,7 @@ void AuswertungsBereich::bauen() {
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
     G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
     G1->setGeometry(18, 140, 209, 305);
+    G1->setAccessibleName(QStringLiteral("Tippreihen"));
     G1Einrichten(*G1);
     G1->scrollbarKoppeln(scrv1);
 
@@ -98,6 +100,7 @@ void AuswertungsBereich::bauen() {
     G2->setObjectName(QString::fromLatin1(namen::G2));
     G2->setItemDelegate(new G2Zellen(G2));
     G2->setGeometry(6, 24, 194, 116);
+    G2->setAccessibleName(QStringLiteral("Gewinn"));
     G2Einrichten(*G2);
 
     BAuswerten = Bausteine::knopf(ergebnis, namen::BAuswerten, QStringLiteral("Gewinn- Prüfung"),
@@ -125,24 +128,16 @@ void AuswertungsBereich::verbinden() {
     BeiKlick(P116->QuotenSpeichern, m, [this] { bsSkinSpeedButton14Click(); });
     BeiKlick(P116->BQuoDel, m, [this] { BQuoDelClick(); });
     BeiKlick(BAuswerten, m, [this] { BAuswertenClick(); });
-    connect(Abbild, &QToolButton::clicked, this, &AuswertungsBereich::abbildVerlangt);
+    connect(Abbild, &QToolButton::clicked, this, [this] {
+        Gewinnreihe->offeneBoxVerlassen();
+        emit abbildVerlangt();
+    });
+    // The odds boxes take digits and the comma.
+    auto* quotenzeichen = new Zeichenfilter(QStringLiteral("0123456789,"), this);
     for (int i = 1; i <= 6; ++i)
-        P116->eQ[i]->installEventFilter(this);
+        P116->eQ[i]->installEventFilter(quotenzeichen);
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
             [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
-}
-
-bool AuswertungsBereich::eventFilter(QObject*, QEvent* ereignis) {
-    // The odds boxes take digits, the comma and Backspace; any other character is swallowed.
-    if (ereignis->type() != QEvent::KeyPress)
-        return false;
-    auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if (taste->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
-        return false;
-    const QString text = taste->text();
-    if (text.isEmpty() || taste->key() == Qt::Key_Backspace || text.size() != 1 || text[0] < u' ')
-        return false;
-    return !(text[0] == u',' || (text[0] >= u'0' && text[0] <= u'9'));
 }
 
 void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
@@ -206,7 +201,7 @@ void AuswertungsBereich::BSaveClick() {
     // The rank and its sort key, the results, are no part of a slip.
     constexpr int ergebnisse = core::G1Spalten::Anzahl - core::G1Spalten::Rang;
     if (const std::optional<QString> name = Reihenbefehle::alsSpielscheinSpeichern(
-            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse))
+            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse, Meldungen::Ort::Fenster))
         spielscheinZeigen(*name);
 }
 
@@ -222,6 +217,7 @@ void AuswertungsBereich::BCopyClick() {
 }
 
 void AuswertungsBereich::BSortierClick() {
+    Gewinnreihe->offeneBoxVerlassen();
     const core::Zeilentabelle& t = G1Modell->tabelle();
     if (t.zeilen() < 2 || t.istLeer(1, core::G1Spalten::Schluessel))
         return;
@@ -230,6 +226,7 @@ void AuswertungsBereich::BSortierClick() {
 }
 
 void AuswertungsBereich::bsSkinSpeedButton2Click() {
+    Gewinnreihe->offeneBoxVerlassen();
     nachRangSortieren_ = false;
     const core::Zeilentabelle& t = G1Modell->tabelle();
     if (t.zeilen() < 2 || t.istLeer(1, core::G1Spalten::Reihe))
@@ -283,6 +280,8 @@ void AuswertungsBereich::BQuoDelClick() {
 }
 
 void AuswertungsBereich::BAuswertenClick() {
+    // The box being edited counts as left; this evaluation is the one leaving it would start.
+    Gewinnreihe->offeneBoxUebernehmen();
     core::Auswertung ergebnis;
     G1Modell->zellenAendern([&](core::Zeilentabelle& t) {
         ergebnis = core::Auswerten(t, Gewinnreihe->Gewinnreihe().Menge, Gewinnreihe->zsText(), quoten(),

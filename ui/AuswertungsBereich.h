@@ -75,9 +75,6 @@ signals:
     // "Abbild der Auswertung" was pressed.
     void abbildVerlangt();
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
 private:
     void bauen();
     void verbinden();

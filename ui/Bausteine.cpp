@@ -19,6 +19,9 @@ QToolButton* Bausteine::knopf(QWidget* eltern, const char* name, const QString& 
                           : ikone.isEmpty() ? Qt::ToolButtonTextOnly
                                             : Qt::ToolButtonTextBesideIcon);
     k->setToolTip(hinweis);
+    // A screen reader says the caption; a button without one is known by its hint.
+    if (text.isEmpty())
+        k->setAccessibleName(hinweis);
     k->setGeometry(ort);
     k->setCursor(Qt::PointingHandCursor);
     return k;

@@ -10,7 +10,8 @@ namespace ui {
 // Small factories for the controls every window places by pixel position.
 class Bausteine {
 public:
-    // A command button: caption beside its icon (icon only when the caption is empty).
+    // A command button: caption beside its icon (icon only when the caption is empty, and then named
+    // by its hint for screen readers).
     static QToolButton* knopf(QWidget* eltern, const char* name, const QString& text, const QString& ikone,
                               const QRect& ort, const QString& hinweis = QString());
     static QLabel* text(QWidget* eltern, const QString& text, const QRect& ort, const char* name = nullptr);

@@ -5,6 +5,7 @@
 #include "ui/Ikonen.h"
 #include "ui/Namen.h"
 #include "ui/TFfrAnzeigeGew.h"
+#include "ui/Zeichenfilter.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+
+#include <utility>
 
 namespace ui {
 
@@ -25,6 +28,7 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
     // Match numbers have at most two digits; pasted text that is not such a number is refused whole.
     auto* nurZahlen = new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(core::BoxStellen)), this);
+    auto* ziffern = new Zeichenfilter(QStringLiteral("0123456789"), this);
     PAnzeige = Bausteine::panel(flaeche, namen::PAnzeige, QRect(58, 3, 184, 37), "rahmenlos");
     for (int i = 1; i <= 7; ++i) {
         auto* rahmen = new TFfrAnzeigeGew(i, PAnzeige);
@@ -33,6 +37,8 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
         Boxen[i] = rahmen->ETZ;
         Boxen[i]->setValidator(nurZahlen);
         Boxen[i]->installEventFilter(this);
+        Boxen[i]->installEventFilter(ziffern);
+        connect(Boxen[i], &QLineEdit::textEdited, this, [this, i] { offen_ = i; });
     }
     BSortier2 = Bausteine::knopf(flaeche, namen::BSortier2, QString(), QStringLiteral("eingabefolge"),
                                  QRect(246, 5, 32, 32),
@@ -44,7 +50,10 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
                                 QRect(6, 43, 394, 18));
     cbSofort->setChecked(true);
     ordnungsSymbol();
-    connect(BSortier2, &QToolButton::clicked, this, &GewinnreiheLeiste::BSortier2Click);
+    connect(BSortier2, &QToolButton::clicked, this, [this] {
+        offeneBoxVerlassen();
+        BSortier2Click();
+    });
     connect(Loeschen, &QToolButton::clicked, this, &GewinnreiheLeiste::bsSkinSpeedButton3Click);
 }
 
@@ -63,22 +72,32 @@ bool GewinnreiheLeiste::eventFilter(QObject* objekt, QEvent* ereignis) {
                 Boxen[box + 1]->setFocus(Qt::TabFocusReason);
             return true;
         }
-        if (taste->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
-            return false; // shortcuts such as paste
-        const QString text = taste->text();
-        if (text.isEmpty() || taste->key() == Qt::Key_Backspace)
-            return false;
-        return !(text.size() == 1 && text[0] >= u'0' && text[0] <= u'9');
+        return false;
     }
-    if (ereignis->type() == QEvent::FocusOut) {
-        // Leaving the window (a message box, another program) is not leaving the box.
-        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
-        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
-            ETZExit(box);
-            emit verlassen(box);
-        }
-    }
+    if (ereignis->type() != QEvent::FocusIn && ereignis->type() != QEvent::FocusOut)
+        return false;
+    // Leaving the window (a message box, another program) and coming back is not entering or
+    // leaving the box.
+    const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
+    if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason)
+        return false;
+    if (ereignis->type() == QEvent::FocusIn)
+        offen_ = box;
+    else if (offen_ == box)
+        offeneBoxVerlassen();
     return false;
+}
+
+int GewinnreiheLeiste::offeneBoxUebernehmen() {
+    const int box = std::exchange(offen_, 0);
+    if (box)
+        ETZExit(box);
+    return box;
+}
+
+void GewinnreiheLeiste::offeneBoxVerlassen() {
+    if (const int box = offeneBoxUebernehmen())
+        emit verlassen(box);
 }
 
 void GewinnreiheLeiste::ETZExit(int box) {
@@ -92,6 +111,7 @@ void GewinnreiheLeiste::bsSkinSpeedButton3Click() {
     for (int i = 1; i <= 7; ++i)
         Boxen[i]->clear();
     gewinnreihe_.leeren();
+    offen_ = 0; // what was typed is gone
 }
 
 void GewinnreiheLeiste::BSortier2Click() {
@@ -121,6 +141,7 @@ void GewinnreiheLeiste::ordnungsSymbol() {
 
 void GewinnreiheLeiste::setzen(const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte) {
     gewinnreihe_ = reihe;
+    offen_ = 0; // what was typed is gone
     for (int i = 1; i <= 7; ++i)
         Boxen[i]->setText(texte[i]);
     sortiert_ = false;

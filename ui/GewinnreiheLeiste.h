@@ -35,6 +35,11 @@ public:
 
     // Leaving a box: the winning row from all six number boxes, or ZS from box 7.
     void ETZExit(int box);
+    // For a command that uses the winning row: the box being edited counts as left from here, its
+    // text taken as leaving it takes it. Returns that box, 0 when no box was being edited.
+    int offeneBoxUebernehmen();
+    // The same, reported as `verlassen`, so that the evaluation at once follows as on leaving.
+    void offeneBoxVerlassen();
     // "Gewinnreihe löschen"
     void bsSkinSpeedButton3Click();
     void BSortier2Click();
@@ -59,6 +64,9 @@ private:
 
     core::TGewinnreihe gewinnreihe_;
     bool sortiert_ = false;
+    // The box entered or typed into and not left since, 0 for none. Buttons take no focus, so a
+    // click on a command leaves the box in it.
+    int offen_ = 0;
 };
 
 } // namespace ui

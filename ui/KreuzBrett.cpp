@@ -25,6 +25,7 @@ KreuzBrett::KreuzBrett(Umgebung& umgebung, QWidget* parent) : QFrame(parent), um
     setObjectName(QString::fromLatin1(namen::PKreuz));
     resize(Breite, Hoehe);
     setCursor(Qt::PointingHandCursor);
+    setAccessibleName(QStringLiteral("Spielschein zum Ankreuzen"));
 
     for (int n = 1; n <= 45; ++n) {
         auto* kreuz = new TKreuz(n, this);

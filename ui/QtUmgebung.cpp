@@ -17,8 +17,9 @@ namespace ui {
 namespace {
 
 QMessageBox::StandardButton zeige(QMessageBox::Icon symbol, const QString& titel, const QString& text,
-                                  bool jaNein) {
-    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, QApplication::activeWindow());
+                                  bool jaNein, Meldungen::Ort ort = Meldungen::Ort::Fenster) {
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton,
+                    ort == Meldungen::Ort::Fenster ? QApplication::activeWindow() : nullptr);
     if (jaNein) {
         box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
         QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
@@ -56,8 +57,8 @@ void QtMeldungen::warnung(const QString& text) {
     zeige(QMessageBox::Warning, QStringLiteral("Warnung"), text, false);
 }
 
-void QtMeldungen::fehler(const QString& text) {
-    zeige(QMessageBox::Critical, QStringLiteral("Fehler"), text, false);
+void QtMeldungen::fehler(const QString& text, Ort ort) {
+    zeige(QMessageBox::Critical, QStringLiteral("Fehler"), text, false, ort);
 }
 
 bool QtMeldungen::frage(const QString& text) {

@@ -13,7 +13,8 @@ class QtMeldungen : public Meldungen {
 public:
     void information(const QString& text) override;
     void warnung(const QString& text) override;
-    void fehler(const QString& text) override;
+    using Meldungen::fehler;
+    void fehler(const QString& text, Ort ort) override;
     bool frage(const QString& text) override;
 };
 

@@ -40,6 +40,8 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
         box->setGeometry(rechts - breiten[i], oben, breiten[i], 20);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
+        // "Quote I" .. "Quote VI", after the rank of the label beside it
+        box->setAccessibleName(QStringLiteral("Quote ") + core::QuotenBeschriftung(i).section(u':', 0, 0));
         eQ[i] = box;
     }
     QLabel* hinweis = Bausteine::text(

@@ -16,10 +16,10 @@ bool Reihenbefehle::hatReihen(const core::Zeilentabelle& t) {
 
 std::optional<QString> Reihenbefehle::alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
                                                               const core::Zeilentabelle& tabelle,
-                                                              int weglassen) {
+                                                              int weglassen, Meldungen::Ort ort) {
     if (!hatReihen(tabelle)) {
         umgebung.meldungen.fehler(
-            QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab."));
+            QStringLiteral("Es gibt nichts zu speichern.\n\nIch breche erst einmal ab."), ort);
         return std::nullopt;
     }
     const std::optional<GewaehlteDatei> datei = umgebung.dialoge.speichern(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Meldungen.h"
+
 #include <QString>
 
 #include <optional>
@@ -20,8 +22,10 @@ public:
     static bool hatReihen(const core::Zeilentabelle& tabelle);
     // "Als Spielschein speichern...": columns 1 .. spalten - weglassen - 1 of the rows into the chosen
     // file. The name of the file written, for the file label; nullopt when nothing was written.
+    // Without rows an error box at `ort` says so.
     static std::optional<QString> alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
-                                                          const core::Zeilentabelle& tabelle, int weglassen);
+                                                          const core::Zeilentabelle& tabelle, int weglassen,
+                                                          Meldungen::Ort ort);
     // "Reihen löschen": every cell of the rows emptied, the row count kept. False when there were no
     // rows and nothing changed.
     static bool reihenLoeschen(ZeilenModell& modell);

@@ -11,6 +11,7 @@
 #include "ui/TFfrPaarung.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
+#include "ui/Zeichenfilter.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -55,8 +56,11 @@ void SpieltagBereich::bauen() {
     PC1 = new QTabWidget(this);
     PC1->setObjectName(QString::fromLatin1(namen::PC1));
     PC1->setGeometry(2, 100, 274, 548);
+    PC1->setAccessibleName(QStringLiteral("Paarungen"));
     const QString seiten[3] = {QStringLiteral("1 - 15"), QStringLiteral("16 - 30"),
                                QStringLiteral("31 - 45")};
+    // The result edits take digits, the comma and the colon.
+    auto* ergebniszeichen = new Zeichenfilter(QStringLiteral("0123456789,:"), this);
     for (int t = 1; t <= 3; ++t) {
         auto* seite = new QWidget;
         seite->setObjectName(QStringLiteral("TabSheet%1").arg(t));
@@ -71,12 +75,13 @@ void SpieltagBereich::bauen() {
             PTendenz[n] = frame->PTendenz;
             eErg[n] = frame->eErg;
             eErg[n]->installEventFilter(this);
+            eErg[n]->installEventFilter(ergebniszeichen);
         }
     }
 }
 
 bool SpieltagBereich::eventFilter(QObject* objekt, QEvent* ereignis) {
-    // The result edits take digits, the comma, the colon and Backspace; Enter moves to the next pairing.
+    // Enter moves to the next pairing.
     if (ereignis->type() != QEvent::KeyPress)
         return false;
     auto* taste = static_cast<QKeyEvent*>(ereignis);
@@ -84,13 +89,7 @@ bool SpieltagBereich::eventFilter(QObject* objekt, QEvent* ereignis) {
         naechsteErgebnisbox(objekt->property("Tag").toInt());
         return true;
     }
-    if (taste->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
-        return false;
-    const QString text = taste->text();
-    if (text.isEmpty() || taste->key() == Qt::Key_Backspace || text.size() != 1 || text[0] < u' ')
-        return false;
-    const QChar c = text[0];
-    return !(c == u',' || c == u':' || (c >= u'0' && c <= u'9'));
+    return false;
 }
 
 void SpieltagBereich::naechsteErgebnisbox(int nr) {

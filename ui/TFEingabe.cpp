@@ -35,6 +35,8 @@ const QString TextfeldLeer =
     QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
 const QString NichtsZuUebertragen =
     QStringLiteral("Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
+// The editor's own error boxes stand in the middle of the screen.
+constexpr Meldungen::Ort Mitte = Meldungen::Ort::Bildschirm;
 
 QLabel* fetterText(QWidget* eltern, const QString& text, const QRect& ort, const char* name = nullptr) {
     QLabel* l = Bausteine::text(eltern, text, ort, name);
@@ -76,7 +78,8 @@ TFEingabe::TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget
 
 void TFEingabe::kopfBauen() {
     QFrame* kopf = Bausteine::panel(this, "PKopf", QRect(0, 0, KlientBreite, 40), "leiste");
-    BClose = Bausteine::knopf(kopf, namen::BClose, QString(), QStringLiteral("tuer"), QRect(2, 2, 42, 36));
+    BClose = Bausteine::knopf(kopf, namen::BClose, QString(), QStringLiteral("tuer"), QRect(2, 2, 42, 36),
+                              QStringLiteral("Schließen"));
     QLabel* titel = Bausteine::text(kopf, QStringLiteral("Von Tippreihen zum Spielschein"),
                                     QRect(48, 2, KlientBreite - 96, 36));
     titel->setAlignment(Qt::AlignCenter);
@@ -121,6 +124,7 @@ void TFEingabe::textspalteBauen() {
     m1->setGeometry(x, 244, breite, KlientHoehe - 4 - 244);
     m1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
+    m1->setAccessibleName(QStringLiteral("Text der Tippreihen"));
 }
 
 void TFEingabe::gitterspalteBauen() {
@@ -146,10 +150,12 @@ void TFEingabe::gitterspalteBauen() {
     for (int c = 1; c < core::EditorSpalten; ++c)
         G1->setSpaltenbreite(c, 26);
     G1->setGeometry(x, 198, 198, 440);
+    G1->setAccessibleName(QStringLiteral("Tippreihen"));
     EditorGitterBeschriften(*G1);
     Leiste = new QScrollBar(Qt::Vertical, this);
     Leiste->setObjectName(QString::fromLatin1(namen::EditorLeiste));
     Leiste->setGeometry(x + 200, 198, 16, 440);
+    Leiste->setAccessibleName(QStringLiteral("Tippreihen blättern"));
     G1->scrollbarKoppeln(Leiste);
 
     QFrame* unten = Bausteine::panel(this, "PUebertragen", QRect(x, 640, breite, 46), "leiste");
@@ -211,7 +217,7 @@ void TFEingabe::BAuslesenClick() {
     // The text field is read, never changed: it keeps the untrimmed text.
     const QString text = m1->toPlainText();
     if (text.isEmpty()) {
-        umgebung_.meldungen.fehler(TextfeldLeer);
+        umgebung_.meldungen.fehler(TextfeldLeer, Mitte);
         return;
     }
     const SchriftTextmass mass = G1->textmass();
@@ -223,7 +229,7 @@ void TFEingabe::BAuslesenClick() {
 
 void TFEingabe::BSaveClick() {
     if (const std::optional<QString> name =
-            Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 0))
+            Reihenbefehle::alsSpielscheinSpeichern(umgebung_, ordner_.SlipDir, G1Modell->tabelle(), 0, Mitte))
         LDatei->setText(*name);
 }
 
@@ -249,7 +255,7 @@ void TFEingabe::BGridDelClick() {
 
 void TFEingabe::BTransferClick() {
     if (!Reihenbefehle::hatReihen(G1Modell->tabelle())) {
-        umgebung_.meldungen.fehler(NichtsZuUebertragen);
+        umgebung_.meldungen.fehler(NichtsZuUebertragen, Mitte);
         return;
     }
     emit reihenUebertragen(G1Modell->tabelle(), LReihen->text());

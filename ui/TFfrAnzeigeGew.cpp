@@ -24,6 +24,7 @@ TFfrAnzeigeGew::TFfrAnzeigeGew(int nummer, QWidget* parent) : QFrame(parent) {
     ETZ->setAlignment(Qt::AlignCenter);
     ETZ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 12, true));
     ETZ->setProperty("Tag", nummer);
+    ETZ->setAccessibleName(nummer <= 6 ? QStringLiteral("Gewinnzahl %1").arg(nummer) : QStringLiteral("ZS"));
 }
 
 } // namespace ui

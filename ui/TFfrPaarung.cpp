@@ -52,6 +52,7 @@ TFfrPaarung::TFfrPaarung(int nummer, QWidget* parent) : QFrame(parent) {
     eErg->setAlignment(Qt::AlignCenter);
     eErg->setFont(Bausteine::schrift(QStringLiteral("Calibri"), 11, true));
     eErg->setProperty("Tag", nummer);
+    eErg->setAccessibleName(QStringLiteral("Ergebnis Paarung %1").arg(nummer));
     PPaar = feld(namen::PPaar, QRect(24, 17, 234, 16));
 }
 

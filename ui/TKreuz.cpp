@@ -1,5 +1,6 @@
 #include "TKreuz.h"
 
+#include "core/TSystemDef.h"
 #include "ui/Namen.h"
 
 #include <QMouseEvent>
@@ -15,6 +16,11 @@ TKreuz::TKreuz(int tag, QWidget* parent) : QLabel(QStringLiteral("X"), parent), 
     setFont(schrift);
     setStyleSheet(QStringLiteral("color: #0000FF; background: transparent;"));
     adjustSize();
+    setCursor(Qt::PointingHandCursor);
+    const std::string_view system = core::System(tag - 100).Name;
+    setAccessibleName(tag <= 45 ? QStringLiteral("Kreuz %1").arg(tag)
+                                : QStringLiteral("Kreuz System ") +
+                                      QString::fromLatin1(system.data(), qsizetype(system.size())));
     hide();
 }
 

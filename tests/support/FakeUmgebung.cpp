@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <utility>
+
 namespace testhilfe {
 
 void FakeUmgebung::unerwartet(const QString& was) {
@@ -49,8 +51,43 @@ std::optional<ui::GewaehlteDatei> FakeUmgebung::speichern(const ui::DialogAuftra
     return antwort.wert;
 }
 
-bool FakeUmgebung::nurMeldung(Art art, const QString& text) const {
-    return meldungen.size() == 1 && meldungen[0].art == art && meldungen[0].text == text;
+bool FakeUmgebung::nurMeldung(Art art, const QString& text) {
+    const bool ja = meldungen.size() == 1 && meldungen[0].art == art && meldungen[0].text == text;
+    if (ja)
+        meldungen.clear();
+    return ja;
+}
+
+std::vector<FakeUmgebung::Meldung> FakeUmgebung::nimmMeldungen() {
+    return std::exchange(meldungen, {});
+}
+
+QString FakeUmgebung::unverbraucht() const {
+    QStringList offen;
+    if (!meldungen.empty())
+        offen.append(QStringLiteral("nicht erwartete Meldungen: ") + meldungstexte());
+    if (!fragen_.empty())
+        offen.append(QStringLiteral("%1 Antworten auf Fragen nicht verbraucht").arg(fragen_.size()));
+    if (!oeffnen_.empty())
+        offen.append(QStringLiteral("%1 Öffnen-Dialoge nicht verbraucht").arg(oeffnen_.size()));
+    if (!speichern_.empty())
+        offen.append(QStringLiteral("%1 Speichern-Dialoge nicht verbraucht").arg(speichern_.size()));
+    if (!netz.allesVerbraucht())
+        offen.append(QStringLiteral("Netzantworten nicht verbraucht"));
+    return offen.join(QStringLiteral("; "));
+}
+
+void FakeUmgebung::pruefen() {
+    const QByteArray text = unverbraucht().toUtf8();
+    zuruecksetzen();
+    if (text.isEmpty())
+        return;
+    // After a failed check the test has its reason already; outside a test function there is
+    // nothing to fail.
+    if (!QTest::currentTestFunction())
+        qCritical("%s", text.constData());
+    else if (!QTest::currentTestFailed())
+        QTest::qFail(text.constData(), __FILE__, __LINE__);
 }
 
 QString FakeUmgebung::meldungstexte() const {

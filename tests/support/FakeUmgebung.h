@@ -13,20 +13,25 @@
 namespace testhilfe {
 
 // Records every message, dialog and shell call. Dialog answers and confirmation answers are
-// scripted in advance; a call that was not scripted fails the running test.
+// scripted in advance; a call that was not scripted fails the running test. Strict: a message the
+// test did not take (nurMeldung, nimmMeldungen) and a scripted answer left unused fail the test
+// when the fake is destroyed or checked with pruefen().
 class FakeUmgebung : public ui::Meldungen, public ui::DateiDialoge, public ui::Shell, public ui::Uhr {
 public:
     enum class Art { Information, Warnung, Fehler, Frage };
     struct Meldung {
         Art art;
         QString text;
+        Ort ort = Ort::Fenster;
     };
 
     FakeUmgebung() : umgebung{*this, *this, *this, *this, netz} {}
+    ~FakeUmgebung() override { pruefen(); }
+    FakeUmgebung(const FakeUmgebung&) = delete;
+    FakeUmgebung& operator=(const FakeUmgebung&) = delete;
     ui::Umgebung& get() { return umgebung; }
 
     // Scripts
-    void erlaubeMeldungen() { meldungenErlaubt_ = true; }
     void antworteFrage(bool ja) { fragen_.push_back(ja); }
     // nullopt stands for a cancelled dialog
     void antworteOeffnen(std::optional<QString> pfad) {
@@ -50,19 +55,23 @@ public:
     std::uint32_t seed = 12345;
     FakeNetz netz;
 
-    // Messages are expected by default only when a test allows them; the check at the end of a
-    // test asks for exactly what was shown.
-    bool nurMeldung(Art art, const QString& text) const;
+    // True when exactly this one message was shown; it is then taken.
+    bool nurMeldung(Art art, const QString& text);
+    // Every message shown so far, taken.
+    std::vector<Meldung> nimmMeldungen();
     QString meldungstexte() const;
     void zuruecksetzen();
-    // Fails when scripted answers were left unused.
-    bool allesVerbraucht() const {
-        return fragen_.empty() && oeffnen_.empty() && speichern_.empty() && netz.allesVerbraucht();
-    }
+    // Fails the running test when a message was not taken or a scripted answer not used; then
+    // starts afresh. Runs when the fake is destroyed; a fake that outlives one test function is
+    // checked in its test's cleanup().
+    void pruefen();
+    // What pruefen() would report, empty when everything was taken and used.
+    QString unverbraucht() const;
 
     void information(const QString& text) override { melde(Art::Information, text); }
     void warnung(const QString& text) override { melde(Art::Warnung, text); }
-    void fehler(const QString& text) override { melde(Art::Fehler, text); }
+    using ui::Meldungen::fehler;
+    void fehler(const QString& text, Ort ort) override { meldungen.push_back({Art::Fehler, text, ort}); }
     bool frage(const QString& text) override;
     std::optional<QString> oeffnen(const ui::DialogAuftrag& auftrag) override;
     std::optional<ui::GewaehlteDatei> speichern(const ui::DialogAuftrag& auftrag) override;
@@ -80,7 +89,6 @@ private:
     void unerwartet(const QString& was);
 
     ui::Umgebung umgebung;
-    bool meldungenErlaubt_ = true;
     std::deque<bool> fragen_;
     template <typename T> struct Antwort {
         bool gewaehlt;
