@@ -5,6 +5,7 @@
 #include "ui/TFAbbild.h"
 #include "ui/TFEingabe.h"
 #include "ui/TFInfo.h"
+#include "ui/TFNeu.h"
 #include "ui/TFsptag.h"
 
 #include <QAbstractButton>
@@ -40,6 +41,7 @@ struct Fenster : Hauptfensterhilfe {
             {QStringLiteral("Abbild"),
              [&] { return new ui::TFAbbild(umgebung.get(), ordner, abbildOrdner); }},
             {QStringLiteral("Info"), [&] { return new ui::TFInfo(umgebung.get()); }},
+            {QStringLiteral("Update"), [&] { return new ui::TFNeu(umgebung.get(), ordner); }},
         };
         anderes.reset(andere.at(welches)());
         return anderes.get();
@@ -47,7 +49,7 @@ struct Fenster : Hauptfensterhilfe {
 };
 
 QStringList alleFenster() {
-    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster", "Abbild", "Info"};
+    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster", "Abbild", "Info", "Update"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the

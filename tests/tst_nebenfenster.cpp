@@ -138,6 +138,7 @@ private slots:
         QCOMPARE(h.umgebung.meldungen.size(), size_t(fehler ? 1 : 0));
         if (fehler)
             QCOMPARE(h.umgebung.meldungen[0].art, FakeUmgebung::Art::Fehler);
+        h.umgebung.nimmMeldungen();
         // Not remembered for the next start.
         QCOMPARE(h.optionen().leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spieltag"),
                                        QStringLiteral("fehlt")),
