@@ -49,7 +49,8 @@ struct Fenster : Hauptfensterhilfe {
 };
 
 QStringList alleFenster() {
-    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster", "Abbild", "Info", "Update"};
+    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster", "Abbild",
+            "Info",         "Update"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the
