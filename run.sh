@@ -2,6 +2,7 @@
 # Sets up a Debian 12 machine for Remisator, builds it and either starts the program or runs the tests.
 #   ./run.sh start   install what is missing, build the release version and start the program
 #   ./run.sh test    install what is missing, build the development version and run every test
+#   ./run.sh paket   install what is missing and build the Debian package build/paket/remisator_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -29,6 +30,26 @@ if [ ${#fehlend[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y "${fehlend[@]}"
 fi
 
+# --- The Debian package ---
+# Built by CPack from a release build of its own (the presets "paket": prefix /usr, no tests).
+paket_bauen() {
+  cmake --preset paket
+  cmake --build --preset paket
+  rm -f build/paket/remisator_*.deb
+  cpack --preset paket
+}
+# A stage of the tests: as root (as in CI) the package is built, installed with apt-get, tried from
+# /usr/bin and removed again. Elsewhere a test run installs nothing.
+paket_probe() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Paketprobe übersprungen: nur als root (wie in CI) wird das Paket installiert und entfernt."
+    return
+  fi
+  paket_bauen
+  bash paket/paketprobe.sh build/paket/remisator_*.deb
+}
+# --- end of the Debian package ---
+
 case "${1:-}" in
   start)
     cmake --preset release
@@ -39,9 +60,13 @@ case "${1:-}" in
     cmake --preset dev
     cmake --build --preset dev
     ctest --preset dev
+    paket_probe
+    ;;
+  paket)
+    paket_bauen
     ;;
   *)
-    echo "Aufruf: $0 start | test" >&2
+    echo "Aufruf: $0 start | test | paket" >&2
     exit 1
     ;;
 esac

@@ -1,8 +1,10 @@
+#include "app/Beendensignal.h"
 #include "app/Fensteraufbau.h"
 #include "app/TFGewonnen.h"
 #include "app/TFStart.h"
 #include "core/Konstanten.h"
 #include "settings/Ordner.h"
+#include "ui/Ikonen.h"
 #include "ui/QtUmgebung.h"
 #include "ui/Skin.h"
 #include "ui/TFEingabe.h"
@@ -16,6 +18,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     ui::QtDeutschLaden(app);
+    app::Beendensignal beenden;
+    // The menu entry's name, which is also the icon's; the icon comes from the resources when the
+    // program is not installed.
+    const QString kennung = QStringLiteral("example.remisator.Remisator");
+    QGuiApplication::setDesktopFileName(kennung);
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme(kennung, QIcon(ui::Ikonen::bildPfad(QStringLiteral("remisator")))));
     ui::Skin::anwenden(app);
     ui::QtUmgebung umgebung;
 
@@ -41,6 +50,12 @@ int main(int argc, char** argv) {
         start->setInitializationDone(true);
     if (!haupt)
         return 1;
+    // Closed while the start window still shows (asked to quit), the main window is not faded in
+    // again when quitting closes the start window.
+    if (start)
+        QObject::connect(haupt.get(), &TFGewonnen::geschlossen, start,
+                         [start] { start->setHauptfenster(nullptr); });
     QObject::connect(haupt.get(), &TFGewonnen::geschlossen, &app, &QApplication::quit);
+    beenden.schliesst(haupt.get());
     return app.exec();
 }

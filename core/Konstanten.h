@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Version.h"
+
 #include <QString>
 
 #include <array>
@@ -8,7 +10,7 @@
 namespace core {
 
 inline const QString ProgrammName = QStringLiteral("Remisator");
-inline const QString ProgrammVersion = QStringLiteral("1.3.0.0");
+inline const QString ProgrammVersion = QStringLiteral(REMISATOR_VERSION);
 
 // Caption of the program's windows: name, blank, version.
 QString ProgrammTitel();

@@ -1,6 +1,8 @@
 #include "Ordner.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -35,6 +37,10 @@ Ordner Ordner::ermitteln(const QString& programDir) {
 }
 
 void Ordner::anlegen() const {
+    // A new user may have no XDG data home yet; it is made as the XDG rules ask, for this user alone.
+    const QString datenHeim = QFileInfo(QDir::cleanPath(DataRoot)).path();
+    if (!QDir(datenHeim).exists() && QDir().mkpath(datenHeim))
+        QFile::setPermissions(datenHeim, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString& ordner : {DataRoot, ShotsDir, SlipDir, MatchdayDir, SettingsDir})
         if (!QDir(ordner).exists())
             QDir().mkdir(ordner);

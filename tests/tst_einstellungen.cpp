@@ -176,6 +176,20 @@ private slots:
         for (const QString& d : {o.DataRoot, o.ShotsDir, o.SlipDir, o.MatchdayDir, o.SettingsDir})
             QVERIFY2(QDir(d).exists(), qPrintable(d));
     }
+
+    void fehlendesDatenHeimWirdAngelegt() {
+        // A new user: the XDG data home and its parent do not exist yet.
+        const QByteArray vorher = qgetenv("XDG_DATA_HOME");
+        QTemporaryDir wurzel;
+        const QString heim = wurzel.path() + QStringLiteral("/.local/share");
+        qputenv("XDG_DATA_HOME", heim.toLocal8Bit());
+        const Ordner o = Ordner::ermitteln(QStringLiteral("/usr/bin"));
+        qputenv("XDG_DATA_HOME", vorher);
+        o.anlegen();
+        for (const QString& d : {o.DataRoot, o.ShotsDir, o.SlipDir, o.MatchdayDir, o.SettingsDir})
+            QVERIFY2(QDir(d).exists(), qPrintable(d));
+        QCOMPARE(QFile::permissions(heim) & 0x0077, QFile::Permissions());
+    }
 };
 
 REMISATOR_CORE_TEST_MAIN(TstEinstellungen)
