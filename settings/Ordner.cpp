@@ -31,9 +31,9 @@ Ordner Ordner::ermitteln(const QString& programDir) {
 }
 
 void Ordner::anlegen() const {
+    // With all missing parents: on a fresh account the data home itself may not exist yet.
     for (const QString& ordner : {DataRoot, ShotsDir, SlipDir, MatchdayDir, SettingsDir})
-        if (!QDir(ordner).exists())
-            QDir().mkdir(ordner);
+        QDir().mkpath(ordner);
 }
 
 } // namespace settings

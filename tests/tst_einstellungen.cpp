@@ -175,6 +175,18 @@ private slots:
         for (const QString& d : {o.DataRoot, o.ShotsDir, o.SlipDir, o.MatchdayDir, o.SettingsDir})
             QVERIFY2(QDir(d).exists(), qPrintable(d));
     }
+
+    // A fresh account may lack the data home itself.
+    void ordnerMitFehlendenEltern() {
+        const QByteArray alt = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", ordner.filePath(QStringLiteral("neu/.local/share")).toLocal8Bit());
+        const Ordner o = Ordner::ermitteln(QStringLiteral("/opt/prog"));
+        o.anlegen();
+        qputenv("XDG_DATA_HOME", alt);
+        QCOMPARE(o.DataRoot, ordner.filePath(QStringLiteral("neu/.local/share/Remisator/")));
+        for (const QString& d : {o.DataRoot, o.ShotsDir, o.SlipDir, o.MatchdayDir, o.SettingsDir})
+            QVERIFY2(QDir(d).exists(), qPrintable(d));
+    }
 };
 
 REMISATOR_CORE_TEST_MAIN(TstEinstellungen)

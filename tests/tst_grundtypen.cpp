@@ -143,6 +143,40 @@ private slots:
         QCOMPARE(ListenindexText(5), QStringLiteral("Listenindex überschreitet das Maximum (5)"));
     }
 
+    // A field is quoted with at most 40 characters; a longer one is cut and marked.
+    void feldZitat_data() {
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("integer");
+        QTest::addColumn<QString>("gleitkomma");
+        const QString vierzig = QString(39, u'7') + u'x';
+        QTest::newRow("kurz") << "abc"
+                              << "''abc'' ist kein gültiger Integer-Wert"
+                              << "'abc' ist kein gültiger Gleitkommawert";
+        QTest::newRow("genau 40") << vierzig << "''" + vierzig + "'' ist kein gültiger Integer-Wert"
+                                  << "'" + vierzig + "' ist kein gültiger Gleitkommawert";
+        QTest::newRow("41") << vierzig + u'y' << "''" + vierzig + "…'' ist kein gültiger Integer-Wert"
+                            << "'" + vierzig + "…' ist kein gültiger Gleitkommawert";
+        QTest::newRow("eine Million") << QString(1000000, u'1') + u'x'
+                                      << "''" + QString(40, u'1') + "…'' ist kein gültiger Integer-Wert"
+                                      << "'" + QString(40, u'1') + "…' ist kein gültiger Gleitkommawert";
+        // U+1F600 takes two UTF-16 units: it is not split at the 40th.
+        const QString lachen = QString(39, u'a') + QStringLiteral("\U0001F600") + u'b';
+        QTest::newRow("Ersatzpaar an der Grenze")
+            << lachen << "''" + QString(39, u'a') + "…'' ist kein gültiger Integer-Wert"
+            << "'" + QString(39, u'a') + "…' ist kein gültiger Gleitkommawert";
+    }
+    void feldZitat() {
+        QFETCH(QString, feld);
+        QTEST(KeinIntegerText(feld), "integer");
+        QTEST(KeinGleitkommaText(feld), "gleitkomma");
+        try {
+            StrToInt(feld);
+            QFAIL("keine Ausnahme");
+        } catch (const Fehler& f) {
+            QTEST(f.text(), "integer");
+        }
+    }
+
     void betrag_data() {
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
