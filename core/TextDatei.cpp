@@ -17,13 +17,17 @@ QByteArray TextDatei::bytesLesen(const QString& pfad) {
     QFile datei(pfad);
     errno = 0;
     if (QFileInfo(pfad).isDir())
-        throw Fehler(LesefehlerText(pfad, EISDIR));
-    if (!datei.open(QIODevice::ReadOnly))
-        throw Fehler(LesefehlerText(pfad, errno));
+        throw Fehler(LesefehlerText(pfad, EISDIR), EISDIR);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        const int nummer = errno;
+        throw Fehler(LesefehlerText(pfad, nummer), nummer);
+    }
     errno = 0;
     QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        throw Fehler(LesefehlerText(pfad, errno ? errno : EIO));
+    if (datei.error() != QFileDevice::NoError) {
+        const int nummer = errno ? errno : EIO;
+        throw Fehler(LesefehlerText(pfad, nummer), nummer);
+    }
     return bytes;
 }
 
