@@ -7,6 +7,7 @@
 #include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Dateigrenze.h"
+#include "support/Prozessmass.h"
 #include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
 
@@ -313,6 +314,19 @@ private slots:
         QFETCH(double, wert);
         QTEST(DatumText(wert), "datum");
         QTEST(AnstossText(wert), "anstoss");
+    }
+
+    // Only the last whole record counts, and only it is read: the reader seeks to it.
+    void nurDerLetzteSatzWirdGelesen() {
+        QByteArray bytes;
+        for (unsigned i = 0; i < 200; ++i)
+            bytes += Satz::zufaellig(i).b;
+        const QString pfad = datei(bytes + "Rest");
+        const qint64 vorher = testhilfe::gelesen();
+        const TSpieltag s = TSpieltag::dateiLesen(pfad);
+        const qint64 gelesen = testhilfe::gelesen() - vorher;
+        QCOMPARE(s.bytes(), Satz::zufaellig(199).b);
+        QVERIFY2(gelesen >= 3792 && gelesen < 2 * 3792, qPrintable(QString::number(gelesen)));
     }
 
     void dateiAbgelehnt_data() {

@@ -50,6 +50,21 @@ private slots:
                                    << QStringList{"1,2"};
         QTest::newRow("Windows-1252")
             << QByteArray("\x80 \xE4\x93x\x94") << QStringList{QString::fromUtf8("€ ä“x”")};
+        // A mark written twice is one mark; a U+FEFF anywhere else is a character.
+        QTest::newRow("UTF-8 doppelte Marke") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                            "1,2")
+                                              << QStringList{"1,2"};
+        QTest::newRow("nur zwei Marken") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringList();
+        QTest::newRow("U+FEFF am Zeilenanfang") << QByteArray("\xEF\xBB\xBF"
+                                                              "1\n\xEF\xBB\xBF"
+                                                              "2")
+                                                << QStringList{"1", QStringLiteral("\uFEFF") + u'2'};
+        QTest::newRow("UTF-16 LE doppelte Marke") << QByteArray("\xFF\xFE\xFF\xFE"
+                                                                "1\0",
+                                                                6)
+                                                  << QStringList{"1"};
+        QTest::newRow("andere Marke danach ist Text")
+            << QByteArray("\xEF\xBB\xBF\xFF\xFE") << QStringList{QStringLiteral("\uFFFD\uFFFD")};
     }
     void zeilenende() {
         QFETCH(QByteArray, bytes);
