@@ -3,6 +3,7 @@
 #include "core/SystemTabellen.h"
 #include "core/TSystemDef.h"
 #include "core/Zeilentabelle.h"
+#include "core/ZufallsReihenfolge.h"
 #include "support/TestMain.h"
 
 #include <algorithm>
@@ -150,15 +151,33 @@ private slots:
         }
     }
 
-    void feldreihenfolge() {
-        // Designated initializers compile only in declaration order.
-        constexpr TSystemDef s{.Reserve = 1, .Anzahl = 2, .Name = "x", .Reihen = 3, .Nummer = 4};
-        QCOMPARE(int(s.Reserve), 1);
-        QCOMPARE(int(s.Anzahl), 2);
-        QCOMPARE(s.Reihen, 3);
-        QCOMPARE(s.Nummer, 4);
-        static_assert(sizeof(s.Reserve) == 1 && sizeof(s.Anzahl) == 1);
-        static_assert(sizeof(s.Reihen) == 4 && sizeof(s.Nummer) == 4);
+    // The order of the random fill: every number once, the same order for the same seed, and over
+    // many seeds every number about equally often at every place.
+    void zufallsReihenfolge() {
+        const std::array<int, 45> folge = ZufallsReihenfolge(12345);
+        QCOMPARE(ZufallsReihenfolge(12345), folge);
+        constexpr int Ziehungen = 45000;
+        std::set<std::array<int, 45>> verschiedene;
+        std::vector<int> anzahl(46 * 45); // [zahl * 45 + platz]
+        for (const std::uint32_t seed : {0U, 4294967295U})
+            verschiedene.insert(ZufallsReihenfolge(seed));
+        for (std::uint32_t seed = 1; seed <= Ziehungen; ++seed) {
+            const std::array<int, 45> f = ZufallsReihenfolge(seed);
+            std::uint64_t gesehen = 0;
+            for (int platz = 0; platz < 45; ++platz) {
+                QVERIFY(f[platz] >= 1 && f[platz] <= 45);
+                gesehen |= std::uint64_t{1} << f[platz];
+                ++anzahl[std::size_t(f[platz] * 45 + platz)];
+            }
+            QCOMPARE(gesehen, 0x3FFFFFFFFFFEULL); // 1..45, each once
+            if (seed <= 1000)
+                verschiedene.insert(f);
+        }
+        QCOMPARE(verschiedene.size(), std::size_t(1002));
+        // 1000 expected in every cell, a standard deviation of about 31: five of them either side.
+        const auto [wenigste, meiste] = std::minmax_element(anzahl.begin() + 45, anzahl.end());
+        QVERIFY2(*wenigste >= 845 && *meiste <= 1155,
+                 qPrintable(QStringLiteral("%1 .. %2").arg(*wenigste).arg(*meiste)));
     }
 
     void nUeberK() {
