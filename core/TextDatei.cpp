@@ -82,9 +82,19 @@ QString TextDatei::dekodieren(QByteArrayView text, Kodierung kodierung) {
     case Kodierung::Windows1252:
         return Windows1252::dekodieren(text);
     }
-    // The marks are gone: a U+FEFF left at the start is text, as it would be anywhere else.
-    QStringDecoder decoder(code, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(text);
+    // The marks are gone: a U+FEFF left at the start is text, as it would be anywhere else. An
+    // incomplete character at the end is a replacement character, as it is before a line end, so
+    // that a piece of whole lines decodes as it does within the whole text.
+    QStringDecoder decoder(code,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    if (code == QStringConverter::Utf8)
+        return decoder.decode(text);
+    // Half a UTF-16 unit at the end is the replacement character, also when it is all there is.
+    const qsizetype ganze = text.size() / 2 * 2;
+    QString ergebnis = decoder.decode(text.first(ganze));
+    if (ganze < text.size())
+        ergebnis.append(QChar::ReplacementCharacter);
+    return ergebnis;
 }
 
 QString TextDatei::dekodieren(const QByteArray& bytes) {

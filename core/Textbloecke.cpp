@@ -15,7 +15,7 @@ namespace {
 using Kodierung = TextDatei::Kodierung;
 
 // A read of this size keeps the calls few and the buffer small.
-constexpr qsizetype Stueck = qsizetype(1) << 20;
+constexpr qsizetype Stueck = qsizetype(1) << 16;
 
 int einheit(Kodierung k) {
     return k == Kodierung::Utf16LE || k == Kodierung::Utf16BE ? 2 : 1;
@@ -109,22 +109,26 @@ QByteArrayView Textbloecke::naechster() {
 
 qint64 Textbloecke::zeilenZaehlen(QByteArrayView block, Kodierung k) {
     const int e = einheit(k);
-    const qsizetype ganze = block.size() - block.size() % e;
-    if (ganze == 0)
+    // A half unit at the end is one more character: the replacement character.
+    const qsizetype n = (block.size() + e - 1) / e * e;
+    if (n == 0)
         return 0;
     const char* d = block.data();
     qint64 enden = 0;
     if (e == 1) {
         // The common case, without a call per byte.
-        for (qsizetype i = 0; i + 1 < ganze; ++i)
+        for (qsizetype i = 0; i + 1 < n; ++i)
             enden += (d[i] == '\n') | ((d[i] == '\r') & (d[i + 1] != '\n'));
     } else {
-        for (qsizetype i = 0; i + e < ganze; i += e) {
-            const char16_t c = zeichen(d + i, k);
-            enden += c == u'\n' || (c == u'\r' && zeichen(d + i + e, k) != u'\n');
+        const auto einheitBei = [&](qsizetype i) {
+            return i + e <= block.size() ? zeichen(d + i, k) : u'\uFFFD';
+        };
+        for (qsizetype i = 0; i + e < n; i += e) {
+            const char16_t c = einheitBei(i);
+            enden += c == u'\n' || (c == u'\r' && einheitBei(i + e) != u'\n');
         }
     }
-    // The last unit either ends the last line or belongs to it.
+    // The last character either ends the last line or belongs to it.
     return enden + 1;
 }
 

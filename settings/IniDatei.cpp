@@ -49,7 +49,8 @@ QString IniDatei::dekodieren(const QByteArray& bytes) {
     if (core::TextDatei::kodierung(bytes, marke) != core::TextDatei::Kodierung::Windows1252)
         return core::TextDatei::dekodieren(bytes);
     // Written as UTF-8 without a mark; an older file in the 8-bit code page is no valid UTF-8.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = utf8(bytes);
     return utf8.hasError() ? core::Windows1252::dekodieren(bytes) : text;
 }

@@ -118,6 +118,7 @@ private slots:
         QTest::newRow("Komma") << "2,1" << false << 0;
         QTest::newRow("nur Zeichen") << "-" << false << 0;
         QTest::newRow("Tab vorne") << "\t3" << false << 0;
+        QTest::newRow("NUL danach") << QString::fromUtf16(u"  -214\0\0", 8) << false << 0;
     }
     void ganzzahl() {
         QFETCH(QString, text);

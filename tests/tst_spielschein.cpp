@@ -97,6 +97,14 @@ private slots:
                                                         "\xC3\xA4,1\r\n")
                                           << Zeilen{{"ä", "1"}};
         QTest::newRow("nur die Marke") << QByteArray("\xEF\xBB\xBF") << Zeilen{};
+        QTest::newRow("UTF-8 unvollständig vor dem Zeilenende")
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\xF0\r\nb\xF0")
+            << Zeilen{{QStringLiteral("a\uFFFD")}, {QStringLiteral("b\uFFFD")}};
+        QTest::newRow("UTF-16 halbe Einheit am Ende") << QByteArray("\xFF\xFE"
+                                                                    "1\0\n\0X",
+                                                                    7)
+                                                      << Zeilen{{"1"}, {QStringLiteral("\uFFFD")}};
         QTest::newRow("doppelte Marke") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << Zeilen{};
         QTest::newRow("doppelte Marke und Zeile") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
                                                                 "1,2\r\n")

@@ -63,6 +63,15 @@ private slots:
                                                                 "1\0",
                                                                 6)
                                                   << QStringList{"1"};
+        // An incomplete character is a replacement character, at the end as before a line end.
+        QTest::newRow("UTF-8 unvollständig")
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\xF0\nb\xF0")
+            << QStringList{QStringLiteral("a\uFFFD"), QStringLiteral("b\uFFFD")};
+        QTest::newRow("UTF-16 halbe Einheit am Ende") << QByteArray("\xFF\xFE"
+                                                                    "a\0\n\0b",
+                                                                    7)
+                                                      << QStringList{"a", QStringLiteral("\uFFFD")};
         QTest::newRow("andere Marke danach ist Text")
             << QByteArray("\xEF\xBB\xBF\xFF\xFE") << QStringList{QStringLiteral("\uFFFD\uFFFD")};
     }
