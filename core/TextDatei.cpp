@@ -98,9 +98,9 @@ QString TextDatei::dekodieren(QByteArrayView text, Kodierung kodierung) {
 }
 
 QString TextDatei::dekodieren(const QByteArray& bytes) {
-    qsizetype marke = 0;
-    const Kodierung k = kodierung(bytes, marke);
-    return dekodieren(QByteArrayView(bytes).sliced(marke), k);
+    qsizetype marken = 0;
+    const Kodierung k = kodierung(bytes, marken);
+    return dekodieren(QByteArrayView(bytes).sliced(marken), k);
 }
 
 QString TextDatei::lesen(const QString& pfad) {
