@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Remisator, builds it and either starts the program or runs the tests.
 #   ./run.sh start   install what is missing, build the release version and start the program
-#   ./run.sh test    install what is missing, build the development version and run every test
+#   ./run.sh test    install what is missing, build the development version and run every test,
+#                    then the fuzz targets for 20 s each and every test again under the sanitizers
 #   ./run.sh paket   install what is missing and build the Debian package build/paket/remisator_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -57,10 +58,23 @@ case "${1:-}" in
     exec ./build/release/app/remisator
     ;;
   test)
-    cmake --preset dev
-    cmake --build --preset dev
-    ctest --preset dev
-    paket_probe
+    # The development build and its tests; then every reader of outside bytes under the fuzzer for
+    # a short time, and the whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+    stufe() {
+      local beginn=$SECONDS
+      "$@"
+      echo "-- $* ($((SECONDS - beginn)) s)"
+    }
+    stufe cmake --preset dev
+    stufe cmake --build --preset dev
+    stufe ctest --preset dev
+    stufe cmake --preset fuzz
+    stufe cmake --build --preset fuzz
+    stufe fuzz/laufen.sh 20
+    stufe cmake --preset asan
+    stufe cmake --build --preset asan
+    stufe ctest --preset asan
+    stufe paket_probe
     ;;
   paket)
     paket_bauen

@@ -53,4 +53,9 @@ QString SchreibfehlerText(const QString& pfad, int fehlernummer) {
         .arg(QDir::toNativeSeparators(pfad), SystemGrund(fehlernummer));
 }
 
+QString KeineDateiText(const QString& pfad) {
+    return QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\nSie ist keine gewöhnliche Datei.")
+        .arg(QDir::toNativeSeparators(pfad));
+}
+
 } // namespace core

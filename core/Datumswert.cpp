@@ -19,13 +19,16 @@ std::optional<Zeitpunkt> zeitpunkt(double wert) {
     // 01.01.0001 is day −693593, 31.12.9999 day 2958465; the bound also keeps the casts defined.
     if (!(wert > -693594.0 && wert < 2958466.0))
         return std::nullopt;
+    constexpr long long MsProTag = 86400000;
     const double tage = std::trunc(wert);
     long long tag = static_cast<long long>(tage);
-    int minute = static_cast<int>(std::lround(std::fabs(wert - tage) * 1440.0));
-    if (minute == 1440) {
+    // Rounded to the millisecond, as the platform's clock values are; then cut, never rounded up.
+    long long ms = std::llround(std::fabs(wert - tage) * double(MsProTag));
+    if (ms >= MsProTag) {
         ++tag;
-        minute = 0;
+        ms -= MsProTag;
     }
+    const int minute = int(ms / 60000);
     const QDate datum = QDate(1899, 12, 30).addDays(tag);
     if (datum.year() < 1 || datum.year() > 9999)
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 namespace core {
 
-Fehler::Fehler(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+Fehler::Fehler(const QString& text, int systemfehler)
+    : std::runtime_error(text.toStdString()), text_(text), systemfehler_(systemfehler) {}
 
 } // namespace core

@@ -5,6 +5,7 @@
 #include "Umwandlung.h"
 #include "XStringReplace.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
@@ -52,20 +53,36 @@ TQuoten Quotendatei::inBoxen(TQuoten boxen) const {
     return boxen;
 }
 
+Quotendatei QuotenLesen(QIODevice& geraet, const QString& pfad) {
+    return {TextDatei::ersteZeilen(geraet, pfad, Raenge), QFileInfo(pfad).fileName()};
+}
+
 std::optional<Quotendatei> QuotenLaden(const QString& pfad) {
     if (pfad.isEmpty() || !QFileInfo::exists(pfad))
         return std::nullopt;
-    Quotendatei datei{TextDatei::zeilenLesen(pfad), QFileInfo(pfad).fileName()};
-    if (datei.zeilen.size() > Raenge)
-        datei.zeilen.resize(Raenge);
-    return datei;
+    QFile datei;
+    TextDatei::oeffnen(datei, pfad);
+    return QuotenLesen(datei, pfad);
 }
 
-void QuotenSpeichern(const QString& pfad, const TQuoten& quoten) {
+QByteArray QuotenText(const TQuoten& quoten) {
     QStringList zeilen;
     for (int k = 1; k <= Raenge; ++k)
         zeilen.append(quoten[std::size_t(k)]);
-    TextDatei::zeilenSchreiben(pfad, zeilen);
+    QByteArray bytes = TextDatei::kodieren(zeilen);
+    // Lines are written as they stand, without quotes: such a start would read as a mark.
+    qsizetype marken = 0;
+    const TextDatei::Kodierung k = TextDatei::kodierung(bytes, marken);
+    if (k != TextDatei::Kodierung::Windows1252)
+        throw Fehler(QStringLiteral("Die Quote des Rangs I beginnt mit \"%1\". Am Anfang einer Datei gelten "
+                                    "diese Zeichen als Kennung einer Zeichenkodierung; die Quote käme so "
+                                    "nicht wieder zurück.\n\nIch breche erst einmal ab.")
+                         .arg(quoten[1].first(TextDatei::marke(k).size())));
+    return bytes;
+}
+
+void QuotenSpeichern(const QString& pfad, const TQuoten& quoten) {
+    TextDatei::bytesSchreiben(pfad, QuotenText(quoten));
 }
 
 QString QuotenDateiname(QDate datum) {

@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+class QIODevice;
+
 namespace core {
 
 // The odds texts of the six boxes exactly as typed or loaded, index 1..6 = rank I..VI.
@@ -30,8 +32,14 @@ struct Quotendatei {
 };
 
 // nullopt when the name is empty or there is no such file; a file that cannot be read throws.
+// Only the lines the boxes take are read.
 std::optional<Quotendatei> QuotenLaden(const QString& pfad);
-// Writes the six texts as six lines, replacing the file atomically.
+// The same from a device, from its position on; pfad names the file.
+Quotendatei QuotenLesen(QIODevice& geraet, const QString& pfad);
+// The six texts as six lines, Windows-1252, CR LF after each. A first text that would read back
+// as a byte-order mark ("ï»¿", "ÿþ", "þÿ") throws Fehler: nothing is to be written then.
+QByteArray QuotenText(const TQuoten& quoten);
+// Writes QuotenText, replacing the file atomically.
 void QuotenSpeichern(const QString& pfad, const TQuoten& quoten);
 // The name of a matchday's odds file: dd.mm.yyyy.quo
 QString QuotenDateiname(QDate datum);

@@ -1,11 +1,19 @@
 #include "Spielschein.h"
 
+#include "DateiFehler.h"
+#include "Fehler.h"
 #include "Kommatext.h"
 #include "Rechtsbuendig.h"
 #include "TextDatei.h"
+#include "Textbloecke.h"
 #include "Windows1252.h"
+#include "Zahlformat.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace core {
 namespace {
@@ -14,42 +22,32 @@ using Zelle = Zeilentabelle::Zelle;
 
 constexpr int BeschriftungBreite = 34;
 
-// Lines as TextDatei counts them: at CR LF, LF or CR; a final line end makes no extra line.
-template <typename Ch> int zeilenZaehlen(const Ch* d, qsizetype n) {
-    if (n == 0)
-        return 0;
-    qsizetype zeilen = 0;
-    for (qsizetype i = 0; i + 1 < n; ++i)
-        zeilen += (d[i] == Ch('\n')) | ((d[i] == Ch('\r')) & (d[i + 1] != Ch('\n')));
-    // The last character either ends the last line or belongs to it.
-    return int(zeilen + 1);
-}
-
-// Places the lines of a decoded or 8-bit text into rows 1.. of a fresh table. The common line of
-// digits and commas is split in place; any other line is decoded and split by the full rules.
+// Places lines of a decoded or 8-bit text into rows of a fresh table. The common line of digits
+// and commas is split in place; any other line is decoded and split by the full rules.
 template <typename Ch, typename ZuText> class Einleser {
 public:
     Einleser(Zeilentabelle& t, ZuText zuText) : t_(t), zuText_(zuText), letzteSpalte_(t.spalten() - 1) {}
 
-    // d[n] must be readable and 0, as QByteArray and QString guarantee.
-    void lesen(const Ch* d, qsizetype n) {
+    // The lines of one block of whole lines into rows r, r + 1, ...; false when the table has
+    // fewer rows than the lines need.
+    bool block(const Ch* d, qsizetype n, int& r) {
         const Ch* p = d;
         const Ch* ende = d + n;
-        int r = 1;
         while (p < ende) {
+            if (r >= t_.zeilen())
+                return false;
             const Ch* zeilenende = schnell(p, ende, t_.zeile(r));
             if (!zeilenende) {
-                zeilenende = p;
-                while (zeilenende < ende && *zeilenende != Ch('\r') && *zeilenende != Ch('\n'))
-                    ++zeilenende;
+                zeilenende = restUeberspringen(p, ende);
                 t_.zeileLeeren(r);
                 vollstaendig(zuText_(p, zeilenende - p), t_.zeile(r));
             }
             p = zeilenende;
             if (p < ende)
-                p += (*p == Ch('\r') && p[1] == Ch('\n')) ? 2 : 1;
+                p += (*p == Ch('\r') && p + 1 < ende && p[1] == Ch('\n')) ? 2 : 1;
             ++r;
         }
+        return true;
     }
 
 private:
@@ -59,12 +57,13 @@ private:
         const Ch* feld = p;
         std::uint32_t wert = 0;
         for (;; ++p) {
-            const auto c = std::make_unsigned_t<Ch>(*p);
-            if (c - unsigned('0') < 10U) {
+            const bool amEnde = p == ende;
+            const unsigned c = amEnde ? 0U : unsigned(std::make_unsigned_t<Ch>(*p));
+            if (!amEnde && c - unsigned('0') < 10U) {
                 wert = wert * 10 + (c - unsigned('0'));
                 continue;
             }
-            const bool zeilenende = c == '\r' || c == '\n' || (c == 0 && p == ende);
+            const bool zeilenende = amEnde || c == '\r' || c == '\n';
             if (!zeilenende && c != ',')
                 return nullptr;
             if (spalte <= letzteSpalte_)
@@ -98,15 +97,14 @@ private:
     }
 
     void vollstaendig(QStringView zeile, Zelle* zellen) {
-        const QStringList felder = KommatextZerlegen(zeile);
-        if (felder.isEmpty()) {
-            // An empty line still is a row: column 1 holds one blank.
+        int spalte = 0;
+        KommatextFelder(zeile, [&](QStringView feld) {
+            if (spalte < letzteSpalte_)
+                zellen[++spalte] = feld.isEmpty() ? leeresFeld() : t_.kodieren(feld);
+        });
+        // An empty line still is a row: column 1 holds one blank.
+        if (spalte == 0)
             zellen[1] = leeresFeld();
-            return;
-        }
-        const int anzahl = std::min(int(felder.size()), letzteSpalte_);
-        for (int i = 0; i < anzahl; ++i)
-            zellen[i + 1] = felder[i].isEmpty() ? leeresFeld() : t_.kodieren(felder[i]);
     }
 
     // An empty field is stored as one blank, so that it still occupies its column.
@@ -122,49 +120,79 @@ private:
     Zelle blank_ = Zeilentabelle::Leer;
 };
 
-template <typename Ch, typename ZuText>
-int einlesen(Zeilentabelle& t, const Ch* d, qsizetype n, ZuText zuText) {
-    const int zeilen = zeilenZaehlen(d, n);
-    t.setZeilen(zeilen + 1);
-    Einleser<Ch, ZuText>(t, zuText).lesen(d, n);
-    return zeilen;
+QString geaendertText(const QString& pfad) {
+    return QStringLiteral("Die Datei \"%1\" hat sich beim Einlesen geändert. Bitte lesen Sie sie noch "
+                          "einmal ein.")
+        .arg(QDir::toNativeSeparators(pfad));
 }
 
-int textEinlesen(Zeilentabelle& t, const QByteArray& bytes) {
-    qsizetype marke = 0;
-    const TextDatei::Kodierung kodierung = TextDatei::kodierung(bytes, marke);
-    const char* d = bytes.constData() + marke;
-    const qsizetype n = bytes.size() - marke;
-    switch (kodierung) {
-    case TextDatei::Kodierung::Windows1252:
-        return einlesen(t, d, n, [](const char* p, qsizetype k) {
-            return Windows1252::dekodieren(QByteArrayView(p, k));
-        });
-    case TextDatei::Kodierung::Utf8:
-        return einlesen(t, d, n, [](const char* p, qsizetype k) { return QString::fromUtf8(p, k); });
-    case TextDatei::Kodierung::Utf16LE:
-    case TextDatei::Kodierung::Utf16BE:
-        break;
+// The lines of the text, counted in a first pass so that the table is made once at its size.
+int zeilenZaehlen(QIODevice& geraet, const QString& pfad) {
+    constexpr qint64 Hoechstens = Zeilentabelle::GroessteZeilenzahl - 1;
+    Textbloecke bloecke(geraet, pfad);
+    qint64 zeilen = 0;
+    for (QByteArrayView block = bloecke.naechster(); !block.isEmpty(); block = bloecke.naechster()) {
+        zeilen += Textbloecke::zeilenZaehlen(block, bloecke.kodierung());
+        if (zeilen > Hoechstens)
+            throw Fehler(QStringLiteral("Die Datei \"%1\" kann nicht eingelesen werden: Sie hat mehr "
+                                        "Zeilen, als die Tabelle Reihen fasst (höchstens %2).")
+                             .arg(QDir::toNativeSeparators(pfad), Ganzzahltext(Hoechstens)));
     }
-    const QString text = TextDatei::dekodieren(bytes);
-    return einlesen(t, reinterpret_cast<const char16_t*>(text.constData()), text.size(),
-                    [](const char16_t* p, qsizetype k) { return QStringView(p, k); });
+    return int(zeilen);
+}
+
+// Places the text's lines into rows 1 .. zeilen of a table of zeilen + 1 rows.
+void zeilenEinlesen(Zeilentabelle& t, QIODevice& geraet, const QString& pfad, int zeilen) {
+    Textbloecke bloecke(geraet, pfad);
+    const TextDatei::Kodierung k = bloecke.kodierung();
+    const auto zuText = [k](const char* p, qsizetype n) {
+        return TextDatei::dekodieren(QByteArrayView(p, n), k);
+    };
+    Einleser<char, decltype(zuText)> achtBit(t, zuText);
+    const auto sicht = [](const char16_t* p, qsizetype n) { return QStringView(p, n); };
+    Einleser<char16_t, decltype(sicht)> sechzehnBit(t, sicht);
+    const bool utf16 = k == TextDatei::Kodierung::Utf16LE || k == TextDatei::Kodierung::Utf16BE;
+    int r = 1;
+    for (QByteArrayView block = bloecke.naechster(); !block.isEmpty(); block = bloecke.naechster()) {
+        bool passt;
+        if (utf16) {
+            const QString text = TextDatei::dekodieren(block, k);
+            passt = sechzehnBit.block(reinterpret_cast<const char16_t*>(text.constData()), text.size(), r);
+        } else {
+            passt = achtBit.block(block.data(), block.size(), r);
+        }
+        if (!passt)
+            throw Fehler(geaendertText(pfad));
+    }
+    if (r != zeilen + 1)
+        throw Fehler(geaendertText(pfad));
 }
 
 } // namespace
+
+Spielschein SpielscheinLesen(QIODevice& geraet, const QString& pfad, const Zeilentabelle& vorlage,
+                             const Textmass& mass) {
+    const qint64 anfang = geraet.pos();
+    const int zeilen = zeilenZaehlen(geraet, pfad);
+    if (!geraet.seek(anfang))
+        throw Fehler(LesefehlerText(pfad, EIO), EIO);
+    Spielschein schein{Zeilentabelle(vorlage.spalten()), zeilen, QFileInfo(pfad).fileName()};
+    Zeilentabelle& t = schein.tabelle;
+    t.setZeilen(zeilen + 1);
+    for (int c = 0; c < vorlage.spalten() && vorlage.zeilen() > 0; ++c)
+        t.setText(0, c, vorlage.text(0, c));
+    zeilenEinlesen(t, geraet, pfad, zeilen);
+    ZeilennummernSchreiben(t, 1, zeilen, BeschriftungBreite, mass);
+    return schein;
+}
 
 std::optional<Spielschein> SpielscheinEinlesen(const QString& pfad, const Zeilentabelle& vorlage,
                                                const Textmass& mass) {
     if (pfad.isEmpty() || !QFileInfo::exists(pfad))
         return std::nullopt;
-    const QByteArray bytes = TextDatei::bytesLesen(pfad);
-    Spielschein schein{Zeilentabelle(vorlage.spalten()), 0, QFileInfo(pfad).fileName()};
-    Zeilentabelle& t = schein.tabelle;
-    for (int c = 0; c < vorlage.spalten() && vorlage.zeilen() > 0; ++c)
-        t.setText(0, c, vorlage.text(0, c));
-    schein.zeilen = textEinlesen(t, bytes);
-    ZeilennummernSchreiben(t, 1, schein.zeilen, BeschriftungBreite, mass);
-    return schein;
+    QFile datei;
+    TextDatei::oeffnen(datei, pfad);
+    return SpielscheinLesen(datei, pfad, vorlage, mass);
 }
 
 QByteArray SpielscheinText(const Zeilentabelle& t, int weglassen) {
@@ -185,8 +213,19 @@ QByteArray SpielscheinText(const Zeilentabelle& t, int weglassen) {
             return Zeilentabelle::zahlLaenge(z) + (Zeilentabelle::zahlBlanks(z) > 0 ? 2 : 0);
         return z == Zeilentabelle::Leer ? 0 : poolFeld(z).size();
     };
+    // The file's first field is quoted when it begins like a byte-order mark, or it would read
+    // back as one.
+    int ersteReihe = 1;
+    while (ersteReihe < t.zeilen() && t.zeile(ersteReihe)[1] == Zeilentabelle::Leer)
+        ++ersteReihe;
+    bool ersteAnfuehren = false;
+    if (letzte >= 1 && ersteReihe < t.zeilen() && Zeilentabelle::istPooltext(t.zeile(ersteReihe)[1])) {
+        qsizetype marken = 0;
+        ersteAnfuehren = TextDatei::kodierung(poolFeld(t.zeile(ersteReihe)[1]), marken) !=
+                         TextDatei::Kodierung::Windows1252;
+    }
 
-    qsizetype laenge = 0;
+    qsizetype laenge = ersteAnfuehren ? 2 : 0;
     for (int r = 1; r < t.zeilen(); ++r) {
         const Zelle* zeile = t.zeile(r);
         if (zeile[1] == Zeilentabelle::Leer)
@@ -215,8 +254,13 @@ QByteArray SpielscheinText(const Zeilentabelle& t, int weglassen) {
                 if (anfuehren)
                     *z++ = '"';
             } else if (zelle != Zeilentabelle::Leer) {
+                const bool anfuehren = ersteAnfuehren && r == ersteReihe && c == 1;
+                if (anfuehren)
+                    *z++ = '"';
                 const QByteArray& feld = poolFeld(zelle);
                 z = std::copy(feld.begin(), feld.end(), z);
+                if (anfuehren)
+                    *z++ = '"';
             }
         }
         *z++ = '\r';

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 namespace core {
 
 class Textmass;
@@ -24,6 +26,11 @@ struct Spielschein {
 // be read throws Fehler. The caller's table is never touched, so a failed read leaves it whole.
 std::optional<Spielschein> SpielscheinEinlesen(const QString& pfad, const Zeilentabelle& vorlage,
                                                const Textmass& mass);
+// The same from a seekable device, from its position on; pfad names the file in messages. The text
+// is read twice in pieces, never whole: once to count its lines, once into the table made at that
+// size. A text with more lines than the table has rows is refused.
+Spielschein SpielscheinLesen(QIODevice& geraet, const QString& pfad, const Zeilentabelle& vorlage,
+                             const Textmass& mass);
 
 // Columns 1 .. spalten - weglassen - 1 of every row whose column 1 is not empty, as comma text,
 // Windows-1252, CR LF after every line.

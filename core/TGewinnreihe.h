@@ -34,9 +34,6 @@ private:
     std::uint64_t bits_ = 0;
 };
 
-// Number of 1-bits in a byte sequence, counted half-byte by half-byte.
-int BitsZaehlen(const std::uint8_t* bytes, int laenge);
-
 // The current winning row: the set of winning numbers, the six boxes in entry order
 // (0 = empty) and the additional match (0 = none).
 struct TGewinnreihe {

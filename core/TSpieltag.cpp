@@ -1,11 +1,15 @@
 #include "TSpieltag.h"
 
+#include "DateiFehler.h"
 #include "Fehler.h"
 #include "TextDatei.h"
 #include "Zahlformat.h"
 
 #include <QDir>
+#include <QFile>
 #include <QtEndian>
+
+#include <cerrno>
 
 #include <bit>
 #include <cstring>
@@ -35,7 +39,7 @@ void doubleSchreiben(double wert, char* ziel) {
     qToLittleEndian(std::bit_cast<quint64>(wert), ziel);
 }
 
-QString byteText(qsizetype anzahl) {
+QString byteText(qint64 anzahl) {
     return anzahl == 1 ? QStringLiteral("1 Byte") : Ganzzahltext(anzahl) + QStringLiteral(" Bytes");
 }
 
@@ -74,14 +78,28 @@ QByteArray TSpieltag::bytes() const {
     return bytes;
 }
 
-TSpieltag TSpieltag::dateiLesen(const QString& pfad) {
-    const QByteArray bytes = TextDatei::bytesLesen(pfad);
-    if (bytes.size() < Groesse)
+TSpieltag TSpieltag::lesen(QIODevice& geraet, const QString& pfad) {
+    const qint64 groesse = geraet.size();
+    if (groesse < Groesse)
         throw Fehler(QStringLiteral("Die Datei \"%1\" enthält keinen Spieltag.\n\n"
                                     "Sie ist %2 groß, ein Spieltag umfasst %3.")
-                         .arg(QDir::toNativeSeparators(pfad), byteText(bytes.size()), byteText(Groesse)));
-    const qsizetype letzter = (bytes.size() / Groesse - 1) * Groesse;
-    return ausBytes(QByteArrayView(bytes).sliced(letzter, Groesse));
+                         .arg(QDir::toNativeSeparators(pfad), byteText(groesse), byteText(Groesse)));
+    // Only the last whole record counts: the reader goes straight to it.
+    errno = 0;
+    QByteArray satz;
+    if (geraet.seek((groesse / Groesse - 1) * Groesse))
+        satz = geraet.read(Groesse);
+    if (satz.size() != Groesse) {
+        const int nummer = errno ? errno : EIO;
+        throw Fehler(LesefehlerText(pfad, nummer), nummer);
+    }
+    return ausBytes(satz);
+}
+
+TSpieltag TSpieltag::dateiLesen(const QString& pfad) {
+    QFile datei;
+    TextDatei::oeffnen(datei, pfad);
+    return lesen(datei, pfad);
 }
 
 void TSpieltag::dateiSchreiben(const QString& pfad) const {

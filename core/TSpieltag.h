@@ -9,6 +9,8 @@
 
 #include <array>
 
+class QIODevice;
+
 namespace core {
 
 inline constexpr int AnzahlPaarungen = 45;
@@ -35,6 +37,8 @@ struct TSpieltag {
     // The last whole record of the file; bytes after it are ignored. Throws Fehler naming the
     // file when it cannot be read or holds no whole record.
     static TSpieltag dateiLesen(const QString& pfad);
+    // The same from a device of known size; pfad names the file in messages.
+    static TSpieltag lesen(QIODevice& geraet, const QString& pfad);
     // Replaces the file by this record alone; a failed write leaves the old file whole.
     void dateiSchreiben(const QString& pfad) const;
 

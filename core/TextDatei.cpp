@@ -2,6 +2,7 @@
 
 #include "DateiFehler.h"
 #include "Fehler.h"
+#include "Textbloecke.h"
 #include "Windows1252.h"
 
 #include <QFile>
@@ -13,48 +14,93 @@
 
 namespace core {
 
-QByteArray TextDatei::bytesLesen(const QString& pfad) {
-    QFile datei(pfad);
+void TextDatei::oeffnen(QFile& datei, const QString& pfad) {
+    datei.setFileName(pfad);
+    const QFileInfo info(pfad);
+    if (info.isDir())
+        throw Fehler(LesefehlerText(pfad, EISDIR), EISDIR);
+    if (info.exists() && !info.isFile())
+        throw Fehler(KeineDateiText(pfad));
     errno = 0;
-    if (QFileInfo(pfad).isDir())
-        throw Fehler(LesefehlerText(pfad, EISDIR));
-    if (!datei.open(QIODevice::ReadOnly))
-        throw Fehler(LesefehlerText(pfad, errno));
+    // Unbuffered: the readers read in large pieces of their own.
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        const int nummer = errno ? errno : EIO;
+        throw Fehler(LesefehlerText(pfad, nummer), nummer);
+    }
+}
+
+QByteArray TextDatei::bytesLesen(const QString& pfad) {
+    QFile datei;
+    oeffnen(datei, pfad);
     errno = 0;
     QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        throw Fehler(LesefehlerText(pfad, errno ? errno : EIO));
+    if (datei.error() != QFileDevice::NoError) {
+        const int nummer = errno ? errno : EIO;
+        throw Fehler(LesefehlerText(pfad, nummer), nummer);
+    }
     return bytes;
 }
 
-TextDatei::Kodierung TextDatei::kodierung(QByteArrayView bytes, qsizetype& markenlaenge) {
-    markenlaenge = 3;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return Kodierung::Utf8;
-    markenlaenge = 2;
-    if (bytes.startsWith("\xFF\xFE"))
-        return Kodierung::Utf16LE;
-    if (bytes.startsWith("\xFE\xFF"))
-        return Kodierung::Utf16BE;
-    markenlaenge = 0;
-    return Kodierung::Windows1252;
-}
-
-QString TextDatei::dekodieren(const QByteArray& bytes) {
-    qsizetype marke = 0;
-    const Kodierung k = kodierung(bytes, marke);
-    const QByteArrayView rest = QByteArrayView(bytes).sliced(marke);
-    switch (k) {
+QByteArrayView TextDatei::marke(Kodierung kodierung) {
+    switch (kodierung) {
     case Kodierung::Utf8:
-        return QString::fromUtf8(rest);
+        return "\xEF\xBB\xBF";
     case Kodierung::Utf16LE:
-        return QStringDecoder(QStringConverter::Utf16LE)(rest);
+        return "\xFF\xFE";
     case Kodierung::Utf16BE:
-        return QStringDecoder(QStringConverter::Utf16BE)(rest);
+        return "\xFE\xFF";
     case Kodierung::Windows1252:
         break;
     }
-    return Windows1252::dekodieren(rest);
+    return {};
+}
+
+TextDatei::Kodierung TextDatei::kodierung(QByteArrayView bytes, qsizetype& markenlaenge) {
+    markenlaenge = 0;
+    for (const Kodierung k : {Kodierung::Utf8, Kodierung::Utf16LE, Kodierung::Utf16BE}) {
+        const QByteArrayView m = marke(k);
+        if (!bytes.startsWith(m))
+            continue;
+        while (bytes.sliced(markenlaenge).startsWith(m))
+            markenlaenge += m.size();
+        return k;
+    }
+    return Kodierung::Windows1252;
+}
+
+QString TextDatei::dekodieren(QByteArrayView text, Kodierung kodierung) {
+    QStringConverter::Encoding code = QStringConverter::Utf8;
+    switch (kodierung) {
+    case Kodierung::Utf8:
+        break;
+    case Kodierung::Utf16LE:
+        code = QStringConverter::Utf16LE;
+        break;
+    case Kodierung::Utf16BE:
+        code = QStringConverter::Utf16BE;
+        break;
+    case Kodierung::Windows1252:
+        return Windows1252::dekodieren(text);
+    }
+    // The marks are gone: a U+FEFF left at the start is text, as it would be anywhere else. An
+    // incomplete character at the end is a replacement character, as it is before a line end, so
+    // that a piece of whole lines decodes as it does within the whole text.
+    QStringDecoder decoder(code,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    if (code == QStringConverter::Utf8)
+        return decoder.decode(text);
+    // Half a UTF-16 unit at the end is the replacement character, also when it is all there is.
+    const qsizetype ganze = text.size() / 2 * 2;
+    QString ergebnis = decoder.decode(text.first(ganze));
+    if (ganze < text.size())
+        ergebnis.append(QChar::ReplacementCharacter);
+    return ergebnis;
+}
+
+QString TextDatei::dekodieren(const QByteArray& bytes) {
+    qsizetype marken = 0;
+    const Kodierung k = kodierung(bytes, marken);
+    return dekodieren(QByteArrayView(bytes).sliced(marken), k);
 }
 
 QString TextDatei::lesen(const QString& pfad) {
@@ -69,6 +115,21 @@ QStringList TextDatei::zeilen(QStringView text) {
 
 QStringList TextDatei::zeilenLesen(const QString& pfad) {
     return zeilen(lesen(pfad));
+}
+
+QStringList TextDatei::ersteZeilen(QIODevice& geraet, const QString& pfad, qsizetype anzahl) {
+    QStringList liste;
+    Textbloecke bloecke(geraet, pfad);
+    while (liste.size() < anzahl) {
+        const QByteArrayView block = bloecke.naechster();
+        if (block.isEmpty())
+            break;
+        jedeZeile(dekodieren(block, bloecke.kodierung()), [&](QStringView z) {
+            if (liste.size() < anzahl)
+                liste.append(z.toString());
+        });
+    }
+    return liste;
 }
 
 QByteArray TextDatei::kodieren(const QStringList& zeilen) {

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+class QFile;
+class QIODevice;
+
 namespace core {
 
 // Reading and writing the program's files. Text is read with its byte-order mark (UTF-8,
@@ -11,17 +14,27 @@ namespace core {
 // Every write replaces the file atomically: a failure leaves the old file whole.
 class TextDatei {
 public:
+    // Opens a file for reading; throws Fehler naming the file and the reason.
+    static void oeffnen(QFile& datei, const QString& pfad);
     // The whole file as bytes; throws Fehler naming the file and the reason.
     static QByteArray bytesLesen(const QString& pfad);
     // The file decoded to text.
     static QString lesen(const QString& pfad);
     static QString dekodieren(const QByteArray& bytes);
-    // The code of a file's bytes as its byte-order mark tells, and the mark's length.
+    // The code of a file's bytes as its byte-order mark tells, and the length of the mark. A mark
+    // written twice or more (as tools that add one to a file that has one leave it) counts whole.
     enum class Kodierung { Windows1252, Utf8, Utf16LE, Utf16BE };
     static Kodierung kodierung(QByteArrayView bytes, qsizetype& markenlaenge);
+    // The bytes of one mark of the code; empty for Windows-1252.
+    static QByteArrayView marke(Kodierung kodierung);
+    // Text after the marks. A U+FEFF in it is a character like any other.
+    static QString dekodieren(QByteArrayView text, Kodierung kodierung);
     // Lines at CR LF, LF or CR; a final line end makes no extra line.
     static QStringList zeilen(QStringView text);
     static QStringList zeilenLesen(const QString& pfad);
+    // The first lines of the text the device holds from its position on, at most `anzahl`; only
+    // as much of it is read as they need.
+    static QStringList ersteZeilen(QIODevice& geraet, const QString& pfad, qsizetype anzahl);
 
     // Each line followed by CR LF, Windows-1252.
     static QByteArray kodieren(const QStringList& zeilen);

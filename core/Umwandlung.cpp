@@ -38,12 +38,22 @@ std::int32_t StrToInt(QStringView text) {
     throw Fehler(KeinIntegerText(text));
 }
 
+QString FeldZitat(QStringView feld) {
+    if (feld.size() <= FeldZitatLaenge)
+        return feld.toString();
+    qsizetype n = FeldZitatLaenge;
+    // A character of two UTF-16 units is kept whole or left out.
+    if (feld[n - 1].isHighSurrogate())
+        --n;
+    return feld.first(n).toString() + QStringLiteral("…");
+}
+
 QString KeinIntegerText(QStringView text) {
-    return QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(text);
+    return QStringLiteral("''%1'' ist kein gültiger Integer-Wert").arg(FeldZitat(text));
 }
 
 QString KeinGleitkommaText(QStringView text) {
-    return QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text);
+    return QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(FeldZitat(text));
 }
 
 QString ListenindexText(int maximum) {

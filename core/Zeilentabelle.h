@@ -19,6 +19,8 @@ public:
     static constexpr Zelle Leer = 0;
     static constexpr std::uint32_t GroessteZahl = (1U << 24) - 1;
     static constexpr int GroessteBlanks = 63;
+    // Rows, the header row included, that a table can have.
+    static constexpr int GroessteZeilenzahl = INT32_MAX;
 
     explicit Zeilentabelle(int spalten, int zeilen = 1);
 

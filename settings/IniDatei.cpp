@@ -2,11 +2,14 @@
 
 #include "Schluessel.h"
 
+#include "core/DateiFehler.h"
 #include "core/Fehler.h"
 #include "core/TextDatei.h"
+#include "core/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace settings {
 namespace {
@@ -43,11 +46,26 @@ bool IniDatei::existiert() const {
     return QFileInfo(pfad_).isFile();
 }
 
-QStringList IniDatei::zeilen() const {
+QString IniDatei::dekodieren(const QByteArray& bytes) {
+    qsizetype marke = 0;
+    if (core::TextDatei::kodierung(bytes, marke) != core::TextDatei::Kodierung::Windows1252)
+        return core::TextDatei::dekodieren(bytes);
+    // Written as UTF-8 without a mark; an older file in the 8-bit code page is no valid UTF-8.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? core::Windows1252::dekodieren(bytes) : text;
+}
+
+QStringList IniDatei::vorhandeneZeilen() const {
     if (!existiert())
         return {};
+    return core::TextDatei::zeilen(dekodieren(core::TextDatei::bytesLesen(pfad_)));
+}
+
+QStringList IniDatei::zeilen() const {
     try {
-        return core::TextDatei::zeilenLesen(pfad_);
+        return vorhandeneZeilen();
     } catch (const core::Fehler&) {
         // Reading never fails: an unreadable file behaves like a missing one.
         return {};
@@ -103,7 +121,18 @@ void IniDatei::schreibeBool(const QString& abschnitt, const QString& schluessel,
 }
 
 void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const {
-    QStringList liste = zeilen();
+    const QString nichtGeschrieben =
+        QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_));
+    QStringList liste;
+    try {
+        liste = vorhandeneZeilen();
+    } catch (const core::Fehler& f) {
+        // Written without its other keys, the file would lose them.
+        throw core::Fehler(nichtGeschrieben +
+                           QStringLiteral("\n\nDie Datei kann nicht gelesen werden: %1\n"
+                                          "Sie bleibt, wie sie ist, damit keine Einstellung verloren geht.")
+                               .arg(core::SystemGrund(f.systemfehler())));
+    }
     const QString neueZeile = schluessel + u'=' + wert;
     qsizetype abschnittsende = -1; // index after the last line of the section
     bool imAbschnitt = false;
@@ -137,11 +166,12 @@ void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel,
             liste.insert(abschnittsende, neueZeile);
         }
     }
+    QString text = liste.join(QStringLiteral("\r\n"));
+    text += QStringLiteral("\r\n");
     try {
-        core::TextDatei::zeilenSchreiben(pfad_, liste);
+        core::TextDatei::bytesSchreiben(pfad_, text.toUtf8());
     } catch (const core::Fehler&) {
-        throw core::Fehler(
-            QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_)));
+        throw core::Fehler(nichtGeschrieben);
     }
 }
 

@@ -8,7 +8,8 @@ namespace settings {
 
 // The settings file: sections in brackets, key=value lines, CR LF. Sections and keys are
 // found without regard to case. Every access reads or writes the file at once; a write
-// replaces the file atomically.
+// replaces the file atomically. Written as UTF-8; read by its byte-order mark, else as UTF-8,
+// else as Windows-1252 (older files).
 class IniDatei {
 public:
     explicit IniDatei(QString pfad) : pfad_(std::move(pfad)) {}
@@ -23,11 +24,16 @@ public:
     QString leseText(const QString& abschnitt, const QString& schluessel, const QString& vorgabe) const;
 
     // A failed write throws "In <file> kann nicht geschrieben werden" and leaves the file whole.
+    // A file that exists but cannot be read is never rewritten: the write throws, naming the reason.
     void schreibeInt(const QString& abschnitt, const QString& schluessel, int wert) const;
     void schreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) const;
     void schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const;
 
+    static QString dekodieren(const QByteArray& bytes);
+
 private:
+    // Throws when the file exists but cannot be read.
+    QStringList vorhandeneZeilen() const;
     QStringList zeilen() const;
     bool finde(const QString& abschnitt, const QString& schluessel, QString& wert) const;
 

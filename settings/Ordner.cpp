@@ -42,8 +42,7 @@ void Ordner::anlegen() const {
     if (!QDir(datenHeim).exists() && QDir().mkpath(datenHeim))
         QFile::setPermissions(datenHeim, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString& ordner : {DataRoot, ShotsDir, SlipDir, MatchdayDir, SettingsDir})
-        if (!QDir(ordner).exists())
-            QDir().mkdir(ordner);
+        QDir().mkpath(ordner);
 }
 
 } // namespace settings

@@ -17,7 +17,8 @@ struct Ordner {
 
     // The per-user data folder is the XDG data home + "Remisator/".
     static Ordner ermitteln(const QString& programDir);
-    // Creates the missing folders one level at a time; a folder that cannot be created is passed over.
+    // Creates the missing folders with their missing parents; a folder that cannot be created is
+    // passed over.
     void anlegen() const;
     QString optionenDatei() const { return SettingsDir + QStringLiteral("optionen.ini"); }
 };

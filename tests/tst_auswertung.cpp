@@ -100,6 +100,11 @@ private slots:
         QTest::newRow("Blanks vorn zählen") << QStringList{"  3", "8", "15", "13", "14", "16"} << b << "12"
                                             << "3 Ri."
                                             << "6";
+        // The box's number is a winning number too: the cell is the additional match and no hit.
+        QTest::newRow("ZS-Zahl ist auch Gewinnzahl")
+            << QStringList{"3", "8", "15", "22", "13", "14"} << b << "15"
+            << "3 + ZS"
+            << "5";
         QTest::newRow("ZS als beliebiger Text") << QStringList{"3", "8", "15", "x", "13", "14"} << b << "x"
                                                 << "3 + ZS"
                                                 << "5";

@@ -55,6 +55,9 @@ private slots:
         QTest::newRow("der Trenner der ersten Zeile gilt")
             << "1;2;3;4;5;6\n7 8 9;10 11 12"
             << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}, {"7", "8", "9", "10", "11", "12"}};
+        QTest::newRow("erste Zeile genau sieben Zeichen")
+            << "  1,2,3,4 \n5,6,7,8,9,10"
+            << QList<QStringList>{{"1", "2", "3", "4", "", ""}, {"5", "6", "7", "8", "9", "10"}};
         QTest::newRow("keine Zahlen")
             << "abc,dé,-3,007" << QList<QStringList>{{"abc", "dé", "-3", "007", "", ""}};
     }

@@ -2,13 +2,13 @@
 #include "core/TextDatei.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
+#include "support/Dateigrenze.h"
+#include "support/Dateirechte.h"
 #include "support/TestMain.h"
 
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <unistd.h>
 
 using namespace settings;
 
@@ -41,6 +41,7 @@ private slots:
         QTest::newRow("hex klein") << QByteArray("0x64") << 100;
         QTest::newRow("hex groß") << QByteArray("0X1f") << 31;
         QTest::newRow("nur 0x") << QByteArray("0x") << 77;
+        QTest::newRow("0x5 ist drei Zeichen") << QByteArray("0x5") << 5;
         QTest::newRow("Buchstaben") << QByteArray("abc") << 77;
         QTest::newRow("leer") << QByteArray("") << 77;
         QTest::newRow("Blanks um den Wert") << QByteArray("  35 ") << 35;
@@ -145,17 +146,86 @@ private slots:
         }
     }
 
-    void schreibgeschuetztLaesstAlteDateiGanz() {
-        if (geteuid() == 0)
-            QSKIP("als root sind Ordner immer beschreibbar");
+    // A write the system refuses (here: no byte may be written) leaves the old file whole.
+    void verweigertesSchreibenLaesstAlteDateiGanz() {
         QTemporaryDir eng;
         const IniDatei d(eng.filePath(QStringLiteral("optionen.ini")));
         d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("7"));
-        QFile::setPermissions(eng.path(), QFile::ReadOwner | QFile::ExeOwner);
-        QVERIFY_THROWS_EXCEPTION(core::Fehler, d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"),
-                                                              QStringLiteral("8")));
-        QFile::setPermissions(eng.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(d.leseText(QStringLiteral("Wach"), QStringLiteral("Stand"), QString()), QStringLiteral("7"));
+        QString meldung;
+        testhilfe::mitDateigrenze(0, [&] {
+            try {
+                d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("8"));
+            } catch (const core::Fehler& f) {
+                meldung = f.text();
+            }
+        });
+        QCOMPARE(meldung, QStringLiteral("In %1 kann nicht geschrieben werden").arg(d.pfad()));
+        QCOMPARE(inhalt(d), QByteArray("[Wach]\r\nStand=7\r\n"));
+        QCOMPARE(QDir(eng.path()).entryList(QDir::Files), QStringList{QStringLiteral("optionen.ini")});
+    }
+
+    // A file that exists but cannot be read is not taken as empty and rewritten with one key.
+    void unlesbareDateiWirdNichtUeberschrieben() {
+        const QByteArray alt("[Wach]\r\nStand=7\r\n[Auswertung]\r\nsofort=0\r\n");
+        const IniDatei d = neu(alt);
+        QVERIFY(QFile::setPermissions(d.pfad(), QFile::WriteOwner));
+        QString meldung;
+        bool gelesen = true;
+        QVERIFY(testhilfe::mitDateirechten([&] {
+            gelesen = d.leseBool(QStringLiteral("Auswertung"), QStringLiteral("sofort"), true);
+            try {
+                d.schreibeText(QStringLiteral("Wach"), QStringLiteral("Stand"), QStringLiteral("8"));
+            } catch (const core::Fehler& f) {
+                meldung = f.text();
+            }
+        }));
+        QFile::setPermissions(d.pfad(), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(gelesen); // reading gives the default
+        QCOMPARE(meldung, QStringLiteral("In %1 kann nicht geschrieben werden\n\n"
+                                         "Die Datei kann nicht gelesen werden: Zugriff verweigert.\n"
+                                         "Sie bleibt, wie sie ist, damit keine Einstellung verloren geht.")
+                              .arg(d.pfad()));
+        QCOMPARE(inhalt(d), alt);
+    }
+
+    // Written as UTF-8, so that any file name survives; read by the mark, else UTF-8, else the
+    // 8-bit code page of older files.
+    void kodierung_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("wert");
+        QTest::newRow("UTF-8") << QByteArray("[A]\r\nk=\xC5\x81\xC3\xB3"
+                                             "d\xC5\xBA.txt\r\n")
+                               << QStringLiteral("\u0141\u00F3d\u017A.txt");
+        QTest::newRow("Windows-1252") << QByteArray("[A]\r\nk=Gr\xFC\xDF"
+                                                    "e \x80\r\n")
+                                      << QStringLiteral("Gr\u00FC\u00DF"
+                                                        "e \u20AC");
+        QTest::newRow("UTF-8 mit Marke")
+            << QByteArray("\xEF\xBB\xBF[A]\r\nk=\xC3\xA4\r\n") << QStringLiteral("\u00E4");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE[\0A\0]\0\n\0k\0=\0\xE4\0", 16)
+                                   << QStringLiteral("\u00E4");
+        QTest::newRow("ASCII") << QByteArray("[A]\nk=x\n") << QStringLiteral("x");
+    }
+    void kodierung() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, wert);
+        const IniDatei d = neu(bytes);
+        QCOMPARE(d.leseText(QStringLiteral("A"), QStringLiteral("k"), QString()), wert);
+        // Any write leaves the file in UTF-8, every value kept.
+        d.schreibeInt(QStringLiteral("B"), QStringLiteral("n"), 1);
+        QCOMPARE(inhalt(d), "[A]\r\nk=" + wert.toUtf8() + "\r\n[B]\r\nn=1\r\n");
+        QCOMPARE(d.leseText(QStringLiteral("A"), QStringLiteral("k"), QString()), wert);
+    }
+
+    void nichtLateinischerDateiname() {
+        const IniDatei d = neu(QByteArray(), false);
+        const QString pfad = QStringLiteral("/home/k/Spielscheine/\u0141\u00F3d\u017A.txt");
+        d.schreibeText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), pfad);
+        QCOMPARE(inhalt(d), QByteArray("[ZumStartEinlesen]\r\nSpielschein=/home/k/Spielscheine/"
+                                       "\xC5\x81\xC3\xB3"
+                                       "d\xC5\xBA.txt\r\n"));
+        QCOMPARE(d.leseText(QStringLiteral("ZumStartEinlesen"), QStringLiteral("Spielschein"), QString()),
+                 pfad);
     }
 
     void ordnerpfade() {

@@ -1,6 +1,9 @@
+#include "core/Editortabelle.h"
 #include "core/Fehler.h"
 #include "core/Konstanten.h"
 #include "core/Rechtsbuendig.h"
+#include "core/Spielschein.h"
+#include "core/SystemReihen.h"
 #include "core/TGewinnreihe.h"
 #include "core/Umwandlung.h"
 #include "core/XStringReplace.h"
@@ -9,7 +12,7 @@
 #include "support/FesteBreiten.h"
 #include "support/TestMain.h"
 
-#include <QRandomGenerator>
+#include <QBuffer>
 
 using namespace core;
 
@@ -40,12 +43,6 @@ private slots:
         QCOMPARE(ProgrammTitel(), QStringLiteral("Remisator 1.3.0.0"));
         QCOMPARE(QuotenBeschriftung(2), QStringLiteral("II: 5 + ZS"));
         QCOMPARE(QuotenBeschriftung(6), QStringLiteral("VI: 3 Ri."));
-        QCOMPARE(RangFarbe[1], Rgb(0xD2A904));
-        QCOMPARE(RangFarbe[0], Rgb(0xFFFEF9));
-        QCOMPARE(WochentagKurz[1], QStringLiteral("So"));
-        QCOMPARE(WochentagKurz[7], QStringLiteral("Sa"));
-        QCOMPARE(Trenner[0], QChar(u' '));
-        QCOMPARE(Trenner[2], QChar(u'\t'));
     }
 
     void xStringReplace_data() {
@@ -121,6 +118,7 @@ private slots:
         QTest::newRow("Komma") << "2,1" << false << 0;
         QTest::newRow("nur Zeichen") << "-" << false << 0;
         QTest::newRow("Tab vorne") << "\t3" << false << 0;
+        QTest::newRow("NUL danach") << QString::fromUtf16(u"  -214\0\0", 8) << false << 0;
     }
     void ganzzahl() {
         QFETCH(QString, text);
@@ -141,6 +139,40 @@ private slots:
         }
         QCOMPARE(KeinGleitkommaText(u"1,2,3"), QStringLiteral("'1,2,3' ist kein gültiger Gleitkommawert"));
         QCOMPARE(ListenindexText(5), QStringLiteral("Listenindex überschreitet das Maximum (5)"));
+    }
+
+    // A field is quoted with at most 40 characters; a longer one is cut and marked.
+    void feldZitat_data() {
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("integer");
+        QTest::addColumn<QString>("gleitkomma");
+        const QString vierzig = QString(39, u'7') + u'x';
+        QTest::newRow("kurz") << "abc"
+                              << "''abc'' ist kein gültiger Integer-Wert"
+                              << "'abc' ist kein gültiger Gleitkommawert";
+        QTest::newRow("genau 40") << vierzig << "''" + vierzig + "'' ist kein gültiger Integer-Wert"
+                                  << "'" + vierzig + "' ist kein gültiger Gleitkommawert";
+        QTest::newRow("41") << vierzig + u'y' << "''" + vierzig + "…'' ist kein gültiger Integer-Wert"
+                            << "'" + vierzig + "…' ist kein gültiger Gleitkommawert";
+        QTest::newRow("eine Million") << QString(1000000, u'1') + u'x'
+                                      << "''" + QString(40, u'1') + "…'' ist kein gültiger Integer-Wert"
+                                      << "'" + QString(40, u'1') + "…' ist kein gültiger Gleitkommawert";
+        // U+1F600 takes two UTF-16 units: it is not split at the 40th.
+        const QString lachen = QString(39, u'a') + QStringLiteral("\U0001F600") + u'b';
+        QTest::newRow("Ersatzpaar an der Grenze")
+            << lachen << "''" + QString(39, u'a') + "…'' ist kein gültiger Integer-Wert"
+            << "'" + QString(39, u'a') + "…' ist kein gültiger Gleitkommawert";
+    }
+    void feldZitat() {
+        QFETCH(QString, feld);
+        QTEST(KeinIntegerText(feld), "integer");
+        QTEST(KeinGleitkommaText(feld), "gleitkomma");
+        try {
+            StrToInt(feld);
+            QFAIL("keine Ausnahme");
+        } catch (const Fehler& f) {
+            QTEST(f.text(), "integer");
+        }
     }
 
     void betrag_data() {
@@ -204,20 +236,55 @@ private slots:
         QCOMPARE(TextRechtsbuendig(u"GKl.", 50, mass), QStringLiteral("  GKl.")); // w 35, (35-24)/6 -> 2
     }
 
+    // Labels for 34 pixels: round(34 * 0.7) = 24, then (24 - the digits' width) / (2 * 3) blanks,
+    // a digit 6 pixels wide, or 4 for a narrow one.
     void zeilennummern_data() {
         QTest::addColumn<bool>("schmaleEins");
-        QTest::newRow("gleich breite Ziffern") << false;
-        QTest::newRow("schmale Eins") << true;
+        QTest::addColumn<QStringList>("labels"); // of rows 1, 2, 9, 10, 11, 99, 100, 111, 999, 1000, 1200
+        QTest::newRow("gleich breite Ziffern")
+            << false << QStringList{"   1", "   2", "   9", "  10", "  11", "  99",
+                                    " 100", " 111", " 999", "1000", "1200"};
+        // 1: 20/6 -> 3; 10: 14/6 -> 2; 11: 16/6 -> 3; 100: 8/6 -> 1; 111: 12/6 = 2; 1000: 2/6 -> 0
+        QTest::newRow("schmale Eins") << true << QStringList{"   1", "   2",  "   9", "  10", "   11", "  99",
+                                                             " 100", "  111", " 999", "1000", "1200"};
     }
     void zeilennummern() {
         QFETCH(bool, schmaleEins);
+        QFETCH(QStringList, labels);
         FesteBreiten mass;
         mass.schmaleEins = schmaleEins;
         Zeilentabelle t(9, 1201);
         ZeilennummernSchreiben(t, 1, 1200, 34, mass);
+        QStringList geschrieben;
         for (int r : {1, 2, 9, 10, 11, 99, 100, 111, 999, 1000, 1200})
-            QCOMPARE(t.text(r, 0), ZahlRechtsbuendig(r, 34, mass));
+            geschrieben.append(t.text(r, 0));
+        QCOMPARE(geschrieben, labels);
         QVERIFY(t.istLeer(0, 0));
+    }
+
+    // The row labels of a read slip, a played system and the editor have the nominal widths 34,
+    // 37 and 40: with a blank of 1 pixel, round(w - 6) / 2) blanks for w = 24, 26 and 28.
+    void dreiNennbreiten() {
+        FesteBreiten mass;
+        mass.blank = 1;
+        QBuffer text;
+        text.setData("1,2,3,4,5,6\r\n");
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const Spielschein schein = SpielscheinLesen(text, QStringLiteral("s.txt"), Zeilentabelle(9), mass);
+        QCOMPARE(schein.tabelle.text(1, 0), QStringLiteral("         1"));
+
+        Zeilentabelle g1(9, 1);
+        std::vector<SystemReihe> reihen;
+        std::vector<std::uint8_t> zahlen;
+        Zahlenmenge kreuze;
+        for (int n = 1; n <= 7; ++n)
+            kreuze.hinzufuegen(n);
+        SystemAbwickeln(1, kreuze, g1, 37, mass, reihen, zahlen);
+        QCOMPARE(g1.text(1, 0), QStringLiteral("          1"));
+
+        Zeilentabelle editor(EditorSpalten, 2);
+        TippreihenAuslesen(u"1,2,3,4,5,6", editor, mass);
+        QCOMPARE(editor.text(1, 0), QStringLiteral("           1"));
     }
 
     void zeilentabelleText_data() {
@@ -295,24 +362,10 @@ private slots:
         QVERIFY(m.enthaelt(47));
         QVERIFY(!m.enthaelt(48));
         QVERIFY(m.enthaelt(12));
-        const auto b = m.bytes();
-        QCOMPARE(BitsZaehlen(b.data(), 6), 4);
+        // Six bytes, number n at bit n % 8 of byte n / 8: 0, 12, 46 and 47.
+        QCOMPARE(m.bytes(), (std::array<std::uint8_t, 6>{0x01, 0x10, 0, 0, 0, 0xC0}));
         m.entfernen(12);
         QVERIFY(!m.enthaelt(12));
-    }
-
-    void bitsZaehlenZufall() {
-        QRandomGenerator zufall(4711);
-        for (int k = 0; k < 1000; ++k) {
-            std::uint8_t bytes[6];
-            int erwartet = 0;
-            for (auto& b : bytes) {
-                b = std::uint8_t(zufall.bounded(256));
-                for (int bit = 0; bit < 8; ++bit)
-                    erwartet += (b >> bit) & 1;
-            }
-            QCOMPARE(BitsZaehlen(bytes, 6), erwartet);
-        }
     }
 
     void gewinnreiheLeeren() {

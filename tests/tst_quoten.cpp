@@ -1,5 +1,6 @@
 #include "core/Fehler.h"
 #include "core/Quoten.h"
+#include "support/Prozessmass.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
 
@@ -97,6 +98,11 @@ private slots:
         QTest::newRow("Marke und CR") << QByteArray("\xEF\xBB\xBF"
                                                     "1,5\r\r\r\r\r9\r")
                                       << QStringList{"1,5", "", "", "", "", "9"} << QString();
+        QTest::newRow("doppelte Marke") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                      "1,5\n2\n3\n4\n5\n6")
+                                        << QStringList{"1,5", "2", "3", "4", "5", "6"} << QString();
+        QTest::newRow("nur zwei Marken") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << QStringList{}
+                                         << "Listenindex überschreitet das Maximum (0)";
     }
     void laden() {
         QFETCH(QByteArray, bytes);
@@ -106,6 +112,55 @@ private slots:
         QVERIFY(geladen);
         QCOMPARE(geladen->zeilen, zeilen);
         QCOMPARE(geladen->fehler(), fehler);
+    }
+
+    // Only the six lines the boxes take are read, not the rest of a long file.
+    void liestNurDenAnfang() {
+        const QString pfad = ordner.filePath(QStringLiteral("lang.quo"));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            const QByteArray stueck = QByteArray("1.234,50\r\n").repeated(100000);
+            for (int i = 0; i < 32; ++i)
+                QCOMPARE(f.write(stueck), stueck.size());
+        }
+        const qint64 vorher = testhilfe::gelesen();
+        const auto geladen = QuotenLaden(pfad);
+        const qint64 gelesen = testhilfe::gelesen() - vorher;
+        QVERIFY(geladen);
+        QCOMPARE(geladen->zeilen, QStringList(6, QStringLiteral("1.234,50")));
+        QVERIFY2(gelesen < 4 << 20, qPrintable(QString::number(gelesen)));
+    }
+
+    // A first text that would read back as a byte-order mark is not written.
+    void speichernWieMarke_data() {
+        QTest::addColumn<QString>("quote");
+        QTest::addColumn<QString>("anfang");
+        QTest::newRow("UTF-8") << "ï»¿12"
+                               << "ï»¿";
+        QTest::newRow("UTF-16 LE") << "ÿþ"
+                                   << "ÿþ";
+        QTest::newRow("UTF-16 BE") << "þÿ1"
+                                   << "þÿ";
+    }
+    void speichernWieMarke() {
+        QFETCH(QString, quote);
+        QFETCH(QString, anfang);
+        const QString pfad = datei("alt\r\n");
+        try {
+            QuotenSpeichern(pfad, {QString(), quote, "2", "3", "4", "5", "6"});
+            QFAIL("kein Fehler");
+        } catch (const Fehler& f) {
+            QCOMPARE(f.text(),
+                     QStringLiteral("Die Quote des Rangs I beginnt mit \"%1\". Am Anfang einer Datei "
+                                    "gelten diese Zeichen als Kennung einer Zeichenkodierung; die "
+                                    "Quote käme so nicht wieder zurück.\n\nIch breche erst einmal ab.")
+                         .arg(anfang));
+        }
+        QCOMPARE(testhilfe::dateiLesen(pfad), QByteArray("alt\r\n"));
+        // Further down the file, or alone, the same characters are text like any other.
+        QuotenSpeichern(pfad, {QString(), "ÿ", quote, "", "", "", ""});
+        QCOMPARE(QuotenLaden(pfad)->zeilen, (QStringList{"ÿ", quote, "", "", "", ""}));
     }
 
     void nichtsZuLaden() {

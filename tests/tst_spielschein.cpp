@@ -3,9 +3,11 @@
 #include "core/TextDatei.h"
 #include "core/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
+#include "support/Prozessmass.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -95,6 +97,22 @@ private slots:
                                                         "\xC3\xA4,1\r\n")
                                           << Zeilen{{"ä", "1"}};
         QTest::newRow("nur die Marke") << QByteArray("\xEF\xBB\xBF") << Zeilen{};
+        QTest::newRow("UTF-8 unvollständig vor dem Zeilenende")
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\xF0\r\nb\xF0")
+            << Zeilen{{QStringLiteral("a\uFFFD")}, {QStringLiteral("b\uFFFD")}};
+        QTest::newRow("UTF-16 halbe Einheit am Ende") << QByteArray("\xFF\xFE"
+                                                                    "1\0\n\0X",
+                                                                    7)
+                                                      << Zeilen{{"1"}, {QStringLiteral("\uFFFD")}};
+        QTest::newRow("doppelte Marke") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") << Zeilen{};
+        QTest::newRow("doppelte Marke und Zeile") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                                "1,2\r\n")
+                                                  << Zeilen{{"1", "2"}};
+        QTest::newRow("U+FEFF am Zeilenanfang ist Text") << QByteArray("\xEF\xBB\xBF"
+                                                                       "1\r\n\xEF\xBB\xBF"
+                                                                       "2\r\n")
+                                                         << Zeilen{{"1"}, {QStringLiteral("\uFEFF") + u'2'}};
         QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE"
                                                  "1\0,\0"
                                                  "2\0\r\0\n\0"
@@ -171,14 +189,25 @@ private slots:
         QVERIFY(!SpielscheinEinlesen(ordner.filePath(QStringLiteral("gibtsnicht.txt")), vorlage, mass));
     }
 
+    void unlesbareDatei_data() {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("Ordner") << ordner.filePath(QStringLiteral("ordner.txt"))
+                                << "Der Name bezeichnet einen Ordner.";
+        // A device never ends: it is refused, not read until the memory runs out.
+        QTest::newRow("Gerät") << "/dev/zero"
+                               << "Sie ist keine gewöhnliche Datei.";
+    }
     void unlesbareDatei() {
-        const QString pfad = ordner.filePath(QStringLiteral("ordner.txt"));
-        QVERIFY(QDir().mkpath(pfad));
+        QFETCH(QString, pfad);
+        QFETCH(QString, grund);
+        QDir().mkpath(ordner.filePath(QStringLiteral("ordner.txt")));
         try {
             SpielscheinEinlesen(pfad, g1Vorlage(), mass);
             QFAIL("kein Fehler");
         } catch (const Fehler& f) {
-            QVERIFY2(f.text().contains(pfad), qPrintable(f.text()));
+            QCOMPARE(f.text(),
+                     QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n%2").arg(pfad, grund));
         }
     }
 
@@ -204,6 +233,16 @@ private slots:
         QTest::newRow("Editorgitter")
             << Zeilen{{"1", "2", "3", "4", "5", "6"}} << 7 << 0 << QByteArray("1,2,3,4,5,6\r\n");
         QTest::newRow("nichts") << Zeilen{{"", "1"}} << 9 << 2 << QByteArray();
+        // The file's first field is quoted when it would begin like a byte-order mark.
+        QTest::newRow("wie UTF-8-Marke")
+            << Zeilen{{"ï»¿x", "2"}} << 9 << 2 << QByteArray("\"\xEF\xBB\xBFx\",2,,,,\r\n");
+        QTest::newRow("wie UTF-16-LE-Marke") << Zeilen{{"ÿþ", "ÿþ"}, {"ÿþ"}} << 7 << 0
+                                             << QByteArray("\"\xFF\xFE\",\xFF\xFE,,,,\r\n\xFF\xFE,,,,,\r\n");
+        QTest::newRow("wie UTF-16-BE-Marke, erste Reihe übergangen") << Zeilen{{"", "1"}, {"þÿ12"}} << 9 << 2
+                                                                     << QByteArray("\"\xFE\xFF"
+                                                                                   "12\",,,,,\r\n");
+        QTest::newRow("ÿ allein ist keine Marke")
+            << Zeilen{{"ÿ", "þ"}} << 9 << 2 << QByteArray("\xFF,\xFE,,,,\r\n");
     }
     void speichern() {
         QFETCH(Zeilen, zeilen);
@@ -220,6 +259,8 @@ private slots:
     void rundreise_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("Zahlen") << QByteArray("3,11,17,24,38,45\r\n1,2,3,4,5,6\r\n45,44,43,42,41,40\r\n");
+        QTest::newRow("erstes Feld wie eine Marke") << QByteArray("\"\xEF\xBB\xBF\",\xFF\xFE,3,4,5,6\r\n"
+                                                                  "\xFE\xFF,2,3,4,5,6\r\n");
         QTest::newRow("seltsame Felder")
             << QByteArray("\" 7\",\"a\"\"b\",012,\"a,b\",\xE4,-1\r\n\" \",\" \",\" \",\" \",\" \",\" \"\r\n");
     }
@@ -262,6 +303,110 @@ private slots:
         QCOMPARE(schein->zeilen, 3000);
         for (int r = 1; r <= 3000; ++r)
             QCOMPARE(zellen(schein->tabelle, r), acht(erwartet[r - 1]));
+    }
+
+    // The reader takes the file in pieces: lines and line ends that straddle a piece, whatever
+    // its even size, read as in one piece. Rows 2.. all equal the last one.
+    void grosseDateien_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QStringList>("erste");
+        QTest::addColumn<QStringList>("letzte");
+        const QStringList blank = {" "};
+        // After one byte every CR stands at an odd offset, its LF at the even one after it.
+        QTest::newRow("CR | LF") << "x" + QByteArray("\r\n").repeated(1 << 21) << (1 << 21)
+                                 << QStringList{"x"} << blank;
+        QTest::newRow("UTF-16 CR | LF")
+            << QByteArray("\xFF\xFEx\0y\0", 6) + QByteArray("\r\0\n\0", 4).repeated(1 << 20) << (1 << 20)
+            << QStringList{"xy"} << blank;
+        QTest::newRow("lange Zeile") << "\"" + QByteArray(3 << 20, 'x') + "\",5\r\n1,2" << 2
+                                     << QStringList{QString(3 << 20, u'x'), "5"} << QStringList{"1", "2"};
+        const QByteArray lachen("\x3D\xD8\x00\xDE,\0", 6);
+        QTest::newRow("UTF-16 lange Zeile mit Ersatzpaaren")
+            << "\xFF\xFE" + lachen.repeated(1 << 19) +
+                   QByteArray("\n\0"
+                              "7\0",
+                              4)
+            << 2 << QStringList(8, QStringLiteral("\U0001F600")) << QStringList{"7"};
+    }
+    void grosseDateien() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, zeilen);
+        QFETCH(QStringList, erste);
+        QFETCH(QStringList, letzte);
+        const auto schein = SpielscheinEinlesen(datei(bytes), g1Vorlage(), mass);
+        QVERIFY(schein);
+        const Zeilentabelle& t = schein->tabelle;
+        QCOMPARE(schein->zeilen, zeilen);
+        QCOMPARE(zellen(t, 1), acht(erste));
+        QCOMPARE(zellen(t, zeilen), acht(letzte));
+        for (int r = 2; r < zeilen; ++r)
+            QVERIFY2(std::equal(t.zeile(r) + 1, t.zeile(r) + 9, t.zeile(zeilen) + 1),
+                     qPrintable(QString::number(r)));
+    }
+
+    // 2^31 line feeds: more lines than a table has rows. Refused before any table is made.
+    void zuVieleZeilen() {
+        const QString pfad = ordner.filePath(QStringLiteral("zeilenvorschuebe.txt"));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            const QByteArray stueck(1 << 20, '\n');
+            for (int i = 0; i < 2048; ++i)
+                QCOMPARE(f.write(stueck), stueck.size());
+        }
+        try {
+            SpielscheinEinlesen(pfad, g1Vorlage(), mass);
+            QFAIL("kein Fehler");
+        } catch (const Fehler& f) {
+            QCOMPARE(f.text(),
+                     QStringLiteral("Die Datei \"%1\" kann nicht eingelesen werden: Sie hat mehr Zeilen, "
+                                    "als die Tabelle Reihen fasst (höchstens 2.147.483.646).")
+                         .arg(pfad));
+        }
+        QFile::remove(pfad);
+    }
+
+    // A file that changes between the counting and the reading is refused, not read half.
+    void geaendertBeimEinlesen() {
+        class Wechselnd : public QBuffer {
+        public:
+            bool seek(qint64 pos) override {
+                buffer().append("7,8\r\n");
+                return QBuffer::seek(pos);
+            }
+        } geraet;
+        geraet.setData("1,2\r\n");
+        QVERIFY(geraet.open(QIODevice::ReadOnly));
+        try {
+            SpielscheinLesen(geraet, QStringLiteral("/a/b.txt"), g1Vorlage(), mass);
+            QFAIL("kein Fehler");
+        } catch (const Fehler& f) {
+            QCOMPARE(f.text(), QStringLiteral("Die Datei \"/a/b.txt\" hat sich beim Einlesen geändert. "
+                                              "Bitte lesen Sie sie noch einmal ein."));
+        }
+    }
+
+    // Reading holds the table and a piece of the file, never the whole text: 64 MB of long
+    // lines, whose table is small, raise the peak of the memory by far less than the file.
+    void speicher() {
+        const QString pfad = ordner.filePath(QStringLiteral("breit.txt"));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            const QByteArray zeile = "1,2,3,4,5,6,7,8" + QByteArray(",9").repeated(1000) + "\r\n";
+            for (int i = 0; i < 32000; ++i)
+                QCOMPARE(f.write(zeile), zeile.size());
+        }
+        QVERIFY(testhilfe::speicherspitzeZuruecksetzen());
+        const qint64 vorher = testhilfe::speicherJetzt();
+        const auto schein = SpielscheinEinlesen(pfad, g1Vorlage(), mass);
+        const qint64 zuwachs = testhilfe::speicherspitze() - vorher;
+        QVERIFY(schein);
+        QCOMPARE(schein->zeilen, 32000);
+        QCOMPARE(zellen(schein->tabelle, 32000), acht({"1", "2", "3", "4", "5", "6", "7", "8"}));
+        QVERIFY2(zuwachs < 16 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(zuwachs)));
+        QFile::remove(pfad);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "core/TSpieltag.h"
 #include "core/TextDatei.h"
 #include "support/Dateigrenze.h"
+#include "support/Prozessmass.h"
 #include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
 
@@ -263,14 +264,19 @@ private slots:
                             << "Do.: 12:00";
         QTest::newRow("Fr") << 44463.84375 << "24.09.2021"
                             << "Fr.: 20:15";
-        QTest::newRow("knapp unter 15:30") << 44457.645833 << "18.09.2021"
-                                           << "Sa.: 15:30";
-        QTest::newRow("15:29:50 rundet auf") << 44457.6457176 << "18.09.2021"
-                                             << "Sa.: 15:30";
-        QTest::newRow("15:29:20 rundet ab") << 44457.6453704 << "18.09.2021"
-                                            << "Sa.: 15:29";
-        QTest::newRow("23:59:50 ist Mitternacht") << 44457.99988 << "19.09.2021"
-                                                  << "So.: 00:00";
+        // Cut to the minute and the day, after rounding to the millisecond.
+        QTest::newRow("15:29:59,97 bleibt 15:29") << 44457.645833 << "18.09.2021"
+                                                  << "Sa.: 15:29";
+        QTest::newRow("15:29:50 bleibt 15:29") << 44457.6457176 << "18.09.2021"
+                                               << "Sa.: 15:29";
+        QTest::newRow("15:29:20") << 44457.6453704 << "18.09.2021"
+                                  << "Sa.: 15:29";
+        QTest::newRow("15:29:59,9996 ist 15:30") << 44457.64583332870 << "18.09.2021"
+                                                 << "Sa.: 15:30";
+        QTest::newRow("23:59:45 bleibt am Tag") << 44457.99982639 << "18.09.2021"
+                                                << "Sa.: 23:59";
+        QTest::newRow("23:59:59,9996 ist Mitternacht") << 44457.99999999537 << "19.09.2021"
+                                                       << "So.: 00:00";
         QTest::newRow("0") << 0.0 << "30.12.1899"
                            << "";
         QTest::newRow("1") << 1.0 << "31.12.1899"
@@ -289,8 +295,8 @@ private slots:
                                      << "Fr.: 12:00";
         QTest::newRow("danach") << 2958466.0 << ""
                                 << "";
-        QTest::newRow("letzte Minute rundet hinaus") << 2958465.99999 << ""
-                                                     << "";
+        QTest::newRow("letzte Minute") << 2958465.99999 << "31.12.9999"
+                                       << "Fr.: 23:59";
         QTest::newRow("davor") << -693594.0 << ""
                                << "";
         QTest::newRow("1e300") << 1e300 << ""
@@ -308,6 +314,19 @@ private slots:
         QFETCH(double, wert);
         QTEST(DatumText(wert), "datum");
         QTEST(AnstossText(wert), "anstoss");
+    }
+
+    // Only the last whole record counts, and only it is read: the reader seeks to it.
+    void nurDerLetzteSatzWirdGelesen() {
+        QByteArray bytes;
+        for (unsigned i = 0; i < 200; ++i)
+            bytes += Satz::zufaellig(i).b;
+        const QString pfad = datei(bytes + "Rest");
+        const qint64 vorher = testhilfe::gelesen();
+        const TSpieltag s = TSpieltag::dateiLesen(pfad);
+        const qint64 gelesen = testhilfe::gelesen() - vorher;
+        QCOMPARE(s.bytes(), Satz::zufaellig(199).b);
+        QVERIFY2(gelesen >= 3792 && gelesen < 2 * 3792, qPrintable(QString::number(gelesen)));
     }
 
     void dateiAbgelehnt_data() {

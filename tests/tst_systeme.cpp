@@ -150,17 +150,6 @@ private slots:
         }
     }
 
-    void feldreihenfolge() {
-        // Designated initializers compile only in declaration order.
-        constexpr TSystemDef s{.Reserve = 1, .Anzahl = 2, .Name = "x", .Reihen = 3, .Nummer = 4};
-        QCOMPARE(int(s.Reserve), 1);
-        QCOMPARE(int(s.Anzahl), 2);
-        QCOMPARE(s.Reihen, 3);
-        QCOMPARE(s.Nummer, 4);
-        static_assert(sizeof(s.Reserve) == 1 && sizeof(s.Anzahl) == 1);
-        static_assert(sizeof(s.Reihen) == 4 && sizeof(s.Nummer) == 4);
-    }
-
     void nUeberK() {
         QCOMPARE(NueberK(6, 6), std::int64_t(1));
         QCOMPARE(NueberK(10, 6), std::int64_t(210));
