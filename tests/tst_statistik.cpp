@@ -13,6 +13,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 using namespace core;
 using testhilfe::dateiSchreiben;
 using testhilfe::Satz;
@@ -253,6 +255,20 @@ private slots:
         QCOMPARE(h.gewinnzahl, gewinnzahl);
         QCOMPARE(h.zusatzzahl, zusatzzahl);
         QCOMPARE(h.fehltSeit, fehltSeit);
+    }
+
+    // A record without a valid date comes first and has no odds file.
+    void ohneDatum() {
+        const QTemporaryDir tage;
+        dateiSchreiben(tage.filePath("a.sp45"), spieltagMit(44457, {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage.filePath("b.sp45"), spieltagMit(std::nan(""), {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage.filePath("c.sp45"), spieltagMit(-1e9, {1, 2, 3, 4, 5, 6}, 7).b);
+        const Spieltagsstatistik st = StatistikErstellen(Reihenmasken::aus(Zeilentabelle(9)), tage.path());
+        QCOMPARE(int(st.spieltage.size()), 3);
+        QCOMPARE(st.spieltage[0].datei + st.spieltage[1].datei + st.spieltage[2].datei,
+                 QStringLiteral("b.sp45c.sp45a.sp45"));
+        QCOMPARE(st.spieltage[0].datum + u'|' + st.spieltage[1].datum + u'|' + st.spieltage[2].datum,
+                 QStringLiteral("||18.09.2021"));
     }
 
     // A bad file is left out with the reader's message; the others are evaluated.
