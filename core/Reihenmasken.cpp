@@ -50,6 +50,7 @@ void zaehlenAllgemein(const std::uint64_t* kanonisch, const std::uint64_t* ander
         zaehlen<false>(kanonisch, nullptr, n, d, zaehler);
 }
 
+#if defined(__x86_64__) || defined(__i386__)
 // The same loop with the processor's population count, which the baseline target lacks; it
 // makes the pass several times faster.
 [[gnu::target("popcnt")]] void zaehlenPopcnt(const std::uint64_t* kanonisch, const std::uint64_t* anders,
@@ -58,6 +59,16 @@ void zaehlenAllgemein(const std::uint64_t* kanonisch, const std::uint64_t* ander
         zaehlen<true>(kanonisch, anders, n, d, zaehler);
     else
         zaehlen<false>(kanonisch, nullptr, n, d, zaehler);
+}
+#endif
+
+// The counting loop this processor runs best.
+auto zaehlenBest() {
+#if defined(__x86_64__) || defined(__i386__)
+    return __builtin_cpu_supports("popcnt") ? zaehlenPopcnt : zaehlenAllgemein;
+#else
+    return zaehlenAllgemein;
+#endif
 }
 
 } // namespace
@@ -117,9 +128,9 @@ std::vector<std::array<int, 7>> Reihenmasken::bewerten(const std::vector<Ziehung
             d.ohneZs[j] = d.gewinn[j] & ~d.zsBit[j];
         }
         Zaehler zaehler{};
-        static const bool mitPopcnt = __builtin_cpu_supports("popcnt");
-        (mitPopcnt ? zaehlenPopcnt : zaehlenAllgemein)(
-            kanonisch_.data(), anders_.empty() ? nullptr : anders_.data(), kanonisch_.size(), d, zaehler);
+        static const auto zaehlenHier = zaehlenBest();
+        zaehlenHier(kanonisch_.data(), anders_.empty() ? nullptr : anders_.data(), kanonisch_.size(), d,
+                    zaehler);
         for (int j = 0; j < N && ab + std::size_t(j) < ziehungen.size(); ++j) {
             std::array<int, 7>& anzahl = ergebnis[ab + std::size_t(j)];
             for (int treffer = 3; treffer <= 6; ++treffer)
