@@ -4,8 +4,10 @@
 #include "G1Spalten.h"
 #include "GitterSortieren.h"
 #include "Konstanten.h"
+#include "Quoten.h"
 #include "Umwandlung.h"
 #include "Zahlformat.h"
+#include "Zahlzellen.h"
 #include "Zeilentabelle.h"
 
 #include <algorithm>
@@ -19,32 +21,8 @@ using Z = Zeilentabelle;
 
 constexpr int Raenge = 6;
 
-// Rank of a row by its hits and whether it holds the additional match; 0 for no rank.
-constexpr int rang(int treffer, bool zs) {
-    switch (treffer) {
-    case 6:
-        return 1;
-    case 5:
-        return zs ? 2 : 3;
-    case 4:
-        return 4;
-    case 3:
-        return zs ? 5 : 6;
-    default:
-        return 0;
-    }
-}
-
-// What a pool text in a number column stands for, worked out once per text.
-enum Klasse : std::int8_t { Unbekannt = -4, KeineZahl = -3, Blanks = -2, AusserBereich = -1 };
-
-std::int8_t klasseBestimmen(const Z& t, Z::Zelle z) {
-    if (t.nurBlanks(z))
-        return Blanks;
-    const auto wert = AlsGanzzahl(t.pooltext(z));
-    if (!wert)
-        return KeineZahl;
-    return *wert >= 0 && *wert <= Zahlenmenge::Groesste ? std::int8_t(*wert) : std::int8_t(AusserBereich);
+bool mitRang(const std::array<int, 7>& anzahl) {
+    return std::any_of(anzahl.begin() + 1, anzahl.end(), [](int n) { return n > 0; });
 }
 
 bool nurBlanks(QStringView text) {
@@ -60,7 +38,7 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
     int rangNummer[7][2];
     for (int treffer = 0; treffer <= 6; ++treffer) {
         for (int zs = 0; zs < 2; ++zs) {
-            const int r = rang(treffer, zs != 0);
+            const int r = Rang(treffer, zs != 0);
             rangNummer[treffer][zs] = r;
             rangZelle[treffer][zs] =
                 r > 0 ? t.kodieren(RangText[std::size_t(r)]) : Z::zahl(std::uint32_t(treffer));
@@ -75,7 +53,7 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
         zsZelle = t.suchen(zsText).value_or(Z::Leer);
 
     const std::uint64_t gewinn = menge.bits();
-    std::vector<std::int8_t> klassen(t.poolGroesse(), Unbekannt);
+    Zahlzellen klassen(t);
     std::array<int, 7> anzahl{};
     const int spalten = std::min(t.spalten() - 1, Raenge);
     for (int r = 1; r < t.zeilen(); ++r) {
@@ -94,12 +72,10 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
                     zahlen |= std::uint64_t{1} << n;
                 }
             } else if (z != Z::Leer) {
-                std::int8_t& klasse = klassen[Z::poolIndex(z)];
-                if (klasse == Unbekannt)
-                    klasse = klasseBestimmen(t, z);
+                const std::int8_t klasse = klassen.klasse(z);
                 if (z == zsZelle)
                     zs = true;
-                else if (klasse == KeineZahl)
+                else if (klasse == Zahlzellen::KeineZahl)
                     throw Fehler(KeinIntegerText(t.pooltext(z)));
                 else if (klasse >= 0)
                     zahlen |= std::uint64_t{1} << klasse;
@@ -122,24 +98,42 @@ Auswertung Auswerten(Zeilentabelle& g1, Zahlenmenge menge, QStringView zsText, c
     a.gelaufen = true;
     try {
         a.anzahl = ReihenBewerten(g1, menge, zsText);
-        a.mitRang = std::any_of(a.anzahl.begin() + 1, a.anzahl.end(), [](int n) { return n > 0; });
+        a.mitRang = mitRang(a.anzahl);
         if (nachRangSortieren)
             a.sortiert = RangSortieren(g1);
-        // Every run writes all six ranks, also when no row has one: old figures must not stay
-        // on the screen as if they were this run's.
-        double gesamt = 0;
-        for (std::size_t i = 1; i <= Raenge; ++i) {
-            a.anzahlText[i] = QString::number(a.anzahl[i]);
-            const std::optional<double> quote = a.anzahl[i] > 0 ? QuoteLesen(quoten[i]) : std::nullopt;
-            if (quote) {
-                const double betrag = a.anzahl[i] * *quote;
-                a.betragText[i] = Betragstext(betrag);
-                gesamt += betrag;
-            } else {
-                a.betragText[i] = QString();
-            }
-            a.gesamtText = Betragstext(gesamt);
+        BetraegeSetzen(a, quoten);
+    } catch (const Fehler& f) {
+        a.fehler = f.text();
+    }
+    return a;
+}
+
+void BetraegeSetzen(Auswertung& a, const TQuoten& quoten) {
+    // Every run writes all six ranks, also when no row has one: old figures must not stay
+    // on the screen as if they were this run's.
+    a.gesamt = 0;
+    for (std::size_t i = 1; i <= Raenge; ++i) {
+        a.anzahlText[i] = QString::number(a.anzahl[i]);
+        const std::optional<double> quote = a.anzahl[i] > 0 ? QuoteLesen(quoten[i]) : std::nullopt;
+        if (quote) {
+            const double betrag = a.anzahl[i] * *quote;
+            a.betragText[i] = Betragstext(betrag);
+            a.gesamt += betrag;
+        } else {
+            a.betragText[i] = QString();
         }
+        a.gesamtText = Betragstext(a.gesamt);
+    }
+}
+
+Auswertung RaengeAuswerten(const std::array<int, 7>& anzahl, const TQuoten& quoten) {
+    Auswertung a;
+    a.gelaufen = true;
+    a.anzahl = anzahl;
+    a.anzahl[0] = 0;
+    a.mitRang = mitRang(a.anzahl);
+    try {
+        BetraegeSetzen(a, quoten);
     } catch (const Fehler& f) {
         a.fehler = f.text();
     }
