@@ -41,7 +41,7 @@ private slots:
         QTest::newRow("Zeilenumbruch CR") << QList<QStringList>{{"a\rb"}} << false << QByteArray("\"a\rb\"\r\n");
         QTest::newRow("Komma und Blank bleiben") << QList<QStringList>{{" 3,5 "}} << false << QByteArray(" 3,5 \r\n");
         QTest::newRow("Umlaut Windows-1252") << QList<QStringList>{{"Gewinn über €"}} << false
-                                             << QByteArray("Gewinn \xFCber \x80\r\n");
+                                             << QByteArray("Gewinn \xFC" "ber \x80\r\n");
         QTest::newRow("Umlaut UTF-8") << QList<QStringList>{{"Gewinn über €"}} << true
                                       << QByteArray("\xEF\xBB\xBFGewinn \xC3\xBC" "ber \xE2\x82\xAC\r\n");
         QTest::newRow("außerhalb der Codepage") << QList<QStringList>{{"Ω"}} << false << QByteArray("?\r\n");
