@@ -32,12 +32,17 @@ const QList<Befehlsname>& befehle() {
         {QStringLiteral("spieltag"), Aufruf::Befehl::Spieltag, {}},
         {QStringLiteral("system"), Aufruf::Befehl::System, {}},
         {QStringLiteral("herunterladen"), Aufruf::Befehl::Herunterladen, {}},
+        {QStringLiteral("statistik"), Aufruf::Befehl::Statistik, {QStringLiteral("ordner")}},
+        {QStringLiteral("scheine"),
+         Aufruf::Befehl::Scheine,
+         {QStringLiteral("spieltag"), QStringLiteral("gewinnreihe"), QStringLiteral("zs"),
+          QStringLiteral("quoten")}},
     };
     return liste;
 }
 
 const QStringList wertOptionen = {QStringLiteral("spieltag"), QStringLiteral("gewinnreihe"),
-                                  QStringLiteral("zs"), QStringLiteral("quoten")};
+                                  QStringLiteral("zs"), QStringLiteral("quoten"), QStringLiteral("ordner")};
 
 // The parser's own messages are English; these say the same in German.
 QString parserFehler(const QCommandLineParser& p, const QStringList& argumente) {
@@ -87,6 +92,34 @@ void pruefeDatum(const QString& text) {
             QStringLiteral("\"%1\" ist kein Datum der Form TT.MM.JJJJ wie 18.09.2021.").arg(text));
 }
 
+// Where the winning row comes from, and the odds file, as "auswerten" takes them.
+void gewinnreiheLesen(const QCommandLineParser& p, const Befehlsname& b, Aufruf& a) {
+    const bool mitSpieltag = p.isSet(QStringLiteral("spieltag"));
+    const bool mitGewinnreihe = p.isSet(QStringLiteral("gewinnreihe"));
+    if (mitSpieltag == mitGewinnreihe)
+        throw Aufruffehler(
+            QStringLiteral("\"%1\" nimmt die Gewinnreihe entweder aus --spieltag oder aus --gewinnreihe.")
+                .arg(b.name));
+    if (p.isSet(QStringLiteral("zs")) && !mitGewinnreihe)
+        throw Aufruffehler(QStringLiteral("--zs gilt nur mit --gewinnreihe; mit --spieltag folgt das "
+                                          "Zusatzspiel aus den Ergebnissen."));
+    if (mitSpieltag)
+        a.spieltag = p.value(QStringLiteral("spieltag"));
+    if (mitGewinnreihe) {
+        a.gewinnreihe = boxtexte(p.value(QStringLiteral("gewinnreihe")));
+        a.mitZs = p.isSet(QStringLiteral("zs"));
+        const QString zs = p.value(QStringLiteral("zs"));
+        if (!core::BoxNimmt(zs))
+            throw Aufruffehler(
+                QStringLiteral("\"%1\" passt nicht in die Box ZS: sie nimmt nur bis zu %2 Ziffern.")
+                    .arg(zs)
+                    .arg(core::BoxStellen));
+        (*a.gewinnreihe)[7] = zs;
+    }
+    if (p.isSet(QStringLiteral("quoten")))
+        a.quoten = p.value(QStringLiteral("quoten"));
+}
+
 } // namespace
 
 Aufruf Aufruf::lesen(const QStringList& argumente) {
@@ -100,6 +133,7 @@ Aufruf Aufruf::lesen(const QStringList& argumente) {
         {QStringLiteral("zs"), QString(), QStringLiteral("ZAHL")},
         {QStringLiteral("quoten"), QString(), QStringLiteral("DATEI")},
         {QStringLiteral("nach-rang"), QString()},
+        {QStringLiteral("ordner"), QString(), QStringLiteral("ORDNER")},
         {QStringLiteral("json"), QString()},
     });
     if (!p.parse(argumente))
@@ -134,34 +168,23 @@ Aufruf Aufruf::lesen(const QStringList& argumente) {
     a.json = p.isSet(QStringLiteral("json"));
 
     switch (a.befehl) {
-    case Befehl::Auswerten: {
+    case Befehl::Auswerten:
         pruefeAnzahl(*b, rest, QStringLiteral("der Spielschein"));
-        const bool mitSpieltag = p.isSet(QStringLiteral("spieltag"));
-        const bool mitGewinnreihe = p.isSet(QStringLiteral("gewinnreihe"));
-        if (mitSpieltag == mitGewinnreihe)
-            throw Aufruffehler(QStringLiteral(
-                "\"auswerten\" nimmt die Gewinnreihe entweder aus --spieltag oder aus --gewinnreihe."));
-        if (p.isSet(QStringLiteral("zs")) && !mitGewinnreihe)
-            throw Aufruffehler(QStringLiteral("--zs gilt nur mit --gewinnreihe; mit --spieltag folgt das "
-                                              "Zusatzspiel aus den Ergebnissen."));
-        if (mitSpieltag)
-            a.spieltag = p.value(QStringLiteral("spieltag"));
-        if (mitGewinnreihe) {
-            a.gewinnreihe = boxtexte(p.value(QStringLiteral("gewinnreihe")));
-            a.mitZs = p.isSet(QStringLiteral("zs"));
-            const QString zs = p.value(QStringLiteral("zs"));
-            if (!core::BoxNimmt(zs))
-                throw Aufruffehler(
-                    QStringLiteral("\"%1\" passt nicht in die Box ZS: sie nimmt nur bis zu %2 Ziffern.")
-                        .arg(zs)
-                        .arg(core::BoxStellen));
-            (*a.gewinnreihe)[7] = zs;
-        }
-        if (p.isSet(QStringLiteral("quoten")))
-            a.quoten = p.value(QStringLiteral("quoten"));
+        gewinnreiheLesen(p, *b, a);
         a.nachRang = p.isSet(QStringLiteral("nach-rang"));
         break;
-    }
+    case Befehl::Scheine:
+        if (rest.isEmpty())
+            throw Aufruffehler(QStringLiteral("Dem Befehl \"scheine\" fehlt der Spielschein."));
+        gewinnreiheLesen(p, *b, a);
+        break;
+    case Befehl::Statistik:
+        pruefeAnzahl(*b, rest, QStringLiteral("der Spielschein"));
+        if (!p.isSet(QStringLiteral("ordner")))
+            throw Aufruffehler(
+                QStringLiteral("\"statistik\" nimmt die Spieltage aus einem Ordner: --ordner ORDNER."));
+        a.ordner = p.value(QStringLiteral("ordner"));
+        break;
     case Befehl::Gewinnreihe:
     case Befehl::Spieltag:
         pruefeAnzahl(*b, rest, QStringLiteral("die Spieltag-Datei"));
@@ -193,6 +216,9 @@ QString Verwendung() {
                "  %1 spieltag DATEI.sp45 [--json]\n"
                "  %1 system NAME [ZAHL ...] [--json]\n"
                "  %1 herunterladen TT.MM.JJJJ [--json]\n"
+               "  %1 statistik SCHEIN --ordner ORDNER [--json]\n"
+               "  %1 scheine SCHEIN... (--spieltag DATEI.sp45 | --gewinnreihe N,N,N,N,N,N [--zs N])\n"
+               "            [--quoten DATEI.quo] [--json]\n"
                "  %1 --help | --version\n")
         .arg(Programm);
 }
@@ -214,6 +240,12 @@ QString Hilfe() {
                "  herunterladen\n"
                "               holt den Spieltag, der an diesem Tag beginnt, von der Seite des Herausgebers\n"
                "               in den Spieltag-Ordner, wie \"Spieltag abrufen\", und nennt die Datei\n"
+               "  statistik    prüft den Spielschein gegen jeden Spieltag (*.sp45) des Ordners, jeden mit\n"
+               "               den Quoten TT.MM.JJJJ.quo daneben, wenn es sie gibt; zählt, wie oft jede "
+               "Zahl\n"
+               "               Gewinnzahl und Zusatzzahl war und seit wie vielen Spieltagen sie fehlt\n"
+               "  scheine      prüft mehrere Spielscheine gegen eine Gewinnreihe wie \"auswerten\": Anzahl\n"
+               "               und Gewinn je Rang und Schein\n"
                "\nOptionen:\n"
                "  --spieltag DATEI     Gewinnreihe aus dem Spieltag; die Quoten aus TT.MM.JJJJ.quo im\n"
                "                       Ordner des Spieltags, wenn es sie gibt\n"
@@ -222,6 +254,7 @@ QString Hilfe() {
                "  --zs ZAHL            das Zusatzspiel, wie in die Box ZS getippt\n"
                "  --quoten DATEI       die Quoten aus dieser Datei\n"
                "  --nach-rang          die Reihen nach der Auswertung nach Gewinnklasse sortieren\n"
+               "  --ordner ORDNER      der Ordner mit den Spieltagen für \"statistik\"\n"
                "  --json               Ausgabe als JSON (UTF-8) für Skripte\n"
                "  -h, --help           diese Hilfe\n"
                "  --version            die Version\n"

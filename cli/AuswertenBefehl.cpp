@@ -1,10 +1,12 @@
 #include "AuswertenBefehl.h"
 
 #include "Aufruf.h"
+#include "Auswertungseingaben.h"
 #include "Eingabedatei.h"
 #include "GewinnreiheBefehl.h"
 #include "Json.h"
 #include "OhneFuellung.h"
+#include "Rangausgabe.h"
 #include "Reihenausgabe.h"
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
@@ -26,67 +28,12 @@
 namespace cli {
 namespace {
 
-// What the evaluation works with besides the slip.
-struct Eingaben {
-    core::TGewinnreihe gewinnreihe;
-    core::Boxtexte boxen;
-    QString gewinnreiheHerkunft;
-    core::TQuoten quoten;
-    QString quotenDatei; // empty: no odds were loaded
-};
-
-void quotenLaden(const QString& pfad, Eingaben& e) {
-    const Eingabedatei datei(pfad);
-    const core::Quotendatei quoten = *datei.lesen([](const QString& p) { return core::QuotenLaden(p); });
-    e.quoten = quoten.inBoxen(e.quoten);
-    if (!quoten.fehler().isEmpty())
-        throw core::Fehler(quoten.fehler());
-    e.quotenDatei = datei.dateiname();
-}
-
-Eingaben eingabenLesen(const Aufruf& aufruf) {
-    Eingaben e;
-    if (aufruf.spieltag) {
-        // As reading a matchday does: derive the winning row, then look for the odds of its date.
-        const core::TSpieltag spieltag = SpieltagLesen(*aufruf.spieltag);
-        const core::Gewinnreihenermittlung ermittelt = core::GewinnreiheErmitteln(spieltag.Ergebnis);
-        e.gewinnreihe = ermittelt.Gewinnreihe;
-        e.boxen = ermittelt.Boxen;
-        const QString datum = core::DatumText(spieltag.Datum);
-        e.gewinnreiheHerkunft = QStringLiteral("Spieltag vom %1").arg(datum);
-        // The folder as given, byte for byte: the name is no path Qt could open in every case.
-        const QString ordner = aufruf.spieltag->left(aufruf.spieltag->lastIndexOf(u'/') + 1);
-        const QString dateiname = ordner + datum + QStringLiteral(".quo");
-        if (!aufruf.quoten && !datum.isEmpty() && Eingabedatei::vorhanden(dateiname))
-            quotenLaden(dateiname, e);
-    } else {
-        // As typing into the boxes: box 6 left, then box 7 if it was typed into.
-        e.boxen = *aufruf.gewinnreihe;
-        core::BoxVerlassen(e.gewinnreihe, e.boxen, 6);
-        if (aufruf.mitZs)
-            core::BoxVerlassen(e.gewinnreihe, e.boxen, 7);
-        e.gewinnreiheHerkunft = QStringLiteral("eingegeben");
-    }
-    if (aufruf.quoten)
-        quotenLaden(*aufruf.quoten, e);
-    return e;
-}
-
 // The object written by hand around the rows, in the order the keys are documented; the rows
 // are too many for one document in memory.
 QByteArray json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a) {
-    QJsonArray raenge;
-    for (std::size_t i = 1; i <= 6; ++i) {
-        const std::optional<QString>& betrag = a.betragText[i];
-        raenge.append(QJsonObject{{QStringLiteral("gkl"), core::RangText[i]},
-                                  {QStringLiteral("anzahl"), a.anzahlText[i] ? a.anzahlText[i]->toInt() : 0},
-                                  {QStringLiteral("gewinn"),
-                                   betrag && !betrag->isEmpty() ? QJsonValue(*betrag) : QJsonValue::Null}});
-    }
     QByteArray aus = "{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":";
     ReihenJson(g1, aus);
-    aus += ",\"raenge\":" + JsonWert(raenge) +
-           ",\"gesamt\":" + JsonWert(a.gesamtText.value_or(core::Betragstext(0))) + "}\n";
+    aus += ",\"raenge\":" + JsonWert(RaengeJson(a)) + ",\"gesamt\":" + JsonWert(GesamtText(a)) + "}\n";
     return aus;
 }
 
@@ -117,14 +64,8 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
 } // namespace
 
 QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
-    const Eingabedatei datei(aufruf.argumente[0]);
-    const core::Zeilentabelle vorlage(core::G1Spalten::Anzahl);
-    std::optional<core::Spielschein> schein =
-        datei.lesen([&](const QString& p) { return core::SpielscheinEinlesen(p, vorlage, OhneFuellung()); });
-    if (!schein)
-        throw core::Fehler(core::LesefehlerText(datei.anzeige(), ENOENT)); // vanished since it was opened
-    schein->dateiname = datei.dateiname();
-    const Eingaben e = eingabenLesen(aufruf);
+    std::optional<core::Spielschein> schein = ScheinLesen(aufruf.argumente[0]);
+    const Eingaben e = EingabenLesen(aufruf);
 
     const core::Auswertung a =
         core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten, aufruf.nachRang);

@@ -15,4 +15,18 @@ QByteArray JsonText(const QJsonObject& objekt) {
     return QJsonDocument(objekt).toJson(QJsonDocument::Compact) + '\n';
 }
 
+QByteArray JsonObjekt(std::initializer_list<std::pair<const char*, QByteArray>> felder) {
+    QByteArray aus = "{";
+    for (const auto& [name, wert] : felder)
+        aus += (aus.size() > 1 ? ",\"" : "\"") + QByteArray(name) + "\":" + wert;
+    return aus + '}';
+}
+
+QByteArray JsonListe(const QList<QByteArray>& werte) {
+    QByteArray aus = "[";
+    for (const QByteArray& wert : werte)
+        aus += (aus.size() > 1 ? "," : "") + wert;
+    return aus + ']';
+}
+
 } // namespace cli

@@ -5,7 +5,9 @@
 #include "AuswertenBefehl.h"
 #include "GewinnreiheBefehl.h"
 #include "HerunterladenBefehl.h"
+#include "ScheineBefehl.h"
 #include "SpieltagBefehl.h"
+#include "StatistikBefehl.h"
 #include "SystemBefehl.h"
 
 #include "core/Fehler.h"
@@ -33,6 +35,10 @@ QByteArray befehlAusfuehren(const Aufruf& aufruf) {
         return SystemAusgeben(aufruf);
     case Aufruf::Befehl::Herunterladen:
         return HerunterladenAusgeben(aufruf);
+    case Aufruf::Befehl::Statistik:
+        return StatistikAusgeben(aufruf);
+    case Aufruf::Befehl::Scheine:
+        return ScheineAusgeben(aufruf);
     }
     return {};
 }

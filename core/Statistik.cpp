@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <limits>
 
 namespace core {
 namespace {
@@ -87,8 +89,12 @@ Spieltagsstatistik StatistikErstellen(const Reihenmasken& masken, const QString&
             st.uebersprungen.push_back({name, f.text()});
         }
     }
-    std::stable_sort(gelesen.begin(), gelesen.end(), [](const auto& a, const auto& b) {
-        return a.datumswert < b.datumswert || (a.datumswert == b.datumswert && a.datei < b.datei);
+    // A record's date may be anything, also no number: those come first, as the lowest.
+    const auto tag = [](const SpieltagsAuswertung& s) {
+        return std::isnan(s.datumswert) ? -std::numeric_limits<double>::infinity() : s.datumswert;
+    };
+    std::sort(gelesen.begin(), gelesen.end(), [&](const auto& a, const auto& b) {
+        return tag(a) < tag(b) || (tag(a) == tag(b) && a.datei < b.datei);
     });
 
     // The evaluation as Auswerten runs it: nothing for an empty winning row.

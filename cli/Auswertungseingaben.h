@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/BoxVerlassen.h"
+#include "core/Quoten.h"
+#include "core/Spielschein.h"
+#include "core/TGewinnreihe.h"
+
+#include <QString>
+
+namespace cli {
+
+struct Aufruf;
+
+// What an evaluation works with besides the slip.
+struct Eingaben {
+    core::TGewinnreihe gewinnreihe;
+    core::Boxtexte boxen;
+    QString gewinnreiheHerkunft;
+    core::TQuoten quoten;
+    QString quotenDatei; // empty: no odds were loaded
+};
+
+// The winning row from --spieltag (with the odds of its date beside it) or from --gewinnreihe and
+// --zs as typed into the boxes, and the odds of --quoten.
+Eingaben EingabenLesen(const Aufruf& aufruf);
+
+// A slip named on the command line, read into a row table of the grid's columns.
+core::Spielschein ScheinLesen(const QString& name);
+
+} // namespace cli
