@@ -13,10 +13,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -147,7 +151,7 @@ private slots:
         QAbstractItemModelTester pruefer(tage->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(zeilen(tage), (QStringList{TagA, TagB, TagC}));
         QCOMPARE(zeilen(f.in<QTableView>(w, namen::GUebersprungen)),
-                 QStringList{QStringLiteral("09102021.sp45|Die Datei \"%1\" enthält keinen Spieltag.\n\n"
+                 QStringList{QStringLiteral("09102021.sp45|Die Datei \"%1\" enthält keinen Spieltag. "
                                             "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.")
                                  .arg(f.ordner.MatchdayDir + QStringLiteral("09102021.sp45"))});
         QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),
@@ -160,6 +164,18 @@ private slots:
         QCOMPARE(zahlen[4], QStringLiteral("5|0|1|3"));   // the ZS of the oldest
         QCOMPARE(zahlen[9], QStringLiteral("10|0|2|3"));  // the ZS of the two latest
         QCOMPARE(zahlen[44], QStringLiteral("45|0|0|3")); // never drawn
+        // The charts: the bars of number 1 and 10, the running sum at its end.
+        const QList<QAbstractSeries*> balken = f.in<QChartView>(w, namen::CHaeufigkeit)->chart()->series();
+        QCOMPARE(balken.size(), 1);
+        const QList<QBarSet*> saetze = static_cast<QBarSeries*>(balken[0])->barSets();
+        QCOMPARE(saetze.size(), 2);
+        QCOMPARE(saetze[0]->label(), QStringLiteral("Gewinnzahl"));
+        QCOMPARE(QList<qreal>({saetze[0]->at(0), saetze[1]->at(0), saetze[0]->at(9), saetze[1]->at(9)}),
+                 QList<qreal>({2, 0, 0, 2}));
+        const QList<QAbstractSeries*> verlauf = f.in<QChartView>(w, namen::CVerlauf)->chart()->series();
+        QCOMPARE(verlauf.size(), 2);
+        const QList<QPointF> summe = static_cast<QLineSeries*>(verlauf[1])->points();
+        QCOMPARE(summe, QList<QPointF>({{0, 105010}, {1, 105019}, {2, 105039}}));
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
@@ -254,7 +270,7 @@ private slots:
         QCOMPARE(zeilen(tabelle), (QStringList{"a.txt|2|1|0|0|0|0|0|100.000,00|",
                                                "b.txt|3|0|1|1|1|0|0|6.050,00|",
                                                QStringLiteral("fehlt.txt|0|0|0|0|0|0|0||Die Datei \"%1\" kann nicht "
-                                                              "gelesen werden.\n\nDie Datei oder der Ordner "
+                                                              "gelesen werden. Die Datei oder der Ordner "
                                                               "existiert nicht.")
                                                    .arg(f.ordner.SlipDir + QStringLiteral("fehlt.txt"))}));
         QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),

@@ -22,7 +22,7 @@ Auswertungsfenster::Auswertungsfenster(Umgebung& umgebung, const QString& titel,
     setObjectName(QString::fromLatin1(name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(titel);
-    resize(820, 560);
+    resize(980, 620);
     auto* spalte = new QVBoxLayout(this);
     inhalt = new QVBoxLayout;
     spalte->addLayout(inhalt, 1);

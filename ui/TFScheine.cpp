@@ -67,7 +67,7 @@ void TFScheine::auswerten(const QStringList& dateien) {
                 std::vector<Wert> zeile{Wert::klartext(s.datei), Wert::zahl(s.reihen)};
                 rangWerte(zeile, s.auswertung.anzahl);
                 zeile.push_back(gewinnWert(s.auswertung));
-                zeile.push_back(Wert::klartext(s.fehler));
+                zeile.push_back(Wert::meldung(s.fehler));
                 zeilen.push_back(std::move(zeile));
                 addieren(anzahl, s.auswertung.anzahl);
                 reihen += s.reihen;

@@ -9,14 +9,18 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 
 namespace ui {
@@ -31,17 +35,27 @@ QChartView* diagramm(QWidget* parent, const char* name, const QString& titel) {
     return ansicht;
 }
 
-// Bars over categories with a value axis on the left; further series can share both axes.
-void achsen(QChart* chart, QAbstractSeries* balken, const QStringList& kategorien) {
+// Bars over categories with a value axis from 0 to hoechster on the left; further series can share
+// both axes. Many categories are labelled upright.
+QValueAxis* achsen(QChart* chart, QAbstractSeries* balken, const QStringList& kategorien, double hoechster) {
     chart->addSeries(balken);
     auto* x = new QBarCategoryAxis;
     x->append(kategorien);
+    if (kategorien.size() > 12) {
+        x->setLabelsAngle(-90);
+        x->setTruncateLabels(false);
+        QFont klein = x->labelsFont();
+        klein.setPointSizeF(klein.pointSizeF() * 0.8);
+        x->setLabelsFont(klein);
+    }
     chart->addAxis(x, Qt::AlignBottom);
     balken->attachAxis(x);
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setRange(0, std::max(hoechster, 1.0));
     chart->addAxis(y, Qt::AlignLeft);
     balken->attachAxis(y);
+    return y;
 }
 
 QString gewinnreiheText(const core::TGewinnreihe& reihe) {
@@ -52,9 +66,9 @@ QString gewinnreiheText(const core::TGewinnreihe& reihe) {
     return zahlen.join(u' ');
 }
 
-// The date as shown, sorted by its value; a record without a date sorts first.
+// The date as shown, sorted by its value; a record whose date is no number sorts first.
 Wert datumswert(const core::SpieltagsAuswertung& s) {
-    return {s.datum, s.datumswert};
+    return {s.datum, std::isfinite(s.datumswert) ? s.datumswert : -std::numeric_limits<double>::infinity()};
 }
 
 } // namespace
@@ -94,12 +108,12 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& spieltagOrdner, cons
     auto* zahlenSeite = new QWidget(seiten);
     auto* zeile = new QHBoxLayout(zahlenSeite);
     haeufigkeit_ = diagramm(zahlenSeite, namen::CHaeufigkeit, QStringLiteral("Wie oft jede Zahl gewann"));
-    zeile->addWidget(haeufigkeit_, 3);
+    zeile->addWidget(haeufigkeit_, 1);
     zahlen_ = new Wertetabelle({QStringLiteral("Zahl"), QStringLiteral("Gewinnzahl"), QStringLiteral("Zusatzzahl"),
                                 QStringLiteral("Fehlt seit (Spieltagen)")},
                                this);
-    zeile->addWidget(
-        Wertetabelle::ansicht(zahlen_, zahlenSeite, namen::GZahlen, QStringLiteral("Häufigkeit der Zahlen")), 2);
+    zahlenAnsicht_ = Wertetabelle::ansicht(zahlen_, zahlenSeite, namen::GZahlen, QStringLiteral("Häufigkeit der Zahlen"));
+    zeile->addWidget(zahlenAnsicht_);
     seiten->addTab(zahlenSeite, QStringLiteral("Zahlen"));
 
     starten<core::Spieltagsstatistik>(
@@ -126,7 +140,7 @@ void TFStatistik::zeigen(const core::Spieltagsstatistik& statistik) {
     spieltage_->setzen(std::move(zeilen));
     std::vector<std::vector<Wert>> fehlend;
     for (const core::Uebersprungen& u : statistik.uebersprungen)
-        fehlend.push_back({Wert::klartext(u.datei), Wert::klartext(u.grund)});
+        fehlend.push_back({Wert::klartext(u.datei), Wert::meldung(u.grund)});
     uebersprungen_->setzen(std::move(fehlend));
     const QString betrag = core::Betragstext(gesamt);
     summe->setText(summentext(QStringLiteral("%1 Spieltage").arg(statistik.spieltage.size()), anzahl, betrag));
@@ -152,12 +166,11 @@ void TFStatistik::verlaufZeigen(const core::Spieltagsstatistik& statistik) {
     auto* balken = new QBarSeries;
     balken->append(gewinn);
     QChart* chart = verlauf_->chart();
-    achsen(chart, balken, daten);
+    // The running sum sets the scale: it is never below a single matchday's win.
+    achsen(chart, balken, daten, laufend)->applyNiceNumbers();
     chart->addSeries(verlauf);
     for (QAbstractAxis* achse : chart->axes())
         verlauf->attachAxis(achse);
-    // The running sum sets the scale: it is never below a single matchday's win.
-    chart->axes(Qt::Vertical).constFirst()->setRange(0.0, std::max(laufend, 1.0));
 }
 
 void TFStatistik::haeufigkeitZeigen(const core::Spieltagsstatistik& statistik) {
@@ -165,7 +178,9 @@ void TFStatistik::haeufigkeitZeigen(const core::Spieltagsstatistik& statistik) {
     auto* zusatzzahl = new QBarSet(QStringLiteral("Zusatzzahl"));
     QStringList zahlen;
     std::vector<std::vector<Wert>> zeilen;
+    int hoechste = 1;
     for (const core::Zahlhaeufigkeit& h : statistik.haeufigkeit) {
+        hoechste = std::max({hoechste, h.gewinnzahl, h.zusatzzahl});
         gewinnzahl->append(h.gewinnzahl);
         zusatzzahl->append(h.zusatzzahl);
         zahlen.append(QString::number(h.zahl));
@@ -173,10 +188,18 @@ void TFStatistik::haeufigkeitZeigen(const core::Spieltagsstatistik& statistik) {
             {Wert::zahl(h.zahl), Wert::zahl(h.gewinnzahl), Wert::zahl(h.zusatzzahl), Wert::zahl(h.fehltSeit)});
     }
     zahlen_->setzen(std::move(zeilen));
+    // As wide as its columns, the chart takes the rest.
+    zahlenAnsicht_->setMinimumWidth(zahlenAnsicht_->horizontalHeader()->length() +
+                                    zahlenAnsicht_->verticalScrollBar()->sizeHint().width() +
+                                    2 * zahlenAnsicht_->frameWidth());
     auto* balken = new QBarSeries;
     balken->append({gewinnzahl, zusatzzahl});
     QChart* chart = haeufigkeit_->chart();
-    achsen(chart, balken, zahlen);
+    // Whole counts: a tick on whole numbers only, about ten of them.
+    QValueAxis* y = achsen(chart, balken, zahlen, hoechste);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(std::ceil(hoechste / 10.0));
 }
 
 QStringList TFStatistik::summenzeile() const {

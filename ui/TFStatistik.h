@@ -32,6 +32,7 @@ private:
     Wertetabelle* spieltage_;
     Wertetabelle* uebersprungen_;
     Wertetabelle* zahlen_;
+    QTableView* zahlenAnsicht_;
     QChartView* verlauf_;
     QChartView* haeufigkeit_;
     QStringList summe_;

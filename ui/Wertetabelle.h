@@ -21,6 +21,8 @@ struct Wert {
     // A German amount text ("1.234,50") sorts by its amount.
     static Wert betrag(const QString& t);
     static Wert datum(QDate d);
+    // A message on one line, as a table shows it; it sorts by its text.
+    static Wert meldung(const QString& t) { return {t.simplified(), t}; }
 };
 
 // A table of results that a view sorts by clicking its headers: Qt::UserRole gives the sort value.
