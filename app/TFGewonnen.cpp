@@ -1,5 +1,6 @@
 #include "TFGewonnen.h"
 
+#include "core/Fehler.h"
 #include "core/Konstanten.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
@@ -12,6 +13,8 @@
 #include "ui/SpieltagBereich.h"
 #include "ui/TFEingabe.h"
 #include "ui/TFInfo.h"
+#include "ui/TFScheine.h"
+#include "ui/TFStatistik.h"
 #include "ui/TFsptag.h"
 #include "ui/TFNeu.h"
 #include "ui/Umgebung.h"
@@ -27,6 +30,10 @@
 using ui::Bausteine;
 namespace namen = ui::namen;
 namespace schluessel = settings::schluessel;
+
+namespace {
+const QString KeineReihen = QStringLiteral("Im Gitter stehen keine Tippreihen, die ausgewertet werden können.");
+}
 
 TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -189,6 +196,8 @@ void TFGewonnen::nebenfensterVerbinden() {
     ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::abbildVerlangt, this, m,
                    [this] { bsSkinSpeedButton9Click(); });
     ui::BeiKlick(knopf(namen::Info), m, [this] { bsSkinSpeedButton5Click(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::statistikVerlangt, this, m, [this] { statistikOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::mehrereScheineVerlangt, this, m, [this] { scheineOeffnen(); });
 }
 
 void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
@@ -218,6 +227,23 @@ void TFGewonnen::bsSkinSpeedButton9Click() {
 
 void TFGewonnen::bsSkinSpeedButton5Click() {
     ui::TFInfo::oeffnen(umgebung_, this);
+}
+
+void TFGewonnen::statistikOeffnen() {
+    // The masks are cheap to make and copy the slip, so that the grid may change during the run.
+    core::Reihenmasken masken = core::Reihenmasken::aus(PFoto->reihen());
+    if (masken.reihen() == 0)
+        throw core::Fehler(KeineReihen);
+    auto* fenster =
+        new ui::TFStatistik(umgebung_, ordner_.MatchdayDir, PFoto->Spielscheinname(), std::move(masken), this);
+    fenster->show();
+}
+
+void TFGewonnen::scheineOeffnen() {
+    auto* fenster = new ui::TFScheine(umgebung_, ordner_.SlipDir, PFoto->gewinnzahlen(), PFoto->zsText(),
+                                      PFoto->quoten(), this);
+    fenster->show();
+    fenster->scheineWaehlen();
 }
 
 void TFGewonnen::updateVerbinden() {

@@ -79,6 +79,9 @@ private:
     void BFSpTagVerwClick();
     void bsSkinSpeedButton9Click();
     void bsSkinSpeedButton5Click();
+    // The windows of several evaluations at once, from the row grid's context menu.
+    void statistikOeffnen();
+    void scheineOeffnen();
 
     ui::WebVerweise* verweise_;
     ui::TFsptag* FSpTag = nullptr; // made at the first press, hidden when closed

@@ -1,11 +1,14 @@
 #include "app/TFStart.h"
 #include "support/Hauptfensterhilfe.h"
+#include "support/Tabellen.h"
 #include "support/TestMain.h"
 #include "ui/Skin.h"
 #include "ui/TFAbbild.h"
 #include "ui/TFEingabe.h"
 #include "ui/TFInfo.h"
 #include "ui/TFNeu.h"
+#include "ui/TFScheine.h"
+#include "ui/TFStatistik.h"
 #include "ui/TFsptag.h"
 
 #include <QAbstractButton>
@@ -42,6 +45,13 @@ struct Fenster : Hauptfensterhilfe {
              [&] { return new ui::TFAbbild(umgebung.get(), ordner, abbildOrdner); }},
             {QStringLiteral("Info"), [&] { return new ui::TFInfo(umgebung.get()); }},
             {QStringLiteral("Update"), [&] { return new ui::TFNeu(umgebung.get(), ordner); }},
+            {QStringLiteral("Statistik"),
+             [&] {
+                 return new ui::TFStatistik(umgebung.get(), ordner.MatchdayDir, QStringLiteral("schein.txt"),
+                                            core::Reihenmasken::aus(testhilfe::tabelleAus({{"1", "2", "3", "4", "5", "6"}})));
+             }},
+            {QStringLiteral("Mehrere Spielscheine"),
+             [&] { return new ui::TFScheine(umgebung.get(), ordner.SlipDir, {}, QString(), {}); }},
         };
         anderes.reset(andere.at(welches)());
         return anderes.get();
@@ -50,7 +60,7 @@ struct Fenster : Hauptfensterhilfe {
 
 QStringList alleFenster() {
     return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster", "Abbild",
-            "Info",         "Update"};
+            "Info",         "Update",      "Statistik",          "Mehrere Spielscheine"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the

@@ -105,6 +105,30 @@ private slots:
         QCOMPARE(frageKnoepfe, (QStringList{"&Ja", "&Nein"}));
     }
 
+    // Several files chosen at once come back whole, in the order chosen; a cancel gives none.
+    void mehrereOeffnen() {
+        QTemporaryDir ordner;
+        for (const char* name : {"a.txt", "b.txt"}) {
+            QFile datei(ordner.filePath(QString::fromLatin1(name)));
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+        }
+        ui::QtDateiDialoge dialoge;
+        const ui::DialogAuftrag auftrag{QStringLiteral("Öffnen"), QStringLiteral("Text|*.txt"),
+                                        QStringLiteral("txt"), ordner.path(), QString(), false};
+        QStringList gewaehlt;
+        QVERIFY(waehrendModal<QFileDialog>([&] { gewaehlt = dialoge.mehrereOeffnen(auftrag); },
+                                           [&](QFileDialog* d) {
+                                               d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                                                   ->setText(QStringLiteral("\"b.txt\" \"a.txt\""));
+                                               static_cast<QDialog*>(d)->accept();
+                                           }));
+        QCOMPARE(gewaehlt, (QStringList{ordner.filePath(QStringLiteral("b.txt")),
+                                        ordner.filePath(QStringLiteral("a.txt"))}));
+        QVERIFY(waehrendModal<QFileDialog>([&] { gewaehlt = dialoge.mehrereOeffnen(auftrag); },
+                                           [&](QFileDialog* d) { d->reject(); }));
+        QCOMPARE(gewaehlt, QStringList());
+    }
+
     // The program's own question.
     void frageDeutsch() {
         ui::QtMeldungen meldungen;

@@ -16,6 +16,8 @@ private slots:
                                << "1 Antworten auf Fragen nicht verbraucht";
         QTest::newRow("Öffnen") << "Öffnen"
                                 << "1 Öffnen-Dialoge nicht verbraucht";
+        QTest::newRow("Mehrere öffnen") << "Mehrere"
+                                        << "1 Mehrfach-Öffnen-Dialoge nicht verbraucht";
         QTest::newRow("Speichern") << "Speichern"
                                    << "1 Speichern-Dialoge nicht verbraucht";
         QTest::newRow("Verbindung") << "Verbindung"
@@ -33,6 +35,8 @@ private slots:
             u.antworteFrage(true);
         else if (was == u"Öffnen")
             u.antworteOeffnen(std::nullopt);
+        else if (was == u"Mehrere")
+            u.antworteMehrereOeffnen({QStringLiteral("a.txt")});
         else if (was == u"Speichern")
             u.antworteSpeichern(std::nullopt);
         else if (was == u"Verbindung")

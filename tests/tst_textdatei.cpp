@@ -1,3 +1,4 @@
+#include "core/CsvText.h"
 #include "core/Fehler.h"
 #include "core/TextDatei.h"
 #include "core/Windows1252.h"
@@ -23,6 +24,35 @@ class TstTextdatei : public QObject {
     }
 
 private slots:
+    // The export for spreadsheet programs: fields quoted only when they must be, CR LF, the code.
+    void csvText_data() {
+        QTest::addColumn<QList<QStringList>>("zeilen");
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("leer") << QList<QStringList>{} << false << QByteArray();
+        QTest::newRow("leer UTF-8") << QList<QStringList>{} << true << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("schlicht") << QList<QStringList>{{"Datum", "Gewinn"}, {"18.09.2021", "1.234,50"}}
+                                  << false << QByteArray("Datum;Gewinn\r\n18.09.2021;1.234,50\r\n");
+        QTest::newRow("leeres Feld") << QList<QStringList>{{"a", "", "b"}} << false << QByteArray("a;;b\r\n");
+        QTest::newRow("Semikolon") << QList<QStringList>{{"a;b", "c"}} << false << QByteArray("\"a;b\";c\r\n");
+        QTest::newRow("Anführungszeichen")
+            << QList<QStringList>{{"sagt \"ja\""}} << false << QByteArray("\"sagt \"\"ja\"\"\"\r\n");
+        QTest::newRow("Zeilenumbruch LF") << QList<QStringList>{{"a\nb"}} << false << QByteArray("\"a\nb\"\r\n");
+        QTest::newRow("Zeilenumbruch CR") << QList<QStringList>{{"a\rb"}} << false << QByteArray("\"a\rb\"\r\n");
+        QTest::newRow("Komma und Blank bleiben") << QList<QStringList>{{" 3,5 "}} << false << QByteArray(" 3,5 \r\n");
+        QTest::newRow("Umlaut Windows-1252") << QList<QStringList>{{"Gewinn über €"}} << false
+                                             << QByteArray("Gewinn \xFC" "ber \x80\r\n");
+        QTest::newRow("Umlaut UTF-8") << QList<QStringList>{{"Gewinn über €"}} << true
+                                      << QByteArray("\xEF\xBB\xBFGewinn \xC3\xBC" "ber \xE2\x82\xAC\r\n");
+        QTest::newRow("außerhalb der Codepage") << QList<QStringList>{{"Ω"}} << false << QByteArray("?\r\n");
+    }
+    void csvText() {
+        QFETCH(QList<QStringList>, zeilen);
+        QFETCH(bool, utf8);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(CsvText(zeilen, utf8 ? CsvKodierung::Utf8MitBom : CsvKodierung::Windows1252), bytes);
+    }
+
     void zeilenende_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("zeilen");

@@ -24,6 +24,7 @@
 #include "ui/ZeilenGitter.h"
 #include "ui/ZeilenModell.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
@@ -88,6 +89,7 @@ void AuswertungsBereich::bauen() {
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
     G1Einrichten(*G1);
     G1->scrollbarKoppeln(scrv1);
+    kontextmenueBauen();
 
     P116 = new QuotenPanel(this);
     P116->move(Breite - QuotenPanel::Breite, 112);
@@ -114,6 +116,15 @@ void AuswertungsBereich::bauen() {
     Abbild = Bausteine::knopf(ergebnis, namen::Abbild, QStringLiteral("Abbild der Auswertung"),
                               QStringLiteral("kamera"), QRect(212, 150, 184, 44),
                               QStringLiteral("Ein Bild der Auswertung als JPEG speichern"));
+}
+
+void AuswertungsBereich::kontextmenueBauen() {
+    G1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* statistik = new QAction(QStringLiteral("Statistik über alle Spieltage..."), G1);
+    auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
+    connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
+    connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
+    G1->addActions({statistik, scheine});
 }
 
 void AuswertungsBereich::verbinden() {
@@ -148,6 +159,19 @@ void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     G1Modell->ersetzen(std::move(schein->tabelle));
     spielscheinZeigen(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
+}
+
+const core::Zeilentabelle& AuswertungsBereich::reihen() const {
+    return G1Modell->tabelle();
+}
+
+core::Zahlenmenge AuswertungsBereich::gewinnzahlen() {
+    Gewinnreihe->offeneBoxUebernehmen();
+    return Gewinnreihe->Gewinnreihe().Menge;
+}
+
+QString AuswertungsBereich::zsText() const {
+    return Gewinnreihe->zsText();
 }
 
 QString AuswertungsBereich::Spielscheinname() const {

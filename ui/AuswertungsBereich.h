@@ -57,6 +57,12 @@ public:
     // Rows of the slip editor into the row grid; anzahl is the row count it shows.
     void ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl);
 
+    // What the windows of several evaluations start from: the rows of the grid, the winning row
+    // (the box being typed into counts as left) with the ZS text, and the odds.
+    const core::Zeilentabelle& reihen() const;
+    core::Zahlenmenge gewinnzahlen();
+    QString zsText() const;
+
     // The commands of the column.
     void bsSkinSpeedButton1Click();
     void BSaveClick();
@@ -74,9 +80,13 @@ signals:
     void spielscheinGeaendert(const QString& dateiname);
     // "Abbild der Auswertung" was pressed.
     void abbildVerlangt();
+    // The entries of the row grid's context menu.
+    void statistikVerlangt();
+    void mehrereScheineVerlangt();
 
 private:
     void bauen();
+    void kontextmenueBauen();
     void verbinden();
     void gewinnreiheVerlassen();
     void spielscheinZeigen(const QString& dateiname);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
     virtual ~DateiDialoge() = default;
     // Only an existing file can be chosen; nullopt when cancelled.
     virtual std::optional<QString> oeffnen(const DialogAuftrag& auftrag) = 0;
+    // Several existing files at once; an empty list when cancelled.
+    virtual QStringList mehrereOeffnen(const DialogAuftrag& auftrag) = 0;
     virtual std::optional<GewaehlteDatei> speichern(const DialogAuftrag& auftrag) = 0;
 };
 

@@ -155,4 +155,23 @@ inline constexpr char NeuLabel3[] = "Label3";
 inline constexpr char BSetup[] = "BSetup";
 inline constexpr char NeuSchliessen[] = "bsSkinSpeedButton1";
 
+// Windows of several evaluations at once: the frame, the statistics over all matchdays and the
+// evaluation of several slips
+inline constexpr char LSumme[] = "LSumme";
+inline constexpr char Fortschritt[] = "Fortschritt";
+inline constexpr char BCsv[] = "BCsv";
+inline constexpr char AuswertungSchliessen[] = "BSchliessen";
+inline constexpr char FStatistik[] = "FStatistik";
+inline constexpr char LKopf[] = "LKopf";
+inline constexpr char Seiten[] = "Seiten";
+inline constexpr char GSpieltage[] = "GSpieltage";
+inline constexpr char GUebersprungen[] = "GUebersprungen";
+inline constexpr char CVerlauf[] = "CVerlauf";
+inline constexpr char CHaeufigkeit[] = "CHaeufigkeit";
+inline constexpr char GZahlen[] = "GZahlen";
+inline constexpr char FScheine[] = "FScheine";
+inline constexpr char LGewinnreihe[] = "LGewinnreihe";
+inline constexpr char BWaehlen[] = "BWaehlen";
+inline constexpr char GScheine[] = "GScheine";
+
 } // namespace ui::namen

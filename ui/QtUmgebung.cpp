@@ -73,15 +73,30 @@ QString QtDateiDialoge::qtFilter(const QString& filter) {
     return filter2.join(QStringLiteral(";;"));
 }
 
-std::optional<QString> QtDateiDialoge::oeffnen(const DialogAuftrag& auftrag) {
+namespace {
+
+QStringList oeffnenDialog(const DialogAuftrag& auftrag, QFileDialog::FileMode modus) {
     QFileDialog dialog(QApplication::activeWindow(), auftrag.titel, auftrag.startOrdner,
-                       qtFilter(auftrag.filter));
+                       QtDateiDialoge::qtFilter(auftrag.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(modus);
     dialog.setDefaultSuffix(auftrag.standardEndung);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+} // namespace
+
+std::optional<QString> QtDateiDialoge::oeffnen(const DialogAuftrag& auftrag) {
+    const QStringList dateien = oeffnenDialog(auftrag, QFileDialog::ExistingFile);
+    if (dateien.isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dateien.constFirst();
+}
+
+QStringList QtDateiDialoge::mehrereOeffnen(const DialogAuftrag& auftrag) {
+    return oeffnenDialog(auftrag, QFileDialog::ExistingFiles);
 }
 
 std::optional<GewaehlteDatei> QtDateiDialoge::speichern(const DialogAuftrag& auftrag) {

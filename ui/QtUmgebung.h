@@ -21,6 +21,7 @@ public:
 class QtDateiDialoge : public DateiDialoge {
 public:
     std::optional<QString> oeffnen(const DialogAuftrag& auftrag) override;
+    QStringList mehrereOeffnen(const DialogAuftrag& auftrag) override;
     std::optional<GewaehlteDatei> speichern(const DialogAuftrag& auftrag) override;
     // "Name|*.a;*.b|..." -> "Name (*.a *.b);;..."
     static QString qtFilter(const QString& filter);

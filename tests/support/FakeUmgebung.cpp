@@ -38,6 +38,17 @@ std::optional<QString> FakeUmgebung::oeffnen(const ui::DialogAuftrag& auftrag) {
     return antwort.wert;
 }
 
+QStringList FakeUmgebung::mehrereOeffnen(const ui::DialogAuftrag& auftrag) {
+    oeffnenAuftraege.push_back(auftrag);
+    if (mehrereOeffnen_.empty()) {
+        unerwartet(QStringLiteral("Mehrfach-Öffnen-Dialog ") + auftrag.titel);
+        return {};
+    }
+    const QStringList pfade = mehrereOeffnen_.front();
+    mehrereOeffnen_.pop_front();
+    return pfade;
+}
+
 std::optional<ui::GewaehlteDatei> FakeUmgebung::speichern(const ui::DialogAuftrag& auftrag) {
     speichernAuftraege.push_back(auftrag);
     if (speichern_.empty()) {
@@ -70,6 +81,8 @@ QString FakeUmgebung::unverbraucht() const {
         offen.append(QStringLiteral("%1 Antworten auf Fragen nicht verbraucht").arg(fragen_.size()));
     if (!oeffnen_.empty())
         offen.append(QStringLiteral("%1 Öffnen-Dialoge nicht verbraucht").arg(oeffnen_.size()));
+    if (!mehrereOeffnen_.empty())
+        offen.append(QStringLiteral("%1 Mehrfach-Öffnen-Dialoge nicht verbraucht").arg(mehrereOeffnen_.size()));
     if (!speichern_.empty())
         offen.append(QStringLiteral("%1 Speichern-Dialoge nicht verbraucht").arg(speichern_.size()));
     if (!netz.allesVerbraucht())
@@ -105,6 +118,7 @@ void FakeUmgebung::zuruecksetzen() {
     gestarteteProgramme.clear();
     fragen_.clear();
     oeffnen_.clear();
+    mehrereOeffnen_.clear();
     speichern_.clear();
     beendet = 0;
     netz.zuruecksetzen();

@@ -37,6 +37,8 @@ public:
     void antworteOeffnen(std::optional<QString> pfad) {
         oeffnen_.push_back({pfad.has_value(), pfad.value_or(QString())});
     }
+    // an empty list stands for a cancelled dialog
+    void antworteMehrereOeffnen(const QStringList& pfade) { mehrereOeffnen_.push_back(pfade); }
     void antworteSpeichern(std::optional<ui::GewaehlteDatei> datei) {
         speichern_.push_back({datei.has_value(), datei.value_or(ui::GewaehlteDatei{})});
     }
@@ -74,6 +76,7 @@ public:
     void fehler(const QString& text, Ort ort) override { meldungen.push_back({Art::Fehler, text, ort}); }
     bool frage(const QString& text) override;
     std::optional<QString> oeffnen(const ui::DialogAuftrag& auftrag) override;
+    QStringList mehrereOeffnen(const ui::DialogAuftrag& auftrag) override;
     std::optional<ui::GewaehlteDatei> speichern(const ui::DialogAuftrag& auftrag) override;
     void oeffnen(const QString& adresse) override { geoeffneteAdressen.append(adresse); }
     bool programmStarten(const QString& programm, bool) override {
@@ -95,6 +98,7 @@ private:
         T wert;
     };
     std::deque<Antwort<QString>> oeffnen_;
+    std::deque<QStringList> mehrereOeffnen_;
     std::deque<Antwort<ui::GewaehlteDatei>> speichern_;
 };
 
