@@ -11,6 +11,7 @@
 #include "ui/TFStatistik.h"
 #include "ui/ZeilenGitter.h"
 
+#include <QAbstractBarSeries>
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QBarSeries>
@@ -64,7 +65,8 @@ struct Fenster : Hauptfensterhilfe {
         starten();
         fenster->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
-        fenster->SpielscheinEinlesen(schein("schein.txt", "3,7,12,20,33,41\r\n3,7,12,20,33,5\r\n3,7,12,1,2,4\r\n"));
+        fenster->SpielscheinEinlesen(
+            schein("schein.txt", "3,7,12,20,33,41\r\n3,7,12,20,33,5\r\n3,7,12,1,2,4\r\n"));
     }
     void spieltag(const QString& datum, const QString& ergebnisse, const QByteArray& quoten) const {
         testhilfe::Satz s;
@@ -119,7 +121,8 @@ struct Fenster : Hauptfensterhilfe {
     }
 };
 
-const QString Ueberschrift = QStringLiteral("Datum|Gewinnreihe|ZS|6 Ri.|5 + ZS|5 Ri.|4 Ri.|3 + ZS|3 Ri.|Gewinn|Quoten");
+const QString Ueberschrift =
+    QStringLiteral("Datum|Gewinnreihe|ZS|6 Ri.|5 + ZS|5 Ri.|4 Ri.|3 + ZS|3 Ri.|Gewinn|Quoten");
 const QString TagA = QStringLiteral("18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|18.09.2021.quo");
 const QString TagB = QStringLiteral("25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|25.09.2021.quo");
 const QString TagC = QStringLiteral("02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|02.10.2021.quo");
@@ -148,15 +151,17 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Statistik über alle Spieltage"));
         QVERIFY(w->isVisible() && w->testAttribute(Qt::WA_DeleteOnClose));
         auto* tage = f.in<QTableView>(w, namen::GSpieltage);
-        QAbstractItemModelTester pruefer(tage->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester pruefer(tage->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(zeilen(tage), (QStringList{TagA, TagB, TagC}));
         QCOMPARE(zeilen(f.in<QTableView>(w, namen::GUebersprungen)),
                  QStringList{QStringLiteral("09102021.sp45|Die Datei \"%1\" enthält keinen Spieltag. "
                                             "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.")
                                  .arg(f.ordner.MatchdayDir + QStringLiteral("09102021.sp45"))});
-        QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),
-                 QStringLiteral("Gesamt über 3 Spieltage — 6 Ri.: 1, 5 + ZS: 1, 5 Ri.: 0, 4 Ri.: 0, 3 + ZS: 0, "
-                                "3 Ri.: 3 — Gewinn: 105.039,00"));
+        QCOMPARE(
+            f.in<QLabel>(w, namen::LSumme)->text(),
+            QStringLiteral("Gesamt über 3 Spieltage — 6 Ri.: 1, 5 + ZS: 1, 5 Ri.: 0, 4 Ri.: 0, 3 + ZS: 0, "
+                           "3 Ri.: 3 — Gewinn: 105.039,00"));
         const QStringList zahlen = zeilen(f.in<QTableView>(w, namen::GZahlen));
         QCOMPARE(zahlen.size(), 45);
         QCOMPARE(zahlen[0], QStringLiteral("1|2|0|0"));   // in the two latest
@@ -167,7 +172,7 @@ private slots:
         // The charts: the bars of number 1 and 10, the running sum at its end.
         const QList<QAbstractSeries*> balken = f.in<QChartView>(w, namen::CHaeufigkeit)->chart()->series();
         QCOMPARE(balken.size(), 1);
-        const QList<QBarSet*> saetze = static_cast<QBarSeries*>(balken[0])->barSets();
+        const QList<QBarSet*> saetze = static_cast<QAbstractBarSeries*>(balken[0])->barSets();
         QCOMPARE(saetze.size(), 2);
         QCOMPARE(saetze[0]->label(), QStringLiteral("Gewinnzahl"));
         QCOMPARE(QList<qreal>({saetze[0]->at(0), saetze[1]->at(0), saetze[0]->at(9), saetze[1]->at(9)}),
@@ -189,7 +194,8 @@ private slots:
         QTest::newRow("Gewinn") << 9 << QStringList{TagB, TagC, TagA} << QStringList{TagA, TagC, TagB};
         QTest::newRow("3 Ri. gleich") << 8 << QStringList{TagA, TagB, TagC} << QStringList{TagA, TagB, TagC};
         QTest::newRow("ZS") << 2 << QStringList{TagA, TagB, TagC} << QStringList{TagB, TagC, TagA};
-        QTest::newRow("Quoten als Text") << 10 << QStringList{TagC, TagA, TagB} << QStringList{TagB, TagA, TagC};
+        QTest::newRow("Quoten als Text")
+            << 10 << QStringList{TagC, TagA, TagB} << QStringList{TagB, TagA, TagC};
     }
     void sortieren() {
         QFETCH(int, spalte);
@@ -227,8 +233,8 @@ private slots:
         QCOMPARE(d.titel, QStringLiteral("Als CSV-Datei speichern"));
         QCOMPARE(d.filter, QStringLiteral("CSV (Windows-1252)|*.csv|CSV UTF-8 (mit BOM)|*.csv"));
         QCOMPARE(d.vorschlag, QStringLiteral("Statistik über alle Spieltage.csv"));
-        QCOMPARE(dateiLesen(pfad),
-                 marke + csv({Ueberschrift, TagB, TagC, TagA, QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|")}));
+        QCOMPARE(dateiLesen(pfad), marke + csv({Ueberschrift, TagB, TagC, TagA,
+                                                QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|")}));
     }
 
     // A file that cannot be written: the message names it and the older file stays whole.
@@ -246,7 +252,8 @@ private slots:
         QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(f.umgebung.nurMeldung(
             FakeUmgebung::Art::Fehler,
-            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\n\nZugriff verweigert.").arg(pfad)));
+            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\n\nZugriff verweigert.")
+                .arg(pfad)));
         QCOMPARE(dateiLesen(pfad), QByteArray("alt\r\n"));
     }
 
@@ -264,15 +271,17 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Mehrere Spielscheine auswerten"));
         QCOMPARE(f.umgebung.oeffnenAuftraege.back().startOrdner, f.ordner.SlipDir);
-        QCOMPARE(f.in<QLabel>(w, namen::LGewinnreihe)->text(), QStringLiteral("Gewinnreihe: 3 7 12 20 33 41   ZS: 5"));
+        QCOMPARE(f.in<QLabel>(w, namen::LGewinnreihe)->text(),
+                 QStringLiteral("Gewinnreihe: 3 7 12 20 33 41   ZS: 5"));
         auto* tabelle = f.in<QTableView>(w, namen::GScheine);
-        QAbstractItemModelTester pruefer(tabelle->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(zeilen(tabelle), (QStringList{"a.txt|2|1|0|0|0|0|0|100.000,00|",
-                                               "b.txt|3|0|1|1|1|0|0|6.050,00|",
-                                               QStringLiteral("fehlt.txt|0|0|0|0|0|0|0||Die Datei \"%1\" kann nicht "
-                                                              "gelesen werden. Die Datei oder der Ordner "
-                                                              "existiert nicht.")
-                                                   .arg(f.ordner.SlipDir + QStringLiteral("fehlt.txt"))}));
+        QAbstractItemModelTester pruefer(tabelle->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(zeilen(tabelle),
+                 (QStringList{"a.txt|2|1|0|0|0|0|0|100.000,00|", "b.txt|3|0|1|1|1|0|0|6.050,00|",
+                              QStringLiteral("fehlt.txt|0|0|0|0|0|0|0||Die Datei \"%1\" kann nicht "
+                                             "gelesen werden. Die Datei oder der Ordner "
+                                             "existiert nicht.")
+                                  .arg(f.ordner.SlipDir + QStringLiteral("fehlt.txt"))}));
         QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),
                  QStringLiteral("Gesamt über 3 Spielscheine mit 5 Reihen — 6 Ri.: 1, 5 + ZS: 1, 5 Ri.: 1, "
                                 "4 Ri.: 1, 3 + ZS: 0, 3 Ri.: 0 — Gewinn: 106.050,00"));

@@ -52,7 +52,7 @@ QSlider::handle:horizontal { width: 10px; margin: -5px 0; background: #4B8CC8; b
 QComboBox { background: #FFFFFF; border: 1px solid #8D99A6; padding: 1px 4px; }
 QGroupBox { border: 1px solid #9AA6B2; border-radius: 3px; margin-top: 8px; padding-top: 4px; font-weight: bold; }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 3px; }
-QProgressBar { background: #FFFFFF; border: 1px solid #8D99A6; border-radius: 2px; }
+QProgressBar { background: #FFFFFF; border: 1px solid #8D99A6; border-radius: 2px; text-align: center; }
 QProgressBar::chunk { background: #2E8B57; }
 )";
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QScrollBar>
+#include <QStackedBarSeries>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -22,7 +23,6 @@
 #include <cmath>
 #include <limits>
 
-
 namespace ui {
 namespace {
 
@@ -31,19 +31,24 @@ QChartView* diagramm(QWidget* parent, const char* name, const QString& titel) {
     ansicht->setObjectName(QString::fromLatin1(name));
     ansicht->setAccessibleName(titel);
     ansicht->chart()->setTitle(titel);
+    // Axis figures as German readers write them: 150.000, not 150000.
+    ansicht->chart()->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    ansicht->chart()->setLocalizeNumbers(true);
     ansicht->setRenderHint(QPainter::Antialiasing);
     return ansicht;
 }
 
 // Bars over categories with a value axis from 0 to hoechster on the left; further series can share
-// both axes. Many categories are labelled upright.
-QValueAxis* achsen(QChart* chart, QAbstractSeries* balken, const QStringList& kategorien, double hoechster) {
+// both axes. Many categories are labelled upright, never cut.
+QValueAxis* achsen(QChart* chart, QAbstractBarSeries* balken, const QStringList& kategorien,
+                   double hoechster) {
     chart->addSeries(balken);
+    balken->setBarWidth(0.8);
     auto* x = new QBarCategoryAxis;
     x->append(kategorien);
-    if (kategorien.size() > 12) {
+    x->setTruncateLabels(false);
+    if (kategorien.size() > 6) {
         x->setLabelsAngle(-90);
-        x->setTruncateLabels(false);
         QFont klein = x->labelsFont();
         klein.setPointSizeF(klein.pointSizeF() * 0.8);
         x->setLabelsFont(klein);
@@ -75,7 +80,8 @@ Wert datumswert(const core::SpieltagsAuswertung& s) {
 
 TFStatistik::TFStatistik(Umgebung& umgebung, const QString& spieltagOrdner, const QString& scheinname,
                          core::Reihenmasken masken, QWidget* parent)
-    : Auswertungsfenster(umgebung, QStringLiteral("Statistik über alle Spieltage"), namen::FStatistik, parent) {
+    : Auswertungsfenster(umgebung, QStringLiteral("Statistik über alle Spieltage"), namen::FStatistik,
+                         parent) {
     auto* kopf = new QLabel(QStringLiteral("Spielschein: %1 mit %2 Reihen — Spieltage aus %3")
                                 .arg(scheinname, core::Ganzzahltext(masken.reihen()), spieltagOrdner),
                             this);
@@ -92,7 +98,8 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& spieltagOrdner, cons
     QStringList spalten{QStringLiteral("Datum"), QStringLiteral("Gewinnreihe"), QStringLiteral("ZS")};
     spalten << rangSpalten() << QStringLiteral("Gewinn") << QStringLiteral("Quoten");
     spieltage_ = new Wertetabelle(spalten, this);
-    tabelle = Wertetabelle::ansicht(spieltage_, tabellenSeite, namen::GSpieltage, QStringLiteral("Spieltage"));
+    tabelle =
+        Wertetabelle::ansicht(spieltage_, tabellenSeite, namen::GSpieltage, QStringLiteral("Spieltage"));
     spalte->addWidget(tabelle, 1);
     spalte->addWidget(new QLabel(QStringLiteral("Übersprungene Dateien:"), tabellenSeite));
     uebersprungen_ = new Wertetabelle({QStringLiteral("Datei"), QStringLiteral("Grund")}, this);
@@ -109,10 +116,11 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& spieltagOrdner, cons
     auto* zeile = new QHBoxLayout(zahlenSeite);
     haeufigkeit_ = diagramm(zahlenSeite, namen::CHaeufigkeit, QStringLiteral("Wie oft jede Zahl gewann"));
     zeile->addWidget(haeufigkeit_, 1);
-    zahlen_ = new Wertetabelle({QStringLiteral("Zahl"), QStringLiteral("Gewinnzahl"), QStringLiteral("Zusatzzahl"),
-                                QStringLiteral("Fehlt seit (Spieltagen)")},
+    zahlen_ = new Wertetabelle({QStringLiteral("Zahl"), QStringLiteral("Gewinnzahl"),
+                                QStringLiteral("Zusatzzahl"), QStringLiteral("Fehlt seit (Spieltagen)")},
                                this);
-    zahlenAnsicht_ = Wertetabelle::ansicht(zahlen_, zahlenSeite, namen::GZahlen, QStringLiteral("Häufigkeit der Zahlen"));
+    zahlenAnsicht_ =
+        Wertetabelle::ansicht(zahlen_, zahlenSeite, namen::GZahlen, QStringLiteral("Häufigkeit der Zahlen"));
     zeile->addWidget(zahlenAnsicht_);
     seiten->addTab(zahlenSeite, QStringLiteral("Zahlen"));
 
@@ -143,7 +151,8 @@ void TFStatistik::zeigen(const core::Spieltagsstatistik& statistik) {
         fehlend.push_back({Wert::klartext(u.datei), Wert::meldung(u.grund)});
     uebersprungen_->setzen(std::move(fehlend));
     const QString betrag = core::Betragstext(gesamt);
-    summe->setText(summentext(QStringLiteral("%1 Spieltage").arg(statistik.spieltage.size()), anzahl, betrag));
+    summe->setText(
+        summentext(QStringLiteral("%1 Spieltage").arg(statistik.spieltage.size()), anzahl, betrag));
     summe_ = summenfelder({QStringLiteral("Gesamt"), QString(), QString()}, anzahl, betrag) << QString();
     verlaufZeigen(statistik);
     haeufigkeitZeigen(statistik);
@@ -180,19 +189,20 @@ void TFStatistik::haeufigkeitZeigen(const core::Spieltagsstatistik& statistik) {
     std::vector<std::vector<Wert>> zeilen;
     int hoechste = 1;
     for (const core::Zahlhaeufigkeit& h : statistik.haeufigkeit) {
-        hoechste = std::max({hoechste, h.gewinnzahl, h.zusatzzahl});
+        hoechste = std::max(hoechste, h.gewinnzahl + h.zusatzzahl);
         gewinnzahl->append(h.gewinnzahl);
         zusatzzahl->append(h.zusatzzahl);
         zahlen.append(QString::number(h.zahl));
-        zeilen.push_back(
-            {Wert::zahl(h.zahl), Wert::zahl(h.gewinnzahl), Wert::zahl(h.zusatzzahl), Wert::zahl(h.fehltSeit)});
+        zeilen.push_back({Wert::zahl(h.zahl), Wert::zahl(h.gewinnzahl), Wert::zahl(h.zusatzzahl),
+                          Wert::zahl(h.fehltSeit)});
     }
     zahlen_->setzen(std::move(zeilen));
     // As wide as its columns, the chart takes the rest.
     zahlenAnsicht_->setMinimumWidth(zahlenAnsicht_->horizontalHeader()->length() +
                                     zahlenAnsicht_->verticalScrollBar()->sizeHint().width() +
                                     2 * zahlenAnsicht_->frameWidth());
-    auto* balken = new QBarSeries;
+    // One bar per number, the additional draws on top: 45 pairs of bars would be too thin to see.
+    auto* balken = new QStackedBarSeries;
     balken->append({gewinnzahl, zusatzzahl});
     QChart* chart = haeufigkeit_->chart();
     // Whole counts: a tick on whole numbers only, about ten of them.

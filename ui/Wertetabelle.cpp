@@ -54,7 +54,8 @@ QVariant Wertetabelle::data(const QModelIndex& index, int role) const {
     case Qt::UserRole:
         return w.schluessel;
     case Qt::TextAlignmentRole: {
-        const bool zahl = w.schluessel.typeId() == QMetaType::LongLong || w.schluessel.typeId() == QMetaType::Double;
+        const bool zahl =
+            w.schluessel.typeId() == QMetaType::LongLong || w.schluessel.typeId() == QMetaType::Double;
         return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
     }
     default:
@@ -68,7 +69,8 @@ QVariant Wertetabelle::headerData(int section, Qt::Orientation orientation, int 
     return spalten_[section];
 }
 
-QTableView* Wertetabelle::ansicht(Wertetabelle* modell, QWidget* parent, const char* name, const QString& titel) {
+QTableView* Wertetabelle::ansicht(Wertetabelle* modell, QWidget* parent, const char* name,
+                                  const QString& titel) {
     auto* proxy = new QSortFilterProxyModel(modell);
     proxy->setSourceModel(modell);
     proxy->setSortRole(Qt::UserRole);
@@ -82,6 +84,8 @@ QTableView* Wertetabelle::ansicht(Wertetabelle* modell, QWidget* parent, const c
     ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
     ansicht->verticalHeader()->hide();
+    // Rows as close as a spreadsheet's: a line of text and a little air.
+    ansicht->verticalHeader()->setDefaultSectionSize(ansicht->fontMetrics().height() + 6);
     ansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return ansicht;
 }
