@@ -1,6 +1,7 @@
 #include "AuswertenBefehl.h"
 
 #include "Aufruf.h"
+#include "Ausgabe.h"
 #include "Eingabedatei.h"
 #include "GewinnreiheBefehl.h"
 #include "Json.h"
@@ -74,7 +75,7 @@ Eingaben eingabenLesen(const Aufruf& aufruf) {
 
 // The object written by hand around the rows, in the order the keys are documented; the rows
 // are too many for one document in memory.
-QByteArray json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a) {
+void json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {
     QJsonArray raenge;
     for (std::size_t i = 1; i <= 6; ++i) {
         const std::optional<QString>& betrag = a.betragText[i];
@@ -83,24 +84,23 @@ QByteArray json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Au
                                   {QStringLiteral("gewinn"),
                                    betrag && !betrag->isEmpty() ? QJsonValue(*betrag) : QJsonValue::Null}});
     }
-    QByteArray aus = "{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":";
+    aus.schreiben("{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":");
     ReihenJson(g1, aus);
-    aus += ",\"raenge\":" + JsonWert(raenge) +
-           ",\"gesamt\":" + JsonWert(a.gesamtText.value_or(core::Betragstext(0))) + "}\n";
-    return aus;
+    aus.schreiben(",\"raenge\":" + JsonWert(raenge) +
+                  ",\"gesamt\":" + JsonWert(a.gesamtText.value_or(core::Betragstext(0))) + "}\n");
 }
 
-QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a) {
+void text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {
     QString kopf = QStringLiteral("Spielschein:  %1, %2 Reihen\n").arg(schein.dateiname).arg(schein.zeilen);
     kopf += QStringLiteral("Gewinnreihe:  %1 (%2)\n").arg(GewinnreiheText(e.boxen), e.gewinnreiheHerkunft);
     kopf += QStringLiteral("Quoten:       %1\n\n")
                 .arg(e.quotenDatei.isEmpty() ? QStringLiteral("keine") : e.quotenDatei);
-    QByteArray aus = kopf.toUtf8();
+    aus.schreiben(kopf.toUtf8());
     Reihentext(schein.tabelle, aus);
-    aus += '\n';
+    aus.schreiben('\n');
     if (!a.gelaufen) {
-        aus += "Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n";
-        return aus;
+        aus.schreiben("Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n");
+        return;
     }
 
     using A = Textspalten::Ausrichtung;
@@ -109,14 +109,14 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
     for (std::size_t i = 1; i <= 6; ++i)
         raenge.zeile(
             {core::RangText[i], a.anzahlText[i].value_or(QString()), a.betragText[i].value_or(QString())});
-    aus += (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
-               .toUtf8();
-    return aus;
+    aus.schreiben(
+        (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
+            .toUtf8());
 }
 
 } // namespace
 
-QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
+void AuswertenAusgeben(const Aufruf& aufruf, Ausgabe& aus) {
     const Eingabedatei datei(aufruf.argumente[0]);
     const core::Zeilentabelle vorlage(core::G1Spalten::Anzahl);
     std::optional<core::Spielschein> schein =
@@ -130,7 +130,10 @@ QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
         core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten, aufruf.nachRang);
     if (!a.fehler.isEmpty())
         throw core::Fehler(a.fehler);
-    return aufruf.json ? json(schein->tabelle, e, a) : text(*schein, e, a);
+    if (aufruf.json)
+        json(schein->tabelle, e, a, aus);
+    else
+        text(*schein, e, a, aus);
 }
 
 } // namespace cli

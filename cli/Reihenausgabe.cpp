@@ -1,9 +1,12 @@
 #include "Reihenausgabe.h"
 
+#include "Ausgabe.h"
 #include "Json.h"
 
 #include "core/G1Spalten.h"
 #include "core/Zeilentabelle.h"
+
+#include <QByteArray>
 
 #include <algorithm>
 #include <array>
@@ -27,6 +30,43 @@ struct Feld {
         : bytes(text.toUtf8()), breite(text.size()), json(JsonWert(text)) {}
 };
 
+// One line of text; its blanks are held back until something follows them, so that no line ends
+// in blanks, wherever the blocks of the output end.
+class Textzeile {
+public:
+    explicit Textzeile(Ausgabe& aus) : aus_(aus) {}
+
+    void blanks(qsizetype n) { offen_ += n; }
+    void zahl(Z::Zelle z) {
+        offen_ += Z::zahlBlanks(z);
+        blanksSchreiben();
+        aus_.bis(Z::zahlSchreiben(Z::zahl(Z::zahlWert(z)), aus_.platz()));
+    }
+    void text(QByteArrayView bytes) {
+        qsizetype n = bytes.size();
+        while (n > 0 && bytes[n - 1] == ' ')
+            --n;
+        if (n > 0) {
+            blanksSchreiben();
+            aus_.schreiben(bytes.first(n));
+        }
+        offen_ += bytes.size() - n;
+    }
+    void ende() {
+        offen_ = 0;
+        aus_.schreiben('\n');
+    }
+
+private:
+    void blanksSchreiben() {
+        aus_.fuellen(offen_);
+        offen_ = 0;
+    }
+
+    Ausgabe& aus_;
+    qsizetype offen_ = 0;
+};
+
 class Zellen {
 public:
     explicit Zellen(const Z& t) : t_(t), pool_(t.poolGroesse()) {}
@@ -35,21 +75,23 @@ public:
         const Z::Zelle z = zelle(r, c);
         return Z::istZahl(z) ? Z::zahlLaenge(z) : feld(z, c).breite;
     }
-    void text(QByteArray& aus, int r, int c) {
+    void text(Textzeile& zeile, int r, int c) {
         const Z::Zelle z = zelle(r, c);
         if (Z::istZahl(z))
-            zahl(aus, z);
+            zeile.zahl(z);
         else
-            aus.append(feld(z, c).bytes);
+            zeile.text(feld(z, c).bytes);
     }
-    void json(QByteArray& aus, int r, int c) {
+    void json(Ausgabe& aus, int r, int c) {
         const Z::Zelle z = zelle(r, c);
         if (Z::istZahl(z)) {
-            aus.append('"');
-            zahl(aus, z);
-            aus.append('"');
+            char* p = aus.platz();
+            *p++ = '"';
+            p = Z::zahlSchreiben(z, p);
+            *p++ = '"';
+            aus.bis(p);
         } else {
-            aus.append(feld(z, c).json);
+            aus.schreiben(feld(z, c).json);
         }
     }
 
@@ -58,10 +100,6 @@ private:
     Z::Zelle zelle(int r, int c) const {
         const Z::Zelle z = t_.zelle(r, c);
         return c == 0 && Z::istZahl(z) ? Z::zahl(Z::zahlWert(z)) : z;
-    }
-    static void zahl(QByteArray& aus, Z::Zelle z) {
-        char ziffern[96];
-        aus.append(ziffern, Z::zahlSchreiben(z, ziffern) - ziffern);
     }
     const Feld& feld(Z::Zelle z, int c) {
         if (z == Z::Leer)
@@ -82,15 +120,9 @@ private:
     Feld label_;
 };
 
-void zeilenende(QByteArray& aus) {
-    while (aus.endsWith(' '))
-        aus.chop(1);
-    aus.append('\n');
-}
-
 } // namespace
 
-void Reihentext(const core::Zeilentabelle& g1, QByteArray& aus) {
+void Reihentext(const core::Zeilentabelle& g1, Ausgabe& aus) {
     const std::array<QByteArray, S::Rang + 1> kopf = {"Reihe", "1", "2", "3", "4", "5", "6", "GKl."};
     std::array<qsizetype, S::Rang + 1> breite{};
     for (std::size_t c = 0; c < kopf.size(); ++c)
@@ -100,52 +132,48 @@ void Reihentext(const core::Zeilentabelle& g1, QByteArray& aus) {
         for (int c = 0; c <= S::Rang; ++c)
             breite[std::size_t(c)] = std::max(breite[std::size_t(c)], zellen.breite(r, c));
 
-    qsizetype zeilenbreite = 1;
-    for (const qsizetype b : breite)
-        zeilenbreite += b + 2;
-    aus.reserve(aus.size() + zeilenbreite * g1.zeilen() + 1024);
     // Numbers and labels stand right-aligned; the rank column, the last, left-aligned. Columns are
     // two blanks apart.
+    Textzeile zeile(aus);
     const auto fuellen = [&](int c, qsizetype zellbreite) {
         if (c > 0)
-            aus.append("  ");
+            zeile.blanks(2);
         if (c != S::Rang)
-            aus.append(breite[std::size_t(c)] - zellbreite, ' ');
+            zeile.blanks(breite[std::size_t(c)] - zellbreite);
     };
     for (int c = 0; c <= S::Rang; ++c) {
         fuellen(c, kopf[std::size_t(c)].size());
-        aus.append(kopf[std::size_t(c)]);
+        zeile.text(kopf[std::size_t(c)]);
     }
-    zeilenende(aus);
+    zeile.ende();
     for (int r = 1; r < g1.zeilen(); ++r) {
         for (int c = 0; c <= S::Rang; ++c) {
             fuellen(c, c != S::Rang ? zellen.breite(r, c) : 0);
-            zellen.text(aus, r, c);
+            zellen.text(zeile, r, c);
         }
-        zeilenende(aus);
+        zeile.ende();
     }
 }
 
-void ReihenJson(const core::Zeilentabelle& g1, QByteArray& aus) {
+void ReihenJson(const core::Zeilentabelle& g1, Ausgabe& aus) {
     Zellen zellen(g1);
-    aus.reserve(aus.size() + qsizetype(g1.zeilen()) * 90 + 1024);
-    aus.append('[');
+    aus.schreiben('[');
     for (int r = 1; r < g1.zeilen(); ++r) {
-        aus.append(r > 1 ? ",{\"reihe\":" : "{\"reihe\":");
+        aus.schreiben(r > 1 ? QByteArrayView(",{\"reihe\":") : QByteArrayView("{\"reihe\":"));
         zellen.json(aus, r, 0);
-        aus.append(",\"zahlen\":[");
+        aus.schreiben(",\"zahlen\":[");
         for (int c = 1; c <= 6; ++c) {
             if (c > 1)
-                aus.append(',');
+                aus.schreiben(',');
             zellen.json(aus, r, c);
         }
-        aus.append("],\"gkl\":");
+        aus.schreiben("],\"gkl\":");
         zellen.json(aus, r, S::Rang);
-        aus.append(",\"schluessel\":");
+        aus.schreiben(",\"schluessel\":");
         zellen.json(aus, r, S::Schluessel);
-        aus.append('}');
+        aus.schreiben('}');
     }
-    aus.append(']');
+    aus.schreiben(']');
 }
 
 } // namespace cli

@@ -1,4 +1,5 @@
 #include "cli/Programm.h"
+#include "cli/SpeicherAusgabe.h"
 #include "cli/Systemname.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
@@ -554,6 +555,57 @@ private slots:
         const Lauf t = lauf(QStringList{"auswerten", pfad} + quelle);
         QCOMPARE(t.code, 0);
         QVERIFY(t.aus.endsWith("\n\nDie Gewinnreihe ist leer: es wurde nichts ausgewertet.\n"));
+    }
+
+    // The output goes out in blocks: whatever their size, the bytes are the same, and a line's
+    // blanks are dropped at its end also when a block ends among them.
+    void bloecke_data() {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<bool>("alsJson");
+        for (const int block : {1, 2, 5, 64, 257, 1 << 16}) {
+            QTest::addRow("Text, Block %d", block) << block << false;
+            QTest::addRow("JSON, Block %d", block) << block << true;
+        }
+    }
+    void bloecke() {
+        QFETCH(int, block);
+        QFETCH(bool, alsJson);
+        const QString pfad = datei(QStringLiteral("bloecke.txt"), "1,2\r\n10,11,12,13,14\r\n7,,8\r\n");
+        QStringList argumente = {"remisator-cli", "auswerten", pfad, "--gewinnreihe",
+                                 alsJson ? "1,2,10,11" : ""};
+        if (alsJson)
+            argumente.append(QStringLiteral("--json"));
+        QByteArray aus;
+        QByteArray fehler;
+        cli::SpeicherAusgabe speicher(aus, block);
+        QCOMPARE(cli::Ausfuehren(argumente, speicher, fehler), 0);
+        QCOMPARE(fehler, QByteArray());
+        if (alsJson)
+            QCOMPARE(aus,
+                     QByteArray("{\"gewinnreihe\":{\"zahlen\":[1,2,10,11],\"zs\":null},\"reihen\":["
+                                "{\"reihe\":\"1\",\"zahlen\":[\"1\",\"2\",\"\",\"\",\"\",\"\"],"
+                                "\"gkl\":\"2\",\"schluessel\":\"12\"},"
+                                "{\"reihe\":\"2\",\"zahlen\":[\"10\",\"11\",\"12\",\"13\",\"14\",\"\"],"
+                                "\"gkl\":\"2\",\"schluessel\":\"12\"},"
+                                "{\"reihe\":\"3\",\"zahlen\":[\"7\",\" \",\"8\",\"\",\"\",\"\"],"
+                                "\"gkl\":\"0\",\"schluessel\":\"10\"}],\"raenge\":["
+                                "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"6 Ri.\"},"
+                                "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"5 + ZS\"},"
+                                "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"5 Ri.\"},"
+                                "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"4 Ri.\"},"
+                                "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"3 + ZS\"},"
+                                "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"3 Ri.\"}],\"gesamt\":\"0,00\"}\n"));
+        else
+            QCOMPARE(aus, QByteArray("Spielschein:  bloecke.txt, 3 Reihen\n"
+                                     "Gewinnreihe:  leer (eingegeben)\n"
+                                     "Quoten:       keine\n"
+                                     "\n"
+                                     "Reihe   1   2   3   4   5  6  GKl.\n"
+                                     "    1   1   2\n"
+                                     "    2  10  11  12  13  14\n"
+                                     "    3   7       8\n"
+                                     "\n"
+                                     "Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n"));
     }
 
     // Keys and types exactly as documented, for every command.
