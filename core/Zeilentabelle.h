@@ -85,8 +85,9 @@ public:
     static std::uint32_t poolIndex(Zelle z) { return z & ~MarkeMaske; }
 
     void zeileLeeren(int r);
-    // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i].
-    void umordnen(int ab, const std::vector<int>& ordnung);
+    // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i]; ordnung names
+    // each of the rows ab .. ab + ordnung.size() - 1 once. Besides ordnung, needs one index per row.
+    void umordnen(int ab, std::vector<int> ordnung);
 
     std::size_t poolGroesse() const { return pool_.size(); }
     // Bytes held by the cells (capacity included), without the pool.
