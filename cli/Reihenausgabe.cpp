@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -71,6 +72,23 @@ class Zellen {
 public:
     explicit Zellen(const Z& t) : t_(t), pool_(t.poolGroesse()) {}
 
+    // Column 0 drops the padding blanks of the row label.
+    Z::Zelle zelle(int r, int c) const {
+        const Z::Zelle z = t_.zelle(r, c);
+        return c == 0 && Z::istZahl(z) ? Z::zahl(Z::zahlWert(z)) : z;
+    }
+    const Feld& feld(Z::Zelle z, int c) {
+        if (z == Z::Leer)
+            return leer_;
+        if (c == 0) {
+            label_ = Feld(t_.pooltext(z).trimmed());
+            return label_;
+        }
+        std::optional<Feld>& f = pool_[Z::poolIndex(z)];
+        if (!f)
+            f.emplace(t_.pooltext(z));
+        return *f;
+    }
     qsizetype breite(int r, int c) {
         const Z::Zelle z = zelle(r, c);
         return Z::istZahl(z) ? Z::zahlLaenge(z) : feld(z, c).breite;
@@ -96,41 +114,77 @@ public:
     }
 
 private:
-    // Column 0 drops the padding blanks of the row label.
-    Z::Zelle zelle(int r, int c) const {
-        const Z::Zelle z = t_.zelle(r, c);
-        return c == 0 && Z::istZahl(z) ? Z::zahl(Z::zahlWert(z)) : z;
-    }
-    const Feld& feld(Z::Zelle z, int c) {
-        if (z == Z::Leer)
-            return leer_;
-        if (c == 0) {
-            label_ = Feld(t_.pooltext(z).trimmed());
-            return label_;
-        }
-        std::optional<Feld>& f = pool_[Z::poolIndex(z)];
-        if (!f)
-            f.emplace(t_.pooltext(z));
-        return *f;
-    }
-
     const Z& t_;
     std::vector<std::optional<Feld>> pool_;
     Feld leer_;
     Feld label_;
 };
 
+// The widest cell of a column, in characters and in bytes. Numbers without blanks, nearly all
+// cells, are measured by the largest alone.
+struct Spaltenmass {
+    qsizetype breite = 0;
+    qsizetype bytes = 0;
+    std::uint32_t groessteZahl = 0;
+    bool einByteJeZeichen = true; // every cell as many bytes as characters
+
+    void messen(Zellen& zellen, int r, int c) {
+        const Z::Zelle z = zellen.zelle(r, c);
+        if (z == Z::zahl(Z::zahlWert(z))) {
+            groessteZahl = std::max(groessteZahl, Z::zahlWert(z));
+        } else if (Z::istZahl(z)) {
+            breite = std::max(breite, qsizetype(Z::zahlLaenge(z)));
+            bytes = std::max(bytes, breite);
+        } else if (z != Z::Leer) {
+            const Feld& f = zellen.feld(z, c);
+            breite = std::max(breite, f.breite);
+            bytes = std::max(bytes, f.bytes.size());
+            einByteJeZeichen = einByteJeZeichen && f.bytes.size() == f.breite;
+        }
+    }
+    void abschliessen() {
+        breite = std::max(breite, qsizetype(Z::zahlLaenge(Z::zahl(groessteZahl))));
+        bytes = std::max(bytes, breite);
+    }
+};
+
+// A cell whose last byte goes just before ende; the blanks before it are there already.
+void rechtsSchreiben(Zellen& zellen, char* ende, int r, int c) {
+    const Z::Zelle z = zellen.zelle(r, c);
+    if (Z::istZahl(z)) {
+        std::uint32_t wert = Z::zahlWert(z);
+        do {
+            *--ende = char('0' + wert % 10);
+            wert /= 10;
+        } while (wert > 0);
+    } else if (z != Z::Leer) {
+        const QByteArray& bytes = zellen.feld(z, c).bytes;
+        std::copy(bytes.cbegin(), bytes.cend(), ende - bytes.size());
+    }
+}
+
+// A cell from p on; returns its end.
+char* linksSchreiben(Zellen& zellen, char* p, int r, int c) {
+    const Z::Zelle z = zellen.zelle(r, c);
+    if (Z::istZahl(z))
+        return Z::zahlSchreiben(z, p);
+    const QByteArray& bytes = zellen.feld(z, c).bytes;
+    return std::copy(bytes.cbegin(), bytes.cend(), p);
+}
+
 } // namespace
 
 void Reihentext(const core::Zeilentabelle& g1, Ausgabe& aus) {
     const std::array<QByteArray, S::Rang + 1> kopf = {"Reihe", "1", "2", "3", "4", "5", "6", "GKl."};
-    std::array<qsizetype, S::Rang + 1> breite{};
+    std::array<Spaltenmass, S::Rang + 1> mass{};
     for (std::size_t c = 0; c < kopf.size(); ++c)
-        breite[c] = kopf[c].size();
+        mass[c].breite = mass[c].bytes = kopf[c].size();
     Zellen zellen(g1);
     for (int r = 1; r < g1.zeilen(); ++r)
         for (int c = 0; c <= S::Rang; ++c)
-            breite[std::size_t(c)] = std::max(breite[std::size_t(c)], zellen.breite(r, c));
+            mass[std::size_t(c)].messen(zellen, r, c);
+    for (Spaltenmass& m : mass)
+        m.abschliessen();
 
     // Numbers and labels stand right-aligned; the rank column, the last, left-aligned. Columns are
     // two blanks apart.
@@ -139,13 +193,40 @@ void Reihentext(const core::Zeilentabelle& g1, Ausgabe& aus) {
         if (c > 0)
             zeile.blanks(2);
         if (c != S::Rang)
-            zeile.blanks(breite[std::size_t(c)] - zellbreite);
+            zeile.blanks(mass[std::size_t(c)].breite - zellbreite);
     };
     for (int c = 0; c <= S::Rang; ++c) {
         fuellen(c, kopf[std::size_t(c)].size());
         zeile.text(kopf[std::size_t(c)]);
     }
     zeile.ende();
+
+    // When every cell is as many bytes as characters and the longest line fits into the room the
+    // block grants, the columns stand at fixed places: a line is laid into blanks, its cells
+    // written at their places and the line cut back to its last character that is no blank.
+    std::array<qsizetype, S::Rang> ende{};
+    qsizetype laenge = 0;
+    bool fest = true;
+    for (int c = 0; c < S::Rang; ++c) {
+        laenge += (c > 0 ? 2 : 0) + mass[std::size_t(c)].breite;
+        ende[std::size_t(c)] = laenge;
+        fest = fest && mass[std::size_t(c)].einByteJeZeichen;
+    }
+    const qsizetype rangAnfang = laenge + 2;
+    if (fest && rangAnfang + mass[S::Rang].bytes + 1 <= Ausgabe::Platz) {
+        for (int r = 1; r < g1.zeilen(); ++r) {
+            char* const anfang = aus.platz();
+            std::memset(anfang, ' ', std::size_t(rangAnfang));
+            for (int c = 0; c < S::Rang; ++c)
+                rechtsSchreiben(zellen, anfang + ende[std::size_t(c)], r, c);
+            char* p = linksSchreiben(zellen, anfang + rangAnfang, r, S::Rang);
+            while (p > anfang && p[-1] == ' ')
+                --p;
+            *p++ = '\n';
+            aus.bis(p);
+        }
+        return;
+    }
     for (int r = 1; r < g1.zeilen(); ++r) {
         for (int c = 0; c <= S::Rang; ++c) {
             fuellen(c, c != S::Rang ? zellen.breite(r, c) : 0);

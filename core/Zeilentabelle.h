@@ -94,11 +94,11 @@ public:
     std::size_t zellenBytes() const { return zellen_.capacity() * sizeof(Zelle); }
 
 private:
+    // Without a loop: writers of millions of cells count digits for every one.
     static int ziffernAnzahl(std::uint32_t wert) {
-        int n = 1;
-        for (; wert >= 10; wert /= 10)
-            ++n;
-        return n;
+        static_assert(GroessteZahl < 100000000U, "a cell's number has at most 8 digits");
+        return 1 + int(wert >= 10) + int(wert >= 100) + int(wert >= 1000) + int(wert >= 10000) +
+               int(wert >= 100000) + int(wert >= 1000000) + int(wert >= 10000000);
     }
 
     static constexpr Zelle MarkeMaske = 0xC0000000U;
