@@ -14,7 +14,7 @@ class Ausgabe {
 public:
     static constexpr qsizetype Standardblock = qsizetype(1) << 16;
     // Pieces shorter than this are copied at once; platz() grants this much room.
-    static constexpr qsizetype Platz = 256;
+    static constexpr qsizetype Platz = 1024;
 
     explicit Ausgabe(qsizetype block = Standardblock);
     virtual ~Ausgabe() = default;

@@ -100,17 +100,18 @@ public:
         else
             zeile.text(feld(z, c).bytes);
     }
-    void json(Ausgabe& aus, int r, int c) {
+    // The cell as a JSON string from p on in the block of aus; returns where the block ends now.
+    char* json(Ausgabe& aus, char* p, int r, int c) {
         const Z::Zelle z = zelle(r, c);
         if (Z::istZahl(z)) {
-            char* p = aus.platz();
             *p++ = '"';
             p = Z::zahlSchreiben(z, p);
             *p++ = '"';
-            aus.bis(p);
-        } else {
-            aus.schreiben(feld(z, c).json);
+            return p;
         }
+        aus.bis(p);
+        aus.schreiben(feld(z, c).json);
+        return aus.platz();
     }
 
 private:
@@ -236,23 +237,33 @@ void Reihentext(const core::Zeilentabelle& g1, Ausgabe& aus) {
     }
 }
 
+// A text without its final zero from p on; returns its end.
+template <std::size_t N> char* kopieren(char* p, const char (&text)[N]) {
+    std::memcpy(p, text, N - 1);
+    return p + N - 1;
+}
+
 void ReihenJson(const core::Zeilentabelle& g1, Ausgabe& aus) {
+    // A row is written straight into the block: its numbers and keys take far less than the room
+    // the block grants, and a pool text goes through the output.
+    static_assert(S::Anzahl * 73 + 64 <= Ausgabe::Platz, "a row of numbers fits into the room");
     Zellen zellen(g1);
     aus.schreiben('[');
     for (int r = 1; r < g1.zeilen(); ++r) {
-        aus.schreiben(r > 1 ? QByteArrayView(",{\"reihe\":") : QByteArrayView("{\"reihe\":"));
-        zellen.json(aus, r, 0);
-        aus.schreiben(",\"zahlen\":[");
+        char* p = aus.platz();
+        if (r > 1)
+            *p++ = ',';
+        p = zellen.json(aus, kopieren(p, "{\"reihe\":"), r, 0);
+        p = kopieren(p, ",\"zahlen\":[");
         for (int c = 1; c <= 6; ++c) {
             if (c > 1)
-                aus.schreiben(',');
-            zellen.json(aus, r, c);
+                *p++ = ',';
+            p = zellen.json(aus, p, r, c);
         }
-        aus.schreiben("],\"gkl\":");
-        zellen.json(aus, r, S::Rang);
-        aus.schreiben(",\"schluessel\":");
-        zellen.json(aus, r, S::Schluessel);
-        aus.schreiben('}');
+        p = zellen.json(aus, kopieren(p, "],\"gkl\":"), r, S::Rang);
+        p = zellen.json(aus, kopieren(p, ",\"schluessel\":"), r, S::Schluessel);
+        *p++ = '}';
+        aus.bis(p);
     }
     aus.schreiben(']');
 }

@@ -568,8 +568,8 @@ private slots:
         const QByteArray kopf = "Gewinnreihe:  leer (eingegeben)\nQuoten:       keine\n\n";
         const QByteArray leer = "\nDie Gewinnreihe ist leer: es wurde nichts ausgewertet.\n";
         const QByteArray kurz = "1,2\r\n10,11,12,13,14\r\n7,,8\r\n";
-        const QByteArray lang = "1,2\r\n3," + QByteArray(300, 'x') + "\r\n";
-        for (const int block : {1, 2, 5, 64, 257, 1 << 16}) {
+        const QByteArray lang = "1,2\r\n3," + QByteArray(2000, 'x') + "\r\n";
+        for (const int block : {1, 2, 5, 64, 1025, 1 << 16}) {
             QTest::addRow("Text, Block %d", block) << block << kurz << QStringList{"--gewinnreihe", ""}
                                                    << "Spielschein:  bloecke.txt, 3 Reihen\n" + kopf +
                                                           "Reihe   1   2   3   4   5  6  GKl.\n"
@@ -601,10 +601,10 @@ private slots:
                        leer;
             QTest::addRow("lange Zelle, Block %d", block)
                 << block << lang << QStringList{"--gewinnreihe", ""}
-                << "Spielschein:  bloecke.txt, 2 Reihen\n" + kopf + "Reihe  1  " + QByteArray(299, ' ') +
+                << "Spielschein:  bloecke.txt, 2 Reihen\n" + kopf + "Reihe  1  " + QByteArray(1999, ' ') +
                        "2  3  4  5  6  GKl.\n"
                        "    1  1  " +
-                       QByteArray(299, ' ') + "2\n    2  3  " + QByteArray(300, 'x') + "\n" + leer;
+                       QByteArray(1999, ' ') + "2\n    2  3  " + QByteArray(2000, 'x') + "\n" + leer;
         }
     }
     void bloecke() {
