@@ -61,8 +61,15 @@ public:
     // Length and text of a number cell (its blanks, then its digits), for writers of many cells.
     static int zahlLaenge(Zelle z) { return zahlBlanks(z) + ziffernAnzahl(zahlWert(z)); }
     template <typename Ch> static Ch* zahlSchreiben(Zelle z, Ch* ziel) {
-        ziel = std::fill_n(ziel, zahlBlanks(z), Ch(' '));
         std::uint32_t wert = zahlWert(z);
+        // Tip numbers, ranks and keys, nearly every cell of a slip: one or two digits, no blanks.
+        if (wert < 100 && zahlBlanks(z) == 0) {
+            if (wert >= 10)
+                *ziel++ = Ch('0' + wert / 10);
+            *ziel++ = Ch('0' + wert % 10);
+            return ziel;
+        }
+        ziel = std::fill_n(ziel, zahlBlanks(z), Ch(' '));
         const int n = ziffernAnzahl(wert);
         for (int i = n - 1; i >= 0; --i) {
             ziel[i] = Ch('0' + wert % 10);
