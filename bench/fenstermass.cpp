@@ -87,5 +87,10 @@ int main(int argc, char** argv) {
                 f.finde<ui::AuswertungsBereich>(namen::PFoto)->NachRangSortieren() ? "ja" : "nein");
     std::printf("VmRSS vor dem Einlesen %lld MB, danach %lld MB, Spitze (VmHWM) %lld MB\n", vorher / 1024,
                 testhilfe::speicherJetzt() / 1024, testhilfe::speicherspitze() / 1024);
+    QElapsedTimer schliessen;
+    schliessen.start();
+    f.fenster->close();
+    f.fenster.reset();
+    schritt("Fenster geschlossen", schliessen);
     return 0;
 }
