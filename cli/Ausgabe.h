@@ -26,6 +26,8 @@ public:
         pruefen();
     }
     void schreiben(QByteArrayView bytes) {
+        if (bytes.isEmpty()) // an empty view may have no data at all
+            return;
         if (bytes.size() >= Platz)
             return stueckweise(bytes.data(), bytes.size(), nullptr);
         std::memcpy(ende_, bytes.data(), std::size_t(bytes.size()));
