@@ -2,6 +2,7 @@
 
 #include "Aufruf.h"
 #include "Auswertungseingaben.h"
+#include "Ausgabe.h"
 #include "Eingabedatei.h"
 #include "GewinnreiheBefehl.h"
 #include "Json.h"
@@ -30,24 +31,23 @@ namespace {
 
 // The object written by hand around the rows, in the order the keys are documented; the rows
 // are too many for one document in memory.
-QByteArray json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a) {
-    QByteArray aus = "{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":";
+void json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {
+    aus.schreiben("{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":");
     ReihenJson(g1, aus);
-    aus += ",\"raenge\":" + JsonWert(RaengeJson(a)) + ",\"gesamt\":" + JsonWert(GesamtText(a)) + "}\n";
-    return aus;
+    aus.schreiben(",\"raenge\":" + JsonWert(RaengeJson(a)) + ",\"gesamt\":" + JsonWert(GesamtText(a)) + "}\n");
 }
 
-QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a) {
+void text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {
     QString kopf = QStringLiteral("Spielschein:  %1, %2 Reihen\n").arg(schein.dateiname).arg(schein.zeilen);
     kopf += QStringLiteral("Gewinnreihe:  %1 (%2)\n").arg(GewinnreiheText(e.boxen), e.gewinnreiheHerkunft);
     kopf += QStringLiteral("Quoten:       %1\n\n")
                 .arg(e.quotenDatei.isEmpty() ? QStringLiteral("keine") : e.quotenDatei);
-    QByteArray aus = kopf.toUtf8();
+    aus.schreiben(kopf.toUtf8());
     Reihentext(schein.tabelle, aus);
-    aus += '\n';
+    aus.schreiben('\n');
     if (!a.gelaufen) {
-        aus += "Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n";
-        return aus;
+        aus.schreiben("Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n");
+        return;
     }
 
     using A = Textspalten::Ausrichtung;
@@ -56,14 +56,14 @@ QByteArray text(const core::Spielschein& schein, const Eingaben& e, const core::
     for (std::size_t i = 1; i <= 6; ++i)
         raenge.zeile(
             {core::RangText[i], a.anzahlText[i].value_or(QString()), a.betragText[i].value_or(QString())});
-    aus += (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
-               .toUtf8();
-    return aus;
+    aus.schreiben(
+        (raenge.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(a.gesamtText.value_or(QString())))
+            .toUtf8());
 }
 
 } // namespace
 
-QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
+void AuswertenAusgeben(const Aufruf& aufruf, Ausgabe& aus) {
     std::optional<core::Spielschein> schein = ScheinLesen(aufruf.argumente[0]);
     const Eingaben e = EingabenLesen(aufruf);
 
@@ -71,7 +71,10 @@ QByteArray AuswertenAusgeben(const Aufruf& aufruf) {
         core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten, aufruf.nachRang);
     if (!a.fehler.isEmpty())
         throw core::Fehler(a.fehler);
-    return aufruf.json ? json(schein->tabelle, e, a) : text(*schein, e, a);
+    if (aufruf.json)
+        json(schein->tabelle, e, a, aus);
+    else
+        text(*schein, e, a, aus);
 }
 
 } // namespace cli

@@ -2,10 +2,12 @@
 
 #include "Aufruf.h"
 #include "Aufruffehler.h"
+#include "Ausgabe.h"
 #include "AuswertenBefehl.h"
 #include "GewinnreiheBefehl.h"
 #include "HerunterladenBefehl.h"
 #include "ScheineBefehl.h"
+#include "SpeicherAusgabe.h"
 #include "SpieltagBefehl.h"
 #include "StatistikBefehl.h"
 #include "SystemBefehl.h"
@@ -19,14 +21,16 @@
 namespace cli {
 namespace {
 
-QByteArray befehlAusfuehren(const Aufruf& aufruf) {
+// A command gives its whole output, or writes it to aus itself when it can be long.
+QByteArray befehlAusfuehren(const Aufruf& aufruf, Ausgabe& aus) {
     switch (aufruf.befehl) {
     case Aufruf::Befehl::Hilfe:
         return Hilfe().toUtf8();
     case Aufruf::Befehl::Version:
         return (QStringLiteral("remisator-cli ") + core::ProgrammVersion + u'\n').toUtf8();
     case Aufruf::Befehl::Auswerten:
-        return AuswertenAusgeben(aufruf);
+        AuswertenAusgeben(aufruf, aus);
+        return {};
     case Aufruf::Befehl::Gewinnreihe:
         return GewinnreiheAusgeben(aufruf);
     case Aufruf::Befehl::Spieltag:
@@ -45,11 +49,11 @@ QByteArray befehlAusfuehren(const Aufruf& aufruf) {
 
 } // namespace
 
-int Ausfuehren(const QStringList& argumente, QByteArray& ausgabe, QByteArray& fehler) {
-    ausgabe.clear();
+int Ausfuehren(const QStringList& argumente, Ausgabe& ausgabe, QByteArray& fehler) {
     fehler.clear();
     try {
-        ausgabe = befehlAusfuehren(Aufruf::lesen(argumente));
+        ausgabe.schreiben(befehlAusfuehren(Aufruf::lesen(argumente), ausgabe));
+        ausgabe.abschliessen();
         return 0;
     } catch (const Aufruffehler& f) {
         fehler = (QStringLiteral("remisator-cli: ") + f.text() + QStringLiteral("\n\n") + Verwendung() +
@@ -63,8 +67,16 @@ int Ausfuehren(const QStringList& argumente, QByteArray& ausgabe, QByteArray& fe
     } catch (const std::exception& f) {
         fehler = QStringLiteral("Unerwarteter Fehler: %1\n").arg(QString::fromLocal8Bit(f.what())).toUtf8();
     }
-    ausgabe.clear();
     return 2;
+}
+
+int Ausfuehren(const QStringList& argumente, QByteArray& ausgabe, QByteArray& fehler) {
+    ausgabe.clear();
+    SpeicherAusgabe speicher(ausgabe);
+    const int code = Ausfuehren(argumente, speicher, fehler);
+    if (code != 0)
+        ausgabe.clear();
+    return code;
 }
 
 } // namespace cli

@@ -1,3 +1,4 @@
+#include "DateiAusgabe.h"
 #include "Programm.h"
 #include "Systemname.h"
 
@@ -5,24 +6,15 @@
 
 #include <cstdio>
 
-namespace {
-
-bool schreiben(std::FILE* ziel, const QByteArray& bytes) {
-    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), ziel) == std::size_t(bytes.size()) &&
-           std::fflush(ziel) == 0;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QByteArray ausgabe;
+    cli::DateiAusgabe ausgabe(stdout);
     QByteArray fehler;
     // The arguments as the system gave them: file names need not be valid UTF-8.
     const int code = cli::Ausfuehren(cli::ArgumenteAusSystem(argc, argv), ausgabe, fehler);
-    schreiben(stderr, fehler);
-    if (!schreiben(stdout, ausgabe)) {
-        schreiben(stderr, QByteArrayLiteral("Die Ausgabe kann nicht geschrieben werden.\n"));
+    std::fwrite(fehler.constData(), 1, std::size_t(fehler.size()), stderr);
+    if (code == 0 && !ausgabe.fehlerfrei()) {
+        std::fputs("Die Ausgabe kann nicht geschrieben werden.\n", stderr);
         return 2;
     }
     return code;

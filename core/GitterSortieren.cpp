@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -69,14 +70,18 @@ std::vector<int> ordnen(const std::vector<std::int32_t>& schluessel, bool abstei
 void GitterSortieren(Zeilentabelle& t, int spalte, bool absteigend) {
     if (t.zeilen() < 2 || t.text(1, spalte) == u"---")
         return;
-    const std::vector<std::int32_t> schluessel = schluesselLesen(t, spalte);
-    const auto reihenfolge = [&](std::int32_t a, std::int32_t b) { return absteigend ? a > b : a < b; };
-    if (std::is_sorted(schluessel.begin(), schluessel.end(), reihenfolge))
-        return;
-    std::vector<int> ordnung = ordnen(schluessel, absteigend);
+    std::vector<int> ordnung;
+    {
+        // The keys go before the rows move: a large slip has no memory to spare.
+        const std::vector<std::int32_t> schluessel = schluesselLesen(t, spalte);
+        const auto reihenfolge = [&](std::int32_t a, std::int32_t b) { return absteigend ? a > b : a < b; };
+        if (std::is_sorted(schluessel.begin(), schluessel.end(), reihenfolge))
+            return;
+        ordnung = ordnen(schluessel, absteigend);
+    }
     for (int& i : ordnung)
         ++i;
-    t.umordnen(1, ordnung);
+    t.umordnen(1, std::move(ordnung));
 }
 
 bool RangSortieren(Zeilentabelle& g1) {

@@ -1,6 +1,8 @@
 #include "Zeilentabelle.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <utility>
 
 namespace core {
 
@@ -96,27 +98,33 @@ void Zeilentabelle::zeileLeeren(int r) {
     std::fill_n(zeile(r), spalten_, Leer);
 }
 
-void Zeilentabelle::umordnen(int ab, const std::vector<int>& ordnung) {
-    // Built beside the old cells and swapped in: one copy of every cell, not two.
-    const std::size_t breite = std::size_t(spalten_);
-    std::vector<Zelle> neu(zellen_.size());
-    std::copy_n(zellen_.begin(), std::size_t(ab) * breite, neu.begin());
-    Zelle* ziel = neu.data() + std::size_t(ab) * breite;
-    // A row of the row grid is copied with a width the compiler knows: no call per row.
-    const auto zeilenKopieren = [&](auto konstanteBreite) {
-        for (const int alt : ordnung) {
-            const Zelle* quelle = zeile(alt);
-            for (std::size_t k = 0; k < konstanteBreite; ++k)
-                ziel[k] = quelle[k];
-            ziel += konstanteBreite;
+void Zeilentabelle::umordnen(int ab, std::vector<int> ordnung) {
+    // In place, by swapping rows, so that sorting a large slip does not double its memory; two
+    // indexes per row keep track of what the swaps moved. wo[i]: where the row that belongs at
+    // ab + i lies now; ziel[i]: where the row that lies at ab + i now belongs.
+    std::vector<int>& wo = ordnung;
+    const int n = int(wo.size());
+    std::vector<int> ziel(wo.size());
+    for (int i = 0; i < n; ++i) {
+        wo[std::size_t(i)] -= ab;
+        ziel[std::size_t(wo[std::size_t(i)])] = i;
+    }
+    // A row of the row grid is swapped with a width the compiler knows: no call per row.
+    const auto zeilenTauschen = [&](auto breite) {
+        for (int i = 0; i < n; ++i) {
+            const int j = wo[std::size_t(i)];
+            if (j == i)
+                continue;
+            std::swap_ranges(zeile(ab + i), zeile(ab + i) + breite, zeile(ab + j));
+            const int z = ziel[std::size_t(i)];
+            ziel[std::size_t(j)] = z;
+            wo[std::size_t(z)] = j;
         }
     };
-    if (breite == 9)
-        zeilenKopieren(std::integral_constant<std::size_t, 9>());
+    if (spalten_ == 9)
+        zeilenTauschen(std::integral_constant<int, 9>());
     else
-        zeilenKopieren(breite);
-    std::copy(zellen_.begin() + std::ptrdiff_t(ziel - neu.data()), zellen_.end(), ziel);
-    zellen_.swap(neu);
+        zeilenTauschen(spalten_);
 }
 
 } // namespace core

@@ -61,8 +61,15 @@ public:
     // Length and text of a number cell (its blanks, then its digits), for writers of many cells.
     static int zahlLaenge(Zelle z) { return zahlBlanks(z) + ziffernAnzahl(zahlWert(z)); }
     template <typename Ch> static Ch* zahlSchreiben(Zelle z, Ch* ziel) {
-        ziel = std::fill_n(ziel, zahlBlanks(z), Ch(' '));
         std::uint32_t wert = zahlWert(z);
+        // Tip numbers, ranks and keys, nearly every cell of a slip: one or two digits, no blanks.
+        if (wert < 100 && zahlBlanks(z) == 0) {
+            if (wert >= 10)
+                *ziel++ = Ch('0' + wert / 10);
+            *ziel++ = Ch('0' + wert % 10);
+            return ziel;
+        }
+        ziel = std::fill_n(ziel, zahlBlanks(z), Ch(' '));
         const int n = ziffernAnzahl(wert);
         for (int i = n - 1; i >= 0; --i) {
             ziel[i] = Ch('0' + wert % 10);
@@ -85,19 +92,20 @@ public:
     static std::uint32_t poolIndex(Zelle z) { return z & ~MarkeMaske; }
 
     void zeileLeeren(int r);
-    // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i].
-    void umordnen(int ab, const std::vector<int>& ordnung);
+    // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i]; ordnung names
+    // each of the rows ab .. ab + ordnung.size() - 1 once. Besides ordnung, needs one index per row.
+    void umordnen(int ab, std::vector<int> ordnung);
 
     std::size_t poolGroesse() const { return pool_.size(); }
     // Bytes held by the cells (capacity included), without the pool.
     std::size_t zellenBytes() const { return zellen_.capacity() * sizeof(Zelle); }
 
 private:
+    // Without a loop: writers of millions of cells count digits for every one.
     static int ziffernAnzahl(std::uint32_t wert) {
-        int n = 1;
-        for (; wert >= 10; wert /= 10)
-            ++n;
-        return n;
+        static_assert(GroessteZahl < 100000000U, "a cell's number has at most 8 digits");
+        return 1 + int(wert >= 10) + int(wert >= 100) + int(wert >= 1000) + int(wert >= 10000) +
+               int(wert >= 100000) + int(wert >= 1000000) + int(wert >= 10000000);
     }
 
     static constexpr Zelle MarkeMaske = 0xC0000000U;

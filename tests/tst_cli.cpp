@@ -1,4 +1,5 @@
 #include "cli/Programm.h"
+#include "cli/SpeicherAusgabe.h"
 #include "cli/Systemname.h"
 #include "core/Spielschein.h"
 #include "core/Zeilentabelle.h"
@@ -554,6 +555,71 @@ private slots:
         const Lauf t = lauf(QStringList{"auswerten", pfad} + quelle);
         QCOMPARE(t.code, 0);
         QVERIFY(t.aus.endsWith("\n\nDie Gewinnreihe ist leer: es wurde nichts ausgewertet.\n"));
+    }
+
+    // The output goes out in blocks: whatever their size, the bytes are the same, and a line's
+    // blanks are dropped at its end also when a block ends among them. Lines of cells wider in
+    // bytes than in characters, and lines longer than the room of one write, take the long way.
+    void bloecke_data() {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QStringList>("optionen");
+        QTest::addColumn<QByteArray>("erwartet");
+        const QByteArray kopf = "Gewinnreihe:  leer (eingegeben)\nQuoten:       keine\n\n";
+        const QByteArray leer = "\nDie Gewinnreihe ist leer: es wurde nichts ausgewertet.\n";
+        const QByteArray kurz = "1,2\r\n10,11,12,13,14\r\n7,,8\r\n";
+        const QByteArray lang = "1,2\r\n3," + QByteArray(2000, 'x') + "\r\n";
+        for (const int block : {1, 2, 5, 64, 1025, 1 << 16}) {
+            QTest::addRow("Text, Block %d", block) << block << kurz << QStringList{"--gewinnreihe", ""}
+                                                   << "Spielschein:  bloecke.txt, 3 Reihen\n" + kopf +
+                                                          "Reihe   1   2   3   4   5  6  GKl.\n"
+                                                          "    1   1   2\n"
+                                                          "    2  10  11  12  13  14\n"
+                                                          "    3   7       8\n" +
+                                                          leer;
+            QTest::addRow("JSON, Block %d", block)
+                << block << kurz << QStringList{"--gewinnreihe", "1,2,10,11", "--json"}
+                << QByteArray("{\"gewinnreihe\":{\"zahlen\":[1,2,10,11],\"zs\":null},\"reihen\":["
+                              "{\"reihe\":\"1\",\"zahlen\":[\"1\",\"2\",\"\",\"\",\"\",\"\"],"
+                              "\"gkl\":\"2\",\"schluessel\":\"12\"},"
+                              "{\"reihe\":\"2\",\"zahlen\":[\"10\",\"11\",\"12\",\"13\",\"14\",\"\"],"
+                              "\"gkl\":\"2\",\"schluessel\":\"12\"},"
+                              "{\"reihe\":\"3\",\"zahlen\":[\"7\",\" \",\"8\",\"\",\"\",\"\"],"
+                              "\"gkl\":\"0\",\"schluessel\":\"10\"}],\"raenge\":["
+                              "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"6 Ri.\"},"
+                              "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"5 + ZS\"},"
+                              "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"5 Ri.\"},"
+                              "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"4 Ri.\"},"
+                              "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"3 + ZS\"},"
+                              "{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"3 Ri.\"}],\"gesamt\":\"0,00\"}\n");
+            QTest::addRow("Umlaut, Block %d", block)
+                << block << QByteArray("1,\xe4\r\n22,3\r\n") << QStringList{"--gewinnreihe", ""}
+                << "Spielschein:  bloecke.txt, 2 Reihen\n" + kopf +
+                       "Reihe   1  2  3  4  5  6  GKl.\n"
+                       "    1   1  \xc3\xa4\n"
+                       "    2  22  3\n" +
+                       leer;
+            QTest::addRow("lange Zelle, Block %d", block)
+                << block << lang << QStringList{"--gewinnreihe", ""}
+                << "Spielschein:  bloecke.txt, 2 Reihen\n" + kopf + "Reihe  1  " + QByteArray(1999, ' ') +
+                       "2  3  4  5  6  GKl.\n"
+                       "    1  1  " +
+                       QByteArray(1999, ' ') + "2\n    2  3  " + QByteArray(2000, 'x') + "\n" + leer;
+        }
+    }
+    void bloecke() {
+        QFETCH(int, block);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QStringList, optionen);
+        QFETCH(QByteArray, erwartet);
+        const QString pfad = datei(QStringLiteral("bloecke.txt"), inhalt);
+        QByteArray aus;
+        QByteArray fehler;
+        cli::SpeicherAusgabe speicher(aus, block);
+        QCOMPARE(
+            cli::Ausfuehren(QStringList{"remisator-cli", "auswerten", pfad} + optionen, speicher, fehler), 0);
+        QCOMPARE(fehler, QByteArray());
+        QCOMPARE(aus, erwartet);
     }
 
     // Keys and types exactly as documented, for every command.

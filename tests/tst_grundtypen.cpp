@@ -352,6 +352,44 @@ private slots:
             QCOMPARE(t.text(r, 0), teilweise[r - 1]);
     }
 
+    // Rows swapped in place: every cycle of the order closed, with either width of copying.
+    void umordnenZyklen_data() {
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("ab");
+        QTest::addColumn<QList<int>>("ordnung");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("gleich") << 9 << 1 << QList<int>{1, 2, 3, 4, 5, 6}
+                                << QStringList{"1", "2", "3", "4", "5", "6"};
+        QTest::newRow("umgekehrt") << 9 << 1 << QList<int>{6, 5, 4, 3, 2, 1}
+                                   << QStringList{"6", "5", "4", "3", "2", "1"};
+        QTest::newRow("ein Zyklus") << 9 << 1 << QList<int>{2, 3, 4, 5, 6, 1}
+                                    << QStringList{"2", "3", "4", "5", "6", "1"};
+        QTest::newRow("letzte zuerst")
+            << 2 << 1 << QList<int>{6, 1, 2, 3, 4, 5} << QStringList{"6", "1", "2", "3", "4", "5"};
+        QTest::newRow("zwei Zyklen, ein Fixpunkt")
+            << 2 << 1 << QList<int>{3, 1, 2, 4, 6, 5} << QStringList{"3", "1", "2", "4", "6", "5"};
+        QTest::newRow("ab Reihe 3") << 9 << 3 << QList<int>{5, 3, 4}
+                                    << QStringList{"1", "2", "5", "3", "4", "6"};
+    }
+    void umordnenZyklen() {
+        QFETCH(int, spalten);
+        QFETCH(int, ab);
+        QFETCH(QList<int>, ordnung);
+        QFETCH(QStringList, erwartet);
+        Zeilentabelle t(spalten, 7);
+        t.setText(0, spalten - 1, u"Kopf");
+        for (int r = 1; r < 7; ++r) {
+            t.setText(r, 0, QString::number(r));
+            t.setText(r, spalten - 1, QStringLiteral("z%1").arg(r));
+        }
+        t.umordnen(ab, std::vector<int>(ordnung.begin(), ordnung.end()));
+        QCOMPARE(t.text(0, spalten - 1), QStringLiteral("Kopf"));
+        for (int r = 1; r < 7; ++r) {
+            QCOMPARE(t.text(r, 0), erwartet[r - 1]);
+            QCOMPARE(t.text(r, spalten - 1), u'z' + erwartet[r - 1]);
+        }
+    }
+
     void zahlenmenge() {
         Zahlenmenge m;
         QVERIFY(m.leer());
