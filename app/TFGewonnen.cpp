@@ -13,10 +13,10 @@
 #include "ui/SpieltagBereich.h"
 #include "ui/TFEingabe.h"
 #include "ui/TFInfo.h"
+#include "ui/TFNeu.h"
 #include "ui/TFScheine.h"
 #include "ui/TFStatistik.h"
 #include "ui/TFsptag.h"
-#include "ui/TFNeu.h"
 #include "ui/Umgebung.h"
 #include "ui/Waechter.h"
 #include "ui/WebVerweise.h"
@@ -32,8 +32,11 @@ namespace namen = ui::namen;
 namespace schluessel = settings::schluessel;
 
 namespace {
-const QString KeineReihen = QStringLiteral("Im Gitter stehen keine Tippreihen, die ausgewertet werden können.");
-}
+const QString KeineReihen =
+    QStringLiteral("Im Gitter stehen keine Tippreihen, die ausgewertet werden können.");
+const QString KeineGewinnreihe = QStringLiteral(
+    "Die Gewinnreihe ist leer. Geben Sie die Gewinnreihe ein oder lesen Sie einen Spieltag ein.");
+} // namespace
 
 TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -196,8 +199,10 @@ void TFGewonnen::nebenfensterVerbinden() {
     ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::abbildVerlangt, this, m,
                    [this] { bsSkinSpeedButton9Click(); });
     ui::BeiKlick(knopf(namen::Info), m, [this] { bsSkinSpeedButton5Click(); });
-    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::statistikVerlangt, this, m, [this] { statistikOeffnen(); });
-    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::mehrereScheineVerlangt, this, m, [this] { scheineOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::statistikVerlangt, this, m,
+                   [this] { statistikOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::mehrereScheineVerlangt, this, m,
+                   [this] { scheineOeffnen(); });
 }
 
 void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
@@ -234,14 +239,18 @@ void TFGewonnen::statistikOeffnen() {
     core::Reihenmasken masken = core::Reihenmasken::aus(PFoto->reihen());
     if (masken.reihen() == 0)
         throw core::Fehler(KeineReihen);
-    auto* fenster =
-        new ui::TFStatistik(umgebung_, ordner_.MatchdayDir, PFoto->Spielscheinname(), std::move(masken), this);
+    auto* fenster = new ui::TFStatistik(umgebung_, ordner_.MatchdayDir, PFoto->Spielscheinname(),
+                                        std::move(masken), this);
     fenster->show();
 }
 
 void TFGewonnen::scheineOeffnen() {
-    auto* fenster = new ui::TFScheine(umgebung_, ordner_.SlipDir, PFoto->gewinnzahlen(), PFoto->zsText(),
-                                      PFoto->quoten(), this);
+    // Without a winning row every slip would show nothing but zeros, as if it had won nothing.
+    const core::Zahlenmenge gewinn = PFoto->gewinnzahlen();
+    if (gewinn.leer())
+        throw core::Fehler(KeineGewinnreihe);
+    auto* fenster =
+        new ui::TFScheine(umgebung_, ordner_.SlipDir, gewinn, PFoto->zsText(), PFoto->quoten(), this);
     fenster->show();
     fenster->scheineWaehlen();
 }

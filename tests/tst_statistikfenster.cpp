@@ -327,6 +327,16 @@ private slots:
             QStringLiteral("Im Gitter stehen keine Tippreihen, die ausgewertet werden können.")));
         QVERIFY(!f.fenster->findChild<ui::TFStatistik*>());
     }
+
+    // Without a winning row the slips would all show zeros: the message says so, no dialog opens.
+    void ohneGewinnreiheKeinFenster() {
+        Fenster f;
+        QVERIFY(f.kontextmenue(QStringLiteral("Mehrere Spielscheine auswerten...")));
+        QVERIFY(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
+                                      QStringLiteral("Die Gewinnreihe ist leer. Geben Sie die Gewinnreihe "
+                                                     "ein oder lesen Sie einen Spieltag ein.")));
+        QVERIFY(!f.fenster->findChild<ui::TFScheine*>());
+    }
 };
 
 REMISATOR_TEST_MAIN(TstStatistikfenster)
