@@ -48,6 +48,11 @@ int zusatzzahl(const SpieltagsAuswertung& s) {
 
 } // namespace
 
+double Datumsfolge(const SpieltagsAuswertung& s) {
+    // A record's date may be anything, also no number.
+    return std::isnan(s.datumswert) ? -std::numeric_limits<double>::infinity() : s.datumswert;
+}
+
 std::array<Zahlhaeufigkeit, 45> HaeufigkeitZaehlen(const std::vector<TGewinnreihe>& nachDatum) {
     std::array<Zahlhaeufigkeit, 45> h{};
     const int n = int(nachDatum.size());
@@ -89,12 +94,10 @@ Spieltagsstatistik StatistikErstellen(const Reihenmasken& masken, const QString&
             st.uebersprungen.push_back({name, f.text()});
         }
     }
-    // A record's date may be anything, also no number: those come first, as the lowest.
-    const auto tag = [](const SpieltagsAuswertung& s) {
-        return std::isnan(s.datumswert) ? -std::numeric_limits<double>::infinity() : s.datumswert;
-    };
-    std::sort(gelesen.begin(), gelesen.end(), [&](const auto& a, const auto& b) {
-        return tag(a) < tag(b) || (tag(a) == tag(b) && a.datei < b.datei);
+    std::sort(gelesen.begin(), gelesen.end(), [](const auto& a, const auto& b) {
+        const double da = Datumsfolge(a);
+        const double db = Datumsfolge(b);
+        return da < db || (da == db && a.datei < b.datei);
     });
 
     // The evaluation as Auswerten runs it: nothing for an empty winning row.

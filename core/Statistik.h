@@ -28,6 +28,9 @@ struct SpieltagsAuswertung {
     Auswertung auswertung;    // as Auswerten gives it for this winning row and these odds
 };
 
+// A matchday's place in the order by date: a record whose date is no number comes first.
+double Datumsfolge(const SpieltagsAuswertung& s);
+
 // A file that was left out, and the message that says why.
 struct Uebersprungen {
     QString datei;

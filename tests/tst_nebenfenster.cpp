@@ -1,4 +1,5 @@
 #include "app/TFStart.h"
+#include "net/Adressen.h"
 #include "net/CurlNetz.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/Tabellen.h"
@@ -183,8 +184,10 @@ private slots:
         const QString ohne = QStringLiteral("Für den Aufruf %1 muss eine Verbindung zum Internet bestehen.");
         const QString video = QStringLiteral("https://video.example/remisator");
         const QString plus = QStringLiteral("https://remisator.example/remisator-plus/");
+        // The donation page is the payment service's; the test checks the button's query on it.
         QTest::newRow("Spende") << "BSpende" << true
-                                << "https://www.paypal.com/donate/?hosted_button_id=REMISATOR-SPENDE";
+                                << QString::fromLatin1(net::Adressen::SpendenSeite) +
+                                       QStringLiteral("?hosted_button_id=REMISATOR-SPENDE");
         QTest::newRow("Spende ohne Verbindung") << "BSpende" << false << ohne.arg("der PayPal-Seite");
         QTest::newRow("Video") << "bsSkinSpeedButton10" << true << video;
         QTest::newRow("Video ohne Verbindung") << "bsSkinSpeedButton10" << false << ohne.arg("des Videos");

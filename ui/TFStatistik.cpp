@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace ui {
 namespace {
@@ -71,9 +70,9 @@ QString gewinnreiheText(const core::TGewinnreihe& reihe) {
     return zahlen.join(u' ');
 }
 
-// The date as shown, sorted by its value; a record whose date is no number sorts first.
+// The date as shown, sorted as the matchdays come.
 Wert datumswert(const core::SpieltagsAuswertung& s) {
-    return {s.datum, std::isfinite(s.datumswert) ? s.datumswert : -std::numeric_limits<double>::infinity()};
+    return {s.datum, core::Datumsfolge(s)};
 }
 
 } // namespace
