@@ -1,8 +1,8 @@
 #pragma once
 
 #include "settings/Ordner.h"
-#include "ui/Umgebung.h"
-#include "ui/Waechter.h"
+#include "ui/umgebung/Umgebung.h"
+#include "ui/umgebung/Waechter.h"
 
 #include <memory>
 

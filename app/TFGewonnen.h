@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Abbilder.h"
+#include "ui/abbild/Abbilder.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 #include "TFStart.h"
 
-#include "core/Konstanten.h"
-#include "ui/Bausteine.h"
-#include "ui/Ikonen.h"
-#include "ui/Namen.h"
+#include "core/grund/Konstanten.h"
+#include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Ikonen.h"
+#include "ui/bausteine/Namen.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,13 +2,13 @@
 #include "app/Fensteraufbau.h"
 #include "app/TFGewonnen.h"
 #include "app/TFStart.h"
-#include "core/Konstanten.h"
+#include "core/grund/Konstanten.h"
 #include "settings/Ordner.h"
-#include "ui/Ikonen.h"
-#include "ui/QtUmgebung.h"
-#include "ui/Skin.h"
-#include "ui/TFEingabe.h"
-#include "ui/Uebersetzung.h"
+#include "ui/bausteine/Ikonen.h"
+#include "ui/bausteine/Skin.h"
+#include "ui/editor/TFEingabe.h"
+#include "ui/umgebung/QtUmgebung.h"
+#include "ui/umgebung/Uebersetzung.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Skin.h"
+#include "ui/bausteine/Skin.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #include "bench/Zufallsreihen.h"
 #include "image/JpegDatei.h"
 #include "settings/Ordner.h"
-#include "ui/Abbilder.h"
-#include "ui/AuswertungsBereich.h"
-#include "ui/QtUmgebung.h"
+#include "ui/abbild/Abbilder.h"
+#include "ui/hauptfenster/AuswertungsBereich.h"
+#include "ui/umgebung/QtUmgebung.h"
 
 #include <QCoreApplication>
 #include <QFile>

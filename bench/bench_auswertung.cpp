@@ -1,12 +1,12 @@
 #include "bench/AlleReihen.h"
 #include "bench/Zufallsreihen.h"
-#include "core/Auswertung.h"
-#include "core/G1Spalten.h"
-#include "core/GitterSortieren.h"
-#include "core/Rechtsbuendig.h"
-#include "core/Spielschein.h"
-#include "core/TippsText.h"
-#include "core/Zeilentabelle.h"
+#include "core/schein/Auswertung.h"
+#include "core/schein/G1Spalten.h"
+#include "core/schein/GitterSortieren.h"
+#include "core/schein/Rechtsbuendig.h"
+#include "core/schein/Spielschein.h"
+#include "core/schein/TippsText.h"
+#include "core/schein/Zeilentabelle.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 #include "bench/Zufallsreihen.h"
-#include "core/Editortabelle.h"
-#include "core/Zeilentabelle.h"
+#include "core/schein/Zeilentabelle.h"
+#include "core/text/Editortabelle.h"
 #include "settings/Ordner.h"
-#include "ui/Bausteine.h"
-#include "ui/Namen.h"
-#include "ui/QtUmgebung.h"
-#include "ui/TFEingabe.h"
-#include "ui/Textfeld.h"
-#include "ui/ZeilenGitter.h"
+#include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Namen.h"
+#include "ui/editor/TFEingabe.h"
+#include "ui/editor/Textfeld.h"
+#include "ui/gitter/ZeilenGitter.h"
+#include "ui/umgebung/QtUmgebung.h"
 
 #include <QApplication>
 #include <QClipboard>

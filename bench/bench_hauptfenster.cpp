@@ -1,13 +1,13 @@
 #include "app/TFGewonnen.h"
 #include "app/TFStart.h"
 #include "bench/Zufallsreihen.h"
-#include "core/Quoten.h"
-#include "core/TSpieltag.h"
+#include "core/spieltag/Quoten.h"
+#include "core/spieltag/TSpieltag.h"
 #include "settings/Ordner.h"
-#include "ui/Namen.h"
-#include "ui/QtUmgebung.h"
-#include "ui/TFStatistik.h"
-#include "ui/ZeilenGitter.h"
+#include "ui/bausteine/Namen.h"
+#include "ui/gitter/ZeilenGitter.h"
+#include "ui/statistik/TFStatistik.h"
+#include "ui/umgebung/QtUmgebung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,7 +66,8 @@ void Statistikfenster(benchmark::State& state) {
         for (int p = 1; p <= core::AnzahlPaarungen; ++p)
             s.Ergebnis[p] = {std::int8_t(zufall() % 5), std::int8_t(zufall() % 5)};
         s.dateiSchreiben(ordner.MatchdayDir + QStringLiteral("%1.sp45").arg(i));
-        core::QuotenSpeichern(ordner.MatchdayDir + core::QuotenDateiname(QDate(1899, 12, 30).addDays(qint64(s.Datum))),
+        core::QuotenSpeichern(ordner.MatchdayDir +
+                                  core::QuotenDateiname(QDate(1899, 12, 30).addDays(qint64(s.Datum))),
                               {QString(), "1.000,00", "500,00", "100,00", "20,00", "5,00", "2,00"});
     }
     const QString schein = ordner.SlipDir + QStringLiteral("million.txt");

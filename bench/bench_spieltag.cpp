@@ -1,5 +1,5 @@
-#include "core/GewinnreiheErmitteln.h"
-#include "core/TSpieltag.h"
+#include "core/spieltag/GewinnreiheErmitteln.h"
+#include "core/spieltag/TSpieltag.h"
 
 #include <benchmark/benchmark.h>
 

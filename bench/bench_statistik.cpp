@@ -1,11 +1,11 @@
 #include "bench/Zufallsreihen.h"
-#include "core/G1Spalten.h"
-#include "core/Quoten.h"
-#include "core/Rechtsbuendig.h"
-#include "core/Reihenmasken.h"
-#include "core/Spielschein.h"
-#include "core/Statistik.h"
-#include "core/TSpieltag.h"
+#include "core/schein/G1Spalten.h"
+#include "core/schein/Rechtsbuendig.h"
+#include "core/schein/Spielschein.h"
+#include "core/spieltag/Quoten.h"
+#include "core/spieltag/TSpieltag.h"
+#include "core/statistik/Reihenmasken.h"
+#include "core/statistik/Statistik.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "core/Rechtsbuendig.h"
-#include "core/SystemReihen.h"
-#include "core/Zeilentabelle.h"
+#include "core/schein/Rechtsbuendig.h"
+#include "core/schein/Zeilentabelle.h"
+#include "core/systeme/SystemReihen.h"
 
 #include <benchmark/benchmark.h>
 

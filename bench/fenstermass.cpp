@@ -7,8 +7,8 @@
 #include "bench/Offscreen.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/Prozessmass.h"
-#include "ui/AuswertungsBereich.h"
-#include "ui/ZeilenGitter.h"
+#include "ui/gitter/ZeilenGitter.h"
+#include "ui/hauptfenster/AuswertungsBereich.h"
 
 #include <QApplication>
 #include <QCheckBox>

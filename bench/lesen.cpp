@@ -1,12 +1,12 @@
 // remisator-lesen ART DATEI: reads one file as the program does and prints what it holds, so that
 // the memory a reader needs can be measured from outside (for example with /usr/bin/time -v).
 //   ART: spielschein | quoten | spieltag
-#include "core/Datumswert.h"
-#include "core/Fehler.h"
-#include "core/Quoten.h"
-#include "core/Rechtsbuendig.h"
-#include "core/Spielschein.h"
-#include "core/TSpieltag.h"
+#include "core/grund/Datumswert.h"
+#include "core/grund/Fehler.h"
+#include "core/schein/Rechtsbuendig.h"
+#include "core/schein/Spielschein.h"
+#include "core/spieltag/Quoten.h"
+#include "core/spieltag/TSpieltag.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "Aufruffehler.h"
 #include "SystemBefehl.h"
 
-#include "core/TSystemDef.h"
+#include "core/systeme/TSystemDef.h"
 
 #include <QCommandLineParser>
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/BoxVerlassen.h"
+#include "core/spieltag/BoxVerlassen.h"
 
 #include <QString>
 #include <QStringList>

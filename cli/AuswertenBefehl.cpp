@@ -1,8 +1,8 @@
 #include "AuswertenBefehl.h"
 
 #include "Aufruf.h"
-#include "Auswertungseingaben.h"
 #include "Ausgabe.h"
+#include "Auswertungseingaben.h"
 #include "Eingabedatei.h"
 #include "GewinnreiheBefehl.h"
 #include "Json.h"
@@ -12,15 +12,15 @@
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
 
-#include "core/Auswertung.h"
-#include "core/DateiFehler.h"
-#include "core/Datumswert.h"
-#include "core/Fehler.h"
-#include "core/G1Spalten.h"
-#include "core/GewinnreiheErmitteln.h"
-#include "core/Konstanten.h"
-#include "core/Spielschein.h"
-#include "core/Zahlformat.h"
+#include "core/grund/DateiFehler.h"
+#include "core/grund/Datumswert.h"
+#include "core/grund/Fehler.h"
+#include "core/grund/Konstanten.h"
+#include "core/grund/Zahlformat.h"
+#include "core/schein/Auswertung.h"
+#include "core/schein/G1Spalten.h"
+#include "core/schein/Spielschein.h"
+#include "core/spieltag/GewinnreiheErmitteln.h"
 
 #include <QJsonArray>
 
@@ -34,7 +34,8 @@ namespace {
 void json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {
     aus.schreiben("{\"gewinnreihe\":" + JsonWert(GewinnreiheJson(e.gewinnreihe)) + ",\"reihen\":");
     ReihenJson(g1, aus);
-    aus.schreiben(",\"raenge\":" + JsonWert(RaengeJson(a)) + ",\"gesamt\":" + JsonWert(GesamtText(a)) + "}\n");
+    aus.schreiben(",\"raenge\":" + JsonWert(RaengeJson(a)) + ",\"gesamt\":" + JsonWert(GesamtText(a)) +
+                  "}\n");
 }
 
 void text(const core::Spielschein& schein, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {

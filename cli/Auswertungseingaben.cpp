@@ -5,11 +5,11 @@
 #include "OhneFuellung.h"
 #include "Spieltagsdatei.h"
 
-#include "core/DateiFehler.h"
-#include "core/Datumswert.h"
-#include "core/Fehler.h"
-#include "core/G1Spalten.h"
-#include "core/GewinnreiheErmitteln.h"
+#include "core/grund/DateiFehler.h"
+#include "core/grund/Datumswert.h"
+#include "core/grund/Fehler.h"
+#include "core/schein/G1Spalten.h"
+#include "core/spieltag/GewinnreiheErmitteln.h"
 
 #include <cerrno>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/BoxVerlassen.h"
-#include "core/Quoten.h"
-#include "core/Spielschein.h"
-#include "core/TGewinnreihe.h"
+#include "core/grund/TGewinnreihe.h"
+#include "core/schein/Spielschein.h"
+#include "core/spieltag/BoxVerlassen.h"
+#include "core/spieltag/Quoten.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "Systemname.h"
 
-#include "core/DateiFehler.h"
+#include "core/grund/DateiFehler.h"
 
 #include <QDir>
 

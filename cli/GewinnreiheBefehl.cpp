@@ -5,9 +5,9 @@
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
 
-#include "core/Datumswert.h"
-#include "core/GewinnreiheErmitteln.h"
-#include "core/Paarungstexte.h"
+#include "core/grund/Datumswert.h"
+#include "core/spieltag/GewinnreiheErmitteln.h"
+#include "core/spieltag/Paarungstexte.h"
 
 #include <QJsonArray>
 

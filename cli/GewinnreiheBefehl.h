@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/BoxVerlassen.h"
-#include "core/TGewinnreihe.h"
+#include "core/grund/TGewinnreihe.h"
+#include "core/spieltag/BoxVerlassen.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -3,7 +3,7 @@
 #include "Aufruf.h"
 #include "Json.h"
 
-#include "core/Fehler.h"
+#include "core/grund/Fehler.h"
 #include "net/Adressen.h"
 #include "net/CurlNetz.h"
 #include "net/EAFehler.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Rechtsbuendig.h"
+#include "core/schein/Rechtsbuendig.h"
 
 namespace cli {
 

@@ -12,8 +12,8 @@
 #include "StatistikBefehl.h"
 #include "SystemBefehl.h"
 
-#include "core/Fehler.h"
-#include "core/Konstanten.h"
+#include "core/grund/Fehler.h"
+#include "core/grund/Konstanten.h"
 
 #include <exception>
 #include <new>

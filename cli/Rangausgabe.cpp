@@ -1,7 +1,7 @@
 #include "Rangausgabe.h"
 
-#include "core/Konstanten.h"
-#include "core/Zahlformat.h"
+#include "core/grund/Konstanten.h"
+#include "core/grund/Zahlformat.h"
 
 #include <QJsonObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Auswertung.h"
+#include "core/schein/Auswertung.h"
 
 #include <QJsonArray>
 #include <QString>

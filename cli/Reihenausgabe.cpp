@@ -3,8 +3,8 @@
 #include "Ausgabe.h"
 #include "Json.h"
 
-#include "core/G1Spalten.h"
-#include "core/Zeilentabelle.h"
+#include "core/schein/G1Spalten.h"
+#include "core/schein/Zeilentabelle.h"
 
 #include <QByteArray>
 

@@ -9,9 +9,9 @@
 #include "Rangausgabe.h"
 #include "Textspalten.h"
 
-#include "core/Fehler.h"
-#include "core/Statistik.h"
-#include "core/Zahlformat.h"
+#include "core/grund/Fehler.h"
+#include "core/grund/Zahlformat.h"
+#include "core/statistik/Statistik.h"
 
 namespace cli {
 namespace {

@@ -5,8 +5,8 @@
 #include "Spieltagsdatei.h"
 #include "Textspalten.h"
 
-#include "core/Datumswert.h"
-#include "core/Paarungstexte.h"
+#include "core/grund/Datumswert.h"
+#include "core/spieltag/Paarungstexte.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TSpieltag.h"
+#include "core/spieltag/TSpieltag.h"
 
 #include <QString>
 

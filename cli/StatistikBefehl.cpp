@@ -7,9 +7,9 @@
 #include "Rangausgabe.h"
 #include "Textspalten.h"
 
-#include "core/Reihenmasken.h"
-#include "core/Statistik.h"
-#include "core/Zahlformat.h"
+#include "core/grund/Zahlformat.h"
+#include "core/statistik/Reihenmasken.h"
+#include "core/statistik/Statistik.h"
 
 namespace cli {
 namespace {

@@ -4,13 +4,13 @@
 #include "Json.h"
 #include "OhneFuellung.h"
 
-#include "core/Fehler.h"
-#include "core/G1Spalten.h"
-#include "core/Spielschein.h"
-#include "core/SystemReihen.h"
-#include "core/TSystemDef.h"
-#include "core/Umwandlung.h"
-#include "core/Zeilentabelle.h"
+#include "core/grund/Fehler.h"
+#include "core/grund/Umwandlung.h"
+#include "core/schein/G1Spalten.h"
+#include "core/schein/Spielschein.h"
+#include "core/schein/Zeilentabelle.h"
+#include "core/systeme/SystemReihen.h"
+#include "core/systeme/TSystemDef.h"
 
 #include <QJsonArray>
 

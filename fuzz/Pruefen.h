@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Windows1252.h"
+#include "core/text/Windows1252.h"
 
 #include <QByteArray>
 #include <QIODevice>

@@ -2,11 +2,11 @@
 // separator standing for a comma.
 #include "Pruefen.h"
 
-#include "core/Editortabelle.h"
-#include "core/Kommatext.h"
-#include "core/Rechtsbuendig.h"
-#include "core/TextDatei.h"
-#include "core/Zeilentabelle.h"
+#include "core/schein/Rechtsbuendig.h"
+#include "core/schein/Zeilentabelle.h"
+#include "core/text/Editortabelle.h"
+#include "core/text/Kommatext.h"
+#include "core/text/TextDatei.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Result texts: any 45 texts split into goals as typed, checked before anything is stored.
 #include "Pruefen.h"
 
-#include "core/ErgebnisZerlegen.h"
-#include "core/Ergebniseingabe.h"
-#include "core/TextDatei.h"
+#include "core/spieltag/ErgebnisZerlegen.h"
+#include "core/spieltag/Ergebniseingabe.h"
+#include "core/text/TextDatei.h"
 
 namespace {
 

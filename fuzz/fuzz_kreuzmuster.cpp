@@ -1,8 +1,8 @@
 // The cross pattern: the first 59 bytes, any byte but 0 ticked; packed, the pattern reads the same.
 #include "Pruefen.h"
 
-#include "core/Fehler.h"
-#include "core/Kreuzmuster.h"
+#include "core/grund/Fehler.h"
+#include "core/systeme/Kreuzmuster.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
     const QByteArray bytes = fuzz::bytes(daten, laenge);

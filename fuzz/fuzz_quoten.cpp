@@ -2,9 +2,9 @@
 // rule, and the six texts written and read back.
 #include "Pruefen.h"
 
-#include "core/Fehler.h"
-#include "core/Quoten.h"
-#include "core/TextDatei.h"
+#include "core/grund/Fehler.h"
+#include "core/spieltag/Quoten.h"
+#include "core/text/TextDatei.h"
 
 #include <QBuffer>
 

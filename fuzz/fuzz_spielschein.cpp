@@ -2,11 +2,11 @@
 // rules, and a slip written and read back.
 #include "Pruefen.h"
 
-#include "core/Fehler.h"
-#include "core/Kommatext.h"
-#include "core/Rechtsbuendig.h"
-#include "core/Spielschein.h"
-#include "core/TextDatei.h"
+#include "core/grund/Fehler.h"
+#include "core/schein/Rechtsbuendig.h"
+#include "core/schein/Spielschein.h"
+#include "core/text/Kommatext.h"
+#include "core/text/TextDatei.h"
 
 #include <QBuffer>
 

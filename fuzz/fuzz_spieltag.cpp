@@ -2,12 +2,12 @@
 // winning row derived from its results.
 #include "Pruefen.h"
 
-#include "core/Datumswert.h"
-#include "core/Ergebniseingabe.h"
-#include "core/Fehler.h"
-#include "core/GewinnreiheErmitteln.h"
-#include "core/Paarungstexte.h"
-#include "core/TSpieltag.h"
+#include "core/grund/Datumswert.h"
+#include "core/grund/Fehler.h"
+#include "core/spieltag/Ergebniseingabe.h"
+#include "core/spieltag/GewinnreiheErmitteln.h"
+#include "core/spieltag/Paarungstexte.h"
+#include "core/spieltag/TSpieltag.h"
 
 #include <QBuffer>
 

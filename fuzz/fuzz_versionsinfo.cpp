@@ -2,8 +2,8 @@
 // its last length byte is above 15; otherwise the text is the last record's first n bytes.
 #include "Pruefen.h"
 
-#include "core/Fehler.h"
-#include "core/VerInfos.h"
+#include "core/grund/Fehler.h"
+#include "core/text/VerInfos.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
     const QByteArray bytes = fuzz::bytes(daten, laenge);

@@ -2,9 +2,9 @@
 // and a file read in blocks of whole lines gives the lines of the whole text.
 #include "Pruefen.h"
 
-#include "core/TextDatei.h"
-#include "core/Textbloecke.h"
-#include "core/Windows1252.h"
+#include "core/text/TextDatei.h"
+#include "core/text/Textbloecke.h"
+#include "core/text/Windows1252.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
     const QByteArray bytes = fuzz::bytes(daten, laenge);

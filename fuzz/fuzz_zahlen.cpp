@@ -2,10 +2,10 @@
 // of fields in messages and date-time values.
 #include "Pruefen.h"
 
-#include "core/Datumswert.h"
-#include "core/Fehler.h"
-#include "core/Umwandlung.h"
-#include "core/Zeilentabelle.h"
+#include "core/grund/Datumswert.h"
+#include "core/grund/Fehler.h"
+#include "core/grund/Umwandlung.h"
+#include "core/schein/Zeilentabelle.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "JpegDatei.h"
 
-#include "core/Fehler.h"
-#include "core/TextDatei.h"
+#include "core/grund/Fehler.h"
+#include "core/text/TextDatei.h"
 
 #include <csetjmp>
 #include <cstdio>

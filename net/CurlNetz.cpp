@@ -1,6 +1,6 @@
 #include "CurlNetz.h"
 
-#include "core/TextDatei.h"
+#include "core/text/TextDatei.h"
 #include "net/Dateiarbeit.h"
 #include "net/Dateiempfang.h"
 #include "net/EAFehler.h"

@@ -1,6 +1,6 @@
 #include "EAFehler.h"
 
-#include "core/DateiFehler.h"
+#include "core/grund/DateiFehler.h"
 
 namespace net {
 

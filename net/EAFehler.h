@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Fehler.h"
+#include "core/grund/Fehler.h"
 
 namespace net {
 

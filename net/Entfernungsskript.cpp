@@ -1,6 +1,6 @@
 #include "Entfernungsskript.h"
 
-#include "core/TextDatei.h"
+#include "core/text/TextDatei.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "SpieltagHolen.h"
 
-#include "core/Spieltagsdaten.h"
+#include "core/spieltag/Spieltagsdaten.h"
 #include "net/Adressen.h"
 
 namespace net {

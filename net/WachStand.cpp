@@ -1,7 +1,7 @@
 #include "WachStand.h"
 
-#include "core/Fehler.h"
-#include "core/TextDatei.h"
+#include "core/grund/Fehler.h"
+#include "core/text/TextDatei.h"
 #include "net/Adressen.h"
 
 namespace net {

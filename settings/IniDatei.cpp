@@ -2,10 +2,10 @@
 
 #include "Schluessel.h"
 
-#include "core/DateiFehler.h"
-#include "core/Fehler.h"
-#include "core/TextDatei.h"
-#include "core/Windows1252.h"
+#include "core/grund/DateiFehler.h"
+#include "core/grund/Fehler.h"
+#include "core/text/TextDatei.h"
+#include "core/text/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>

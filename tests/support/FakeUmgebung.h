@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeNetz.h"
-#include "ui/Umgebung.h"
+#include "ui/umgebung/Umgebung.h"
 
 #include <QDate>
 #include <QStringList>

@@ -4,7 +4,7 @@
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
 #include "support/FakeUmgebung.h"
-#include "ui/Namen.h"
+#include "ui/bausteine/Namen.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Zeilentabelle.h"
+#include "core/schein/Zeilentabelle.h"
 
 #include <QFile>
 #include <QList>

@@ -2,9 +2,9 @@
 // and result. Its draws give the winning row 3 8 15 22 30 41 and ZS 12; pairing 45 has no result.
 //   spieltagbeispiel ZIEL.sp45
 
-#include "core/Ergebniseingabe.h"
-#include "core/Fehler.h"
-#include "core/TSpieltag.h"
+#include "core/grund/Fehler.h"
+#include "core/spieltag/Ergebniseingabe.h"
+#include "core/spieltag/TSpieltag.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

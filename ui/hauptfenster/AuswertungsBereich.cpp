@@ -1,0 +1,336 @@
+#include "AuswertungsBereich.h"
+
+#include "core/grund/Fehler.h"
+#include "core/schein/Auswertung.h"
+#include "core/schein/G1Spalten.h"
+#include "core/schein/GitterSortieren.h"
+#include "core/schein/Spielschein.h"
+#include "core/schein/TippsText.h"
+#include "core/spieltag/GewinnreiheErmitteln.h"
+#include "core/text/Editortabelle.h"
+#include "settings/IniDatei.h"
+#include "settings/Ordner.h"
+#include "settings/Schluessel.h"
+#include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Namen.h"
+#include "ui/bausteine/Zeichenfilter.h"
+#include "ui/gitter/G1Zellen.h"
+#include "ui/gitter/GitterEinrichtung.h"
+#include "ui/gitter/Reihenbefehle.h"
+#include "ui/gitter/ZeilenGitter.h"
+#include "ui/gitter/ZeilenModell.h"
+#include "ui/hauptfenster/GewinnreiheLeiste.h"
+#include "ui/hauptfenster/QuotenPanel.h"
+#include "ui/umgebung/Umgebung.h"
+#include "ui/umgebung/Waechter.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace ui {
+AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
+    : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
+    setObjectName(QString::fromLatin1(namen::PFoto));
+    setAttribute(Qt::WA_StyledBackground);
+    resize(Breite, Hoehe);
+    bauen();
+    verbinden();
+}
+
+void AuswertungsBereich::bauen() {
+    Gewinnreihe = new GewinnreiheLeiste(this);
+    Gewinnreihe->move(0, 0);
+
+    QFrame* scheinleiste = Bausteine::panel(this, "PSpielschein", QRect(0, 66, Breite, 44), "leiste");
+    SpielscheinEinlesenKnopf =
+        Bausteine::knopf(scheinleiste, namen::SpielscheinEinlesen, QStringLiteral("Spielschein einlesen..."),
+                         QStringLiteral("ordner"), QRect(2, 2, 100, 40));
+    BSave = Bausteine::knopf(scheinleiste, namen::BSave, QStringLiteral("Als Spielschein speichern..."),
+                             QStringLiteral("speichern"), QRect(104, 2, 110, 40));
+    BCopy = Bausteine::knopf(scheinleiste, namen::BCopy, QStringLiteral("Tipps kopieren"),
+                             QStringLiteral("kopieren"), QRect(216, 2, 92, 40),
+                             QStringLiteral("Tippreihen in die Zwischenablage kopieren."));
+    BGridDel = Bausteine::knopf(scheinleiste, namen::BGridDel, QStringLiteral("Reihen löschen"),
+                                QStringLiteral("papierkorb"), QRect(310, 2, 92, 40));
+
+    QFrame* gitterleiste = Bausteine::panel(this, "PGitterKopf", QRect(0, 112, 231, 26), "flaeche");
+    Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(3, 5, 30, 16));
+    LDatei = Bausteine::text(gitterleiste, QString(), QRect(33, 5, 63, 16), namen::LDatei);
+    LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
+    SortNachNummer =
+        Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
+                         QRect(97, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
+    BSortier = Bausteine::knopf(gitterleiste, namen::BSortier, QString(), QStringLiteral("sort_rang"),
+                                QRect(120, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
+    SortNachNummer->setIconSize(QSize(16, 16));
+    BSortier->setIconSize(QSize(16, 16));
+    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(145, 5, 38, 16));
+    LReihen = Bausteine::text(gitterleiste, QStringLiteral("0"), QRect(179, 5, 49, 16), namen::LReihen);
+    LReihen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LReihen->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
+
+    scrv1 = new QScrollBar(Qt::Vertical, this);
+    scrv1->setObjectName(QString::fromLatin1(namen::scrv1));
+    scrv1->setGeometry(0, 140, 16, 305);
+    scrv1->setAccessibleName(QStringLiteral("Tippreihen blättern"));
+
+    G1Modell = new ZeilenModell(core::G1Spalten::Anzahl, G1Zeilen, this);
+    G1 = new ZeilenGitter(G1Modell, this);
+    G1->setObjectName(QString::fromLatin1(namen::G1));
+    G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
+    G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
+    G1->setGeometry(18, 140, 209, 305);
+    G1->setAccessibleName(QStringLiteral("Tippreihen"));
+    G1Einrichten(*G1);
+    G1->scrollbarKoppeln(scrv1);
+    kontextmenueBauen();
+
+    P116 = new QuotenPanel(this);
+    P116->move(Breite - QuotenPanel::Breite, 112);
+
+    QFrame* ergebnis = Bausteine::panel(this, "PErgebnis", QRect(0, 448, Breite, 202), "flaeche");
+    Bausteine::text(ergebnis, QStringLiteral("Gewinn:"), QRect(6, 6, 60, 16))
+        ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
+    G2Modell = new ZeilenModell(3, 7, this);
+    G2 = new ZeilenGitter(G2Modell, ergebnis);
+    G2->setObjectName(QString::fromLatin1(namen::G2));
+    G2->setItemDelegate(new G2Zellen(G2));
+    G2->setGeometry(6, 24, 194, 116);
+    G2->setAccessibleName(QStringLiteral("Gewinn"));
+    G2Einrichten(*G2);
+
+    BAuswerten = Bausteine::knopf(ergebnis, namen::BAuswerten, QStringLiteral("Gewinn- Prüfung"),
+                                  QStringLiteral("pruefen"), QRect(212, 24, 184, 44),
+                                  QStringLiteral("Alle Tippreihen mit der Gewinnreihe vergleichen"));
+    Bausteine::text(ergebnis, QStringLiteral("Gesamtgewinn"), QRect(212, 76, 184, 16))
+        ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
+    LGesGewinn = Bausteine::anzeige(ergebnis, namen::LGesGewinn, QRect(212, 94, 184, 26));
+    LGesGewinn->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LGesGewinn->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 15, true));
+    Abbild = Bausteine::knopf(ergebnis, namen::Abbild, QStringLiteral("Abbild der Auswertung"),
+                              QStringLiteral("kamera"), QRect(212, 150, 184, 44),
+                              QStringLiteral("Ein Bild der Auswertung als JPEG speichern"));
+}
+
+void AuswertungsBereich::kontextmenueBauen() {
+    G1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* statistik = new QAction(QStringLiteral("Statistik über alle Spieltage..."), G1);
+    auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
+    connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
+    connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
+    G1->addActions({statistik, scheine});
+}
+
+void AuswertungsBereich::verbinden() {
+    Meldungen& m = umgebung_.meldungen;
+    BeiKlick(SpielscheinEinlesenKnopf, m, [this] { bsSkinSpeedButton1Click(); });
+    BeiKlick(BSave, m, [this] { BSaveClick(); });
+    BeiKlick(BCopy, m, [this] { BCopyClick(); });
+    BeiKlick(BGridDel, m, [this] { BGridDelClick(); });
+    BeiKlick(BSortier, m, [this] { BSortierClick(); });
+    BeiKlick(SortNachNummer, m, [this] { bsSkinSpeedButton2Click(); });
+    BeiKlick(P116->QuotenEinlesen, m, [this] { bsSkinSpeedButton13Click(); });
+    BeiKlick(P116->QuotenSpeichern, m, [this] { bsSkinSpeedButton14Click(); });
+    BeiKlick(P116->BQuoDel, m, [this] { BQuoDelClick(); });
+    BeiKlick(BAuswerten, m, [this] { BAuswertenClick(); });
+    connect(Abbild, &QToolButton::clicked, this, [this] {
+        Gewinnreihe->offeneBoxVerlassen();
+        emit abbildVerlangt();
+    });
+    // The odds boxes take digits and the comma.
+    auto* quotenzeichen = new Zeichenfilter(QStringLiteral("0123456789,"), this);
+    for (int i = 1; i <= 6; ++i)
+        P116->eQ[i]->installEventFilter(quotenzeichen);
+    connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
+            [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
+}
+
+void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
+    std::optional<core::Spielschein> schein =
+        core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
+    if (!schein)
+        return;
+    G1Modell->ersetzen(std::move(schein->tabelle));
+    spielscheinZeigen(schein->dateiname);
+    LReihen->setText(QString::number(schein->zeilen));
+}
+
+const core::Zeilentabelle& AuswertungsBereich::reihen() const {
+    return G1Modell->tabelle();
+}
+
+core::Zahlenmenge AuswertungsBereich::gewinnzahlen() {
+    Gewinnreihe->offeneBoxUebernehmen();
+    return Gewinnreihe->Gewinnreihe().Menge;
+}
+
+QString AuswertungsBereich::zsText() const {
+    return Gewinnreihe->zsText();
+}
+
+QString AuswertungsBereich::Spielscheinname() const {
+    return LDatei->text();
+}
+
+void AuswertungsBereich::spielscheinZeigen(const QString& dateiname) {
+    LDatei->setText(dateiname);
+    emit spielscheinGeaendert(dateiname);
+}
+
+bool AuswertungsBereich::sofortAuswerten() const {
+    return Gewinnreihe->cbSofort->isChecked();
+}
+
+void AuswertungsBereich::setSofortAuswerten(bool ja) {
+    Gewinnreihe->cbSofort->setChecked(ja);
+}
+
+void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e) {
+    Gewinnreihe->setzen(e.Gewinnreihe, e.Boxen);
+}
+
+void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kreuze) {
+    const SchriftTextmass mass = G1->textmass();
+    const int breite = G1->spaltenbreite(core::G1Spalten::Reihe);
+    QString reihen;
+    G1Modell->umbauen([&](core::Zeilentabelle& tabelle) {
+        reihen = core::SystemAbwickeln(system, kreuze, tabelle, breite, mass, SystemReihen, SystemZahlen);
+    });
+    LReihen->setText(reihen);
+}
+
+void AuswertungsBereich::ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl) {
+    G1Modell->umbauen([&](core::Zeilentabelle& ziel) { core::ReihenUebertragen(reihen, ziel); });
+    LReihen->setText(anzahl);
+}
+
+void AuswertungsBereich::bsSkinSpeedButton1Click() {
+    const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
+        {QStringLiteral("Spielscheindatei einlesen"), QStringLiteral("Spielschein|*.txt"),
+         QStringLiteral("txt"), ordner_.SlipDir, QString(), false});
+    if (!datei)
+        return;
+    SpielscheinEinlesen(*datei);
+    settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), settings::schluessel::StartSpielschein,
+                        *datei);
+}
+
+void AuswertungsBereich::BSaveClick() {
+    // The rank and its sort key, the results, are no part of a slip.
+    constexpr int ergebnisse = core::G1Spalten::Anzahl - core::G1Spalten::Rang;
+    if (const std::optional<QString> name = Reihenbefehle::alsSpielscheinSpeichern(
+            umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse, Meldungen::Ort::Fenster))
+        spielscheinZeigen(*name);
+}
+
+void AuswertungsBereich::BGridDelClick() {
+    if (!Reihenbefehle::reihenLoeschen(*G1Modell))
+        return;
+    spielscheinZeigen(QString());
+    LReihen->setText(QStringLiteral("0"));
+}
+
+void AuswertungsBereich::BCopyClick() {
+    QGuiApplication::clipboard()->setText(core::TippsText(G1Modell->tabelle()));
+}
+
+void AuswertungsBereich::BSortierClick() {
+    Gewinnreihe->offeneBoxVerlassen();
+    const core::Zeilentabelle& t = G1Modell->tabelle();
+    if (t.zeilen() < 2 || t.istLeer(1, core::G1Spalten::Schluessel))
+        return;
+    nachRangSortieren_ = true;
+    G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::RangSortieren(tabelle); });
+}
+
+void AuswertungsBereich::bsSkinSpeedButton2Click() {
+    Gewinnreihe->offeneBoxVerlassen();
+    nachRangSortieren_ = false;
+    const core::Zeilentabelle& t = G1Modell->tabelle();
+    if (t.zeilen() < 2 || t.istLeer(1, core::G1Spalten::Reihe))
+        return;
+    G1Modell->zellenAendern([](core::Zeilentabelle& tabelle) { core::NummernSortieren(tabelle); });
+}
+
+core::TQuoten AuswertungsBereich::quoten() const {
+    core::TQuoten q;
+    for (int i = 1; i <= 6; ++i)
+        q[i] = P116->eQ[i]->text();
+    return q;
+}
+
+void AuswertungsBereich::QuotenLaden(const QString& datei) {
+    const std::optional<core::Quotendatei> quoten = core::QuotenLaden(datei);
+    if (!quoten)
+        return;
+    const core::TQuoten boxen = quoten->inBoxen(this->quoten());
+    for (int k = 1; k <= 6; ++k)
+        if (P116->eQ[k]->text() != boxen[std::size_t(k)])
+            P116->eQ[k]->setText(boxen[std::size_t(k)]);
+    const QString fehler = quoten->fehler();
+    if (!fehler.isEmpty())
+        throw core::Fehler(fehler);
+    P116->LDatei3->setText(quoten->dateiname);
+}
+
+void AuswertungsBereich::bsSkinSpeedButton13Click() {
+    const std::optional<QString> datei =
+        umgebung_.dialoge.oeffnen({QStringLiteral("Quotendatei einlesen"), QStringLiteral("Quoten|*.quo"),
+                                   QStringLiteral("quo"), ordner_.MatchdayDir, QString(), false});
+    if (datei)
+        QuotenLaden(*datei);
+}
+
+void AuswertungsBereich::bsSkinSpeedButton14Click() {
+    const std::optional<GewaehlteDatei> datei =
+        umgebung_.dialoge.speichern({QStringLiteral("Quotendatei speichern"), QStringLiteral("Quoten|*.quo"),
+                                     QStringLiteral("quo"), ordner_.MatchdayDir, QString(), true});
+    if (!datei)
+        return;
+    core::QuotenSpeichern(datei->pfad, quoten());
+    P116->LDatei3->setText(QFileInfo(datei->pfad).fileName());
+}
+
+void AuswertungsBereich::BQuoDelClick() {
+    for (int i = 1; i <= 6; ++i)
+        P116->eQ[i]->clear();
+    P116->LDatei3->clear();
+}
+
+void AuswertungsBereich::BAuswertenClick() {
+    // The box being edited counts as left; this evaluation is the one leaving it would start.
+    Gewinnreihe->offeneBoxUebernehmen();
+    core::Auswertung ergebnis;
+    G1Modell->zellenAendern([&](core::Zeilentabelle& t) {
+        ergebnis = core::Auswerten(t, Gewinnreihe->Gewinnreihe().Menge, Gewinnreihe->zsText(), quoten(),
+                                   nachRangSortieren_);
+    });
+    G2Modell->zellenAendern([&](core::Zeilentabelle& t) {
+        for (int i = 1; i <= 6; ++i) {
+            if (ergebnis.anzahlText[i])
+                t.setText(i, 1, *ergebnis.anzahlText[i]);
+            if (ergebnis.betragText[i])
+                t.setText(i, 2, *ergebnis.betragText[i]);
+        }
+    });
+    if (ergebnis.gesamtText)
+        LGesGewinn->setText(*ergebnis.gesamtText);
+    if (!ergebnis.fehler.isEmpty())
+        throw core::Fehler(ergebnis.fehler);
+}
+
+void AuswertungsBereich::gewinnreiheVerlassen() {
+    if (!Gewinnreihe->cbSofort->isChecked())
+        return;
+    if (Reihenbefehle::hatReihen(G1Modell->tabelle()))
+        G1->viewport()->update();
+    BAuswertenClick();
+}
+
+} // namespace ui

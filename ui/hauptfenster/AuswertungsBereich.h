@@ -1,0 +1,121 @@
+#pragma once
+
+#include "core/spieltag/Quoten.h"
+#include "core/systeme/SystemReihen.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class QLabel;
+class QScrollBar;
+class QToolButton;
+
+namespace core {
+struct Gewinnreihenermittlung;
+}
+namespace settings {
+struct Ordner;
+}
+
+namespace ui {
+
+struct Umgebung;
+class GewinnreiheLeiste;
+class QuotenPanel;
+class ZeilenGitter;
+class ZeilenModell;
+
+// The evaluation column (PFoto, also the area of a snapshot): winning row, slip bar, row grid
+// with its scroll bar and the odds, and the result panel with the evaluation.
+class AuswertungsBereich : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Breite = 404;
+    static constexpr int Hoehe = 650;
+    static constexpr int G1Zeilen = 30;
+
+    AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent);
+
+    // Reads a slip into the row grid; a name without a file is passed over.
+    void SpielscheinEinlesen(const QString& datei);
+    // Loads an odds file into the six boxes; a name without a file is passed over.
+    void QuotenLaden(const QString& datei);
+    core::TQuoten quoten() const;
+    bool NachRangSortieren() const { return nachRangSortieren_; }
+    // The name the slip label shows, the file the rows came from or went to.
+    QString Spielscheinname() const;
+    // "Bei manueller Eingabe der Gewinnreihe sofort auswerten"
+    bool sofortAuswerten() const;
+    void setSofortAuswerten(bool ja);
+
+    // A derived winning row into the boxes; no evaluation follows.
+    void gewinnreiheSetzen(const core::Gewinnreihenermittlung& ermittlung);
+    // "System abwickeln": the rows of the system over the ticked numbers into the row grid.
+    void SystemAbwickeln(int system, const core::Zahlenmenge& kreuze);
+    // Rows of the slip editor into the row grid; anzahl is the row count it shows.
+    void ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl);
+
+    // What the windows of several evaluations start from: the rows of the grid, the winning row
+    // (the box being typed into counts as left) with the ZS text, and the odds.
+    const core::Zeilentabelle& reihen() const;
+    core::Zahlenmenge gewinnzahlen();
+    QString zsText() const;
+
+    // The commands of the column.
+    void bsSkinSpeedButton1Click();
+    void BSaveClick();
+    void BGridDelClick();
+    void BCopyClick();
+    void BSortierClick();
+    void bsSkinSpeedButton2Click();
+    void bsSkinSpeedButton13Click();
+    void bsSkinSpeedButton14Click();
+    void BQuoDelClick();
+    void BAuswertenClick();
+
+signals:
+    // The slip label shows another name (empty after the rows were deleted).
+    void spielscheinGeaendert(const QString& dateiname);
+    // "Abbild der Auswertung" was pressed.
+    void abbildVerlangt();
+    // The entries of the row grid's context menu.
+    void statistikVerlangt();
+    void mehrereScheineVerlangt();
+
+private:
+    void bauen();
+    void kontextmenueBauen();
+    void verbinden();
+    void gewinnreiheVerlassen();
+    void spielscheinZeigen(const QString& dateiname);
+
+    Umgebung& umgebung_;
+    const settings::Ordner& ordner_;
+    bool nachRangSortieren_ = false;
+    // The buffers of the last expansion, kept for the whole run.
+    std::vector<core::SystemReihe> SystemReihen;
+    std::vector<std::uint8_t> SystemZahlen;
+
+    GewinnreiheLeiste* Gewinnreihe;
+    QToolButton* SpielscheinEinlesenKnopf; // bsSkinSpeedButton1
+    QToolButton* BSave;
+    QToolButton* BCopy;
+    QToolButton* BGridDel;
+    QLabel* LDatei;
+    QToolButton* SortNachNummer; // bsSkinSpeedButton2
+    QToolButton* BSortier;
+    QLabel* LReihen;
+    ZeilenModell* G1Modell;
+    ZeilenGitter* G1;
+    QScrollBar* scrv1;
+    QuotenPanel* P116;
+    ZeilenModell* G2Modell;
+    ZeilenGitter* G2;
+    QToolButton* BAuswerten;
+    QLabel* LGesGewinn;
+    QToolButton* Abbild; // bsSkinSpeedButton9
+};
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#include "Waechter.h"
+
+#include "core/grund/Fehler.h"
+
+#include <exception>
+
+namespace ui {
+
+void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const core::Fehler& f) {
+        meldungen.fehler(f.text());
+    } catch (const std::bad_alloc&) {
+        meldungen.fehler(QStringLiteral("Zu wenig Arbeitsspeicher."));
+    } catch (const std::exception& e) {
+        meldungen.fehler(QStringLiteral("Unerwarteter Fehler: %1").arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        meldungen.fehler(QStringLiteral("Unerwarteter Fehler."));
+    }
+}
+
+} // namespace ui
