@@ -7,6 +7,7 @@
 #include "support/Hauptfensterhilfe.h"
 #include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
+#include "support/Testdateien.h"
 #include "ui/bausteine/Skin.h"
 #include "ui/editor/TFEingabe.h"
 #include "ui/gitter/ZeilenGitter.h"
@@ -55,15 +56,9 @@ template <typename Ausnahme> struct ScheiternderEditor : ui::TFEingabe {
 class TstHauptfenster : public QObject {
     Q_OBJECT
 
-    static QByteArray inhalt(const QString& pfad) {
-        QFile f(pfad);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    static QByteArray inhalt(const QString& pfad) { return testhilfe::dateiLesen(pfad); }
     static void schreibe(const QString& pfad, const QByteArray& bytes) {
-        QFile f(pfad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        testhilfe::dateiSchreiben(pfad, bytes);
     }
 
 private slots:

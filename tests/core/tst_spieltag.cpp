@@ -10,6 +10,7 @@
 #include "support/Prozessmass.h"
 #include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
+#include "support/Testdateien.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -46,16 +47,9 @@ class TstSpieltag : public QObject {
     QString datei(const QByteArray& inhalt) {
         static int n = 0;
         const QString pfad = ordner.filePath(QStringLiteral("s%1.sp45").arg(++n));
-        QFile f(pfad);
-        f.open(QIODevice::WriteOnly);
-        f.write(inhalt);
-        return pfad;
+        return testhilfe::dateiSchreiben(pfad, inhalt);
     }
-    static QByteArray inhalt(const QString& pfad) {
-        QFile f(pfad);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    static QByteArray inhalt(const QString& pfad) { return testhilfe::dateiLesen(pfad); }
 
 private slots:
     void rundreise_data() {

@@ -4,6 +4,7 @@
 #include "core/text/Windows1252.h"
 #include "support/Dateigrenze.h"
 #include "support/TestMain.h"
+#include "support/Testdateien.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,11 +17,7 @@ class TstTextdatei : public QObject {
 
     QString datei(const QByteArray& inhalt) {
         static int n = 0;
-        const QString pfad = ordner.filePath(QStringLiteral("d%1.txt").arg(++n));
-        QFile f(pfad);
-        f.open(QIODevice::WriteOnly);
-        f.write(inhalt);
-        return pfad;
+        return testhilfe::dateiSchreiben(ordner.filePath(QStringLiteral("d%1.txt").arg(++n)), inhalt);
     }
 
 private slots:

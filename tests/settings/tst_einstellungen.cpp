@@ -5,6 +5,7 @@
 #include "support/Dateigrenze.h"
 #include "support/Dateirechte.h"
 #include "support/TestMain.h"
+#include "support/Testdateien.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -19,18 +20,11 @@ class TstEinstellungen : public QObject {
 
     IniDatei neu(const QByteArray& inhalt = QByteArray(), bool anlegen = true) {
         const QString pfad = ordner.filePath(QStringLiteral("optionen%1.ini").arg(++n));
-        if (anlegen) {
-            QFile f(pfad);
-            f.open(QIODevice::WriteOnly);
-            f.write(inhalt);
-        }
+        if (anlegen)
+            testhilfe::dateiSchreiben(pfad, inhalt);
         return IniDatei(pfad);
     }
-    static QByteArray inhalt(const IniDatei& d) {
-        QFile f(d.pfad());
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    static QByteArray inhalt(const IniDatei& d) { return testhilfe::dateiLesen(d.pfad()); }
 
 private slots:
     void ganzzahl_data() {

@@ -82,7 +82,8 @@ QString FakeUmgebung::unverbraucht() const {
     if (!oeffnen_.empty())
         offen.append(QStringLiteral("%1 Öffnen-Dialoge nicht verbraucht").arg(oeffnen_.size()));
     if (!mehrereOeffnen_.empty())
-        offen.append(QStringLiteral("%1 Mehrfach-Öffnen-Dialoge nicht verbraucht").arg(mehrereOeffnen_.size()));
+        offen.append(
+            QStringLiteral("%1 Mehrfach-Öffnen-Dialoge nicht verbraucht").arg(mehrereOeffnen_.size()));
     if (!speichern_.empty())
         offen.append(QStringLiteral("%1 Speichern-Dialoge nicht verbraucht").arg(speichern_.size()));
     if (!netz.allesVerbraucht())

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/schein/Zeilentabelle.h"
+#include "support/Testdateien.h"
 
-#include <QFile>
 #include <QList>
 #include <QStringList>
 
@@ -26,18 +26,6 @@ inline QStringList spalte(const core::Zeilentabelle& t, int c) {
     for (int r = 1; r < t.zeilen(); ++r)
         s.append(t.text(r, c));
     return s;
-}
-
-inline QString dateiSchreiben(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
-        qFatal("Testdatei nicht geschrieben");
-    return pfad;
-}
-
-inline QByteArray dateiLesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
 } // namespace testhilfe

@@ -3,6 +3,7 @@
 #include "support/Dateigrenze.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/TestMain.h"
+#include "support/Testdateien.h"
 #include "ui/gitter/ZeilenGitter.h"
 #include "ui/kreuzbrett/KreuzBereich.h"
 #include "ui/kreuzbrett/KreuzBrett.h"
@@ -90,16 +91,11 @@ QByteArray musterBytes(const QList<int>& zahlen, const QList<int>& systeme, char
 }
 
 void schreibe(const QString& pfad, const QByteArray& bytes) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
+    testhilfe::dateiSchreiben(pfad, bytes);
 }
 
 QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<fehlt>";
-    return f.readAll();
+    return testhilfe::dateiLesen(pfad);
 }
 
 // The main window with its cross board, driven by the mouse.
