@@ -4,6 +4,7 @@
 #include "core/schein/Spielschein.h"
 #include "core/schein/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
+#include "support/Kommandozeile.h"
 #include "support/Spieltagssatz.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
@@ -25,6 +26,8 @@
 
 using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
+using testhilfe::lauf;
+using testhilfe::Lauf;
 using testhilfe::Satz;
 
 namespace {
@@ -32,13 +35,6 @@ namespace {
 const QString Beispiele = QStringLiteral(BEISPIELE);
 const QString Schein = Beispiele + QStringLiteral("/spielschein.txt");
 const QString Spieltag = Beispiele + QStringLiteral("/18092021.sp45");
-
-// One run of the program: exit code (-1 hung, -2 crashed), stdout and stderr.
-struct Lauf {
-    int code = -1;
-    QByteArray aus;
-    QByteArray fehler;
-};
 
 // A built program as a process of its own.
 Lauf starten(const QString& programm, const QStringList& argumente) {
@@ -54,13 +50,6 @@ Lauf starten(const QString& programm, const QStringList& argumente) {
     l.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     l.aus = p.readAllStandardOutput();
     l.fehler = p.readAllStandardError();
-    return l;
-}
-
-// The commands of remisator-cli, run in this process.
-Lauf lauf(const QStringList& argumente) {
-    Lauf l;
-    l.code = cli::Ausfuehren(QStringList{QStringLiteral("remisator-cli")} + argumente, l.aus, l.fehler);
     return l;
 }
 
