@@ -29,6 +29,8 @@
 namespace cli {
 namespace {
 
+const QString NachRangOption = QStringLiteral("nach-rang");
+
 // The object written by hand around the rows, in the order the keys are documented; the rows
 // are too many for one document in memory.
 void json(const core::Zeilentabelle& g1, const Eingaben& e, const core::Auswertung& a, Ausgabe& aus) {
@@ -62,20 +64,41 @@ void text(const core::Spielschein& schein, const Eingaben& e, const core::Auswer
             .toUtf8());
 }
 
-} // namespace
-
-void AuswertenAusgeben(const Aufruf& aufruf, Ausgabe& aus) {
+// The rows can be millions: written as they are made.
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe& aus) {
     std::optional<core::Spielschein> schein = ScheinLesen(aufruf.argumente[0]);
     const Eingaben e = EingabenLesen(aufruf);
 
-    const core::Auswertung a =
-        core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten, aufruf.nachRang);
+    const core::Auswertung a = core::Auswerten(schein->tabelle, e.gewinnreihe.Menge, e.boxen[7], e.quoten,
+                                               aufruf.gesetzt(NachRangOption));
     if (!a.fehler.isEmpty())
         throw core::Fehler(a.fehler);
     if (aufruf.json)
         json(schein->tabelle, e, a, aus);
     else
         text(*schein, e, a, aus);
+    return {};
+}
+
+} // namespace
+
+Befehl AuswertenBefehl() {
+    return {
+        .name = QStringLiteral("auswerten"),
+        .optionen = EingabeOptionen() << Option{{NachRangOption},
+                                                {},
+                                                QStringLiteral("die Reihen nach der Auswertung nach "
+                                                               "Gewinnklasse sortieren")},
+        .argumente = {QStringLiteral("der Spielschein"), QStringLiteral("eine Datei")},
+        .pruefen = EingabenPruefen,
+        .verwendung =
+            QStringLiteral("auswerten SCHEIN (--spieltag DATEI.sp45 | --gewinnreihe N,N,N,N,N,N [--zs N])\n"
+                           "[--quoten DATEI.quo] [--nach-rang]"),
+        .beschreibung =
+            QStringLiteral("prüft jede Tippreihe des Spielscheins gegen die Gewinnreihe: "
+                           "Gewinnklasse je\nReihe, Anzahl und Gewinn je Rang und der Gesamtgewinn"),
+        .ausfuehren = ausfuehren,
+    };
 }
 
 } // namespace cli

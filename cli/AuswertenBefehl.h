@@ -1,12 +1,11 @@
 #pragma once
 
+#include "Befehl.h"
+
 namespace cli {
 
-class Ausgabe;
-struct Aufruf;
-
 // "auswerten SCHEIN ...": reads the slip, takes the winning row and the odds and runs the
-// evaluation as "Gewinn- Prüfung" does. Writes to aus only once all of that has succeeded.
-void AuswertenAusgeben(const Aufruf& aufruf, Ausgabe& aus);
+// evaluation as "Gewinn- Prüfung" does. Writes only once all of that has succeeded.
+Befehl AuswertenBefehl();
 
 } // namespace cli

@@ -12,28 +12,9 @@
 #include <QJsonArray>
 
 namespace cli {
+namespace {
 
-QString GewinnreiheText(const core::Boxtexte& boxen) {
-    QStringList teile;
-    for (int i = 1; i <= 6; ++i)
-        if (!boxen[std::size_t(i)].isEmpty())
-            teile.append(boxen[std::size_t(i)]);
-    QString text = teile.join(u' ');
-    if (!boxen[7].isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral("  ")) + QStringLiteral("ZS ") + boxen[7];
-    return text.isEmpty() ? QStringLiteral("leer") : text;
-}
-
-QJsonObject GewinnreiheJson(const core::TGewinnreihe& reihe) {
-    QJsonArray zahlen;
-    for (const std::uint8_t z : reihe.Zahlen)
-        if (z != 0)
-            zahlen.append(int(z));
-    return {{QStringLiteral("zahlen"), zahlen},
-            {QStringLiteral("zs"), reihe.ZS != 0 ? QJsonValue(reihe.ZS) : QJsonValue(QJsonValue::Null)}};
-}
-
-QByteArray GewinnreiheAusgeben(const Aufruf& aufruf) {
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const core::TSpieltag spieltag = SpieltagLesen(aufruf.argumente[0]);
     const core::Gewinnreihenermittlung e = core::GewinnreiheErmitteln(spieltag.Ergebnis);
     const QString datum = core::DatumText(spieltag.Datum);
@@ -56,6 +37,38 @@ QByteArray GewinnreiheAusgeben(const Aufruf& aufruf) {
         text += u'\n' + tabelle.text();
     }
     return text.toUtf8();
+}
+
+} // namespace
+
+Befehl GewinnreiheBefehl() {
+    return {
+        .name = QStringLiteral("gewinnreihe"),
+        .argumente = {QStringLiteral("die Spieltag-Datei"), QStringLiteral("eine Datei")},
+        .verwendung = QStringLiteral("gewinnreihe DATEI.sp45"),
+        .beschreibung = QStringLiteral("die Gewinnreihe, die aus den Ergebnissen des Spieltags folgt"),
+        .ausfuehren = ausfuehren,
+    };
+}
+
+QString GewinnreiheText(const core::Boxtexte& boxen) {
+    QStringList teile;
+    for (int i = 1; i <= 6; ++i)
+        if (!boxen[std::size_t(i)].isEmpty())
+            teile.append(boxen[std::size_t(i)]);
+    QString text = teile.join(u' ');
+    if (!boxen[7].isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("  ")) + QStringLiteral("ZS ") + boxen[7];
+    return text.isEmpty() ? QStringLiteral("leer") : text;
+}
+
+QJsonObject GewinnreiheJson(const core::TGewinnreihe& reihe) {
+    QJsonArray zahlen;
+    for (const std::uint8_t z : reihe.Zahlen)
+        if (z != 0)
+            zahlen.append(int(z));
+    return {{QStringLiteral("zahlen"), zahlen},
+            {QStringLiteral("zs"), reihe.ZS != 0 ? QJsonValue(reihe.ZS) : QJsonValue(QJsonValue::Null)}};
 }
 
 } // namespace cli

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "Befehl.h"
+
 #include "core/grund/TGewinnreihe.h"
 #include "core/spieltag/BoxVerlassen.h"
 
-#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 
 namespace cli {
 
-struct Aufruf;
-
 // "gewinnreihe DATEI.sp45": the winning row the results of the matchday give.
-QByteArray GewinnreiheAusgeben(const Aufruf& aufruf);
+Befehl GewinnreiheBefehl();
 
 // The boxes as the window shows them: "3 8 15 22 30 41  ZS 12", "leer" when all are empty.
 QString GewinnreiheText(const core::Boxtexte& boxen);

@@ -1,6 +1,7 @@
 #include "HerunterladenBefehl.h"
 
 #include "Aufruf.h"
+#include "Aufruffehler.h"
 #include "Json.h"
 
 #include "core/grund/Fehler.h"
@@ -11,11 +12,23 @@
 #include "settings/Ordner.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace cli {
+namespace {
 
-QByteArray HerunterladenAusgeben(const Aufruf& aufruf) {
+// A matchday's first day as the download window lists it: dd.mm.yyyy, a day of the calendar.
+void pruefen(const Aufruf& aufruf) {
+    static const QRegularExpression form(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$"));
+    const QString& text = aufruf.argumente[0];
+    if (!form.match(text).hasMatch() || !QDate::fromString(text, QStringLiteral("dd.MM.yyyy")).isValid())
+        throw Aufruffehler(
+            QStringLiteral("\"%1\" ist kein Datum der Form TT.MM.JJJJ wie 18.09.2021.").arg(text));
+}
+
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const QString& datum = aufruf.argumente[0];
     const settings::Ordner ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
     // The program makes the folder at its start; the command may run before it ever did.
@@ -34,6 +47,21 @@ QByteArray HerunterladenAusgeben(const Aufruf& aufruf) {
     if (aufruf.json)
         return JsonText({{QStringLiteral("datum"), datum}, {QStringLiteral("datei"), datei}});
     return (datei + u'\n').toUtf8();
+}
+
+} // namespace
+
+Befehl HerunterladenBefehl() {
+    return {
+        .name = QStringLiteral("herunterladen"),
+        .argumente = {QStringLiteral("das Datum"), QStringLiteral("ein Datum")},
+        .pruefen = pruefen,
+        .verwendung = QStringLiteral("herunterladen TT.MM.JJJJ"),
+        .beschreibung =
+            QStringLiteral("holt den Spieltag, der an diesem Tag beginnt, von der Seite des Herausgebers\n"
+                           "in den Spieltag-Ordner, wie \"Spieltag abrufen\", und nennt die Datei"),
+        .ausfuehren = ausfuehren,
+    };
 }
 
 } // namespace cli

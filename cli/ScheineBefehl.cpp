@@ -69,12 +69,28 @@ QString text(const Eingaben& e, const std::vector<core::ScheinAuswertung>& schei
     return aus + tabelle.text() + QStringLiteral("\nGesamtgewinn: %1\n").arg(core::Betragstext(gesamt));
 }
 
-} // namespace
-
-QByteArray ScheineAusgeben(const Aufruf& aufruf) {
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const Eingaben e = EingabenLesen(aufruf);
     const std::vector<core::ScheinAuswertung> scheine = auswerten(aufruf.argumente, e);
     return aufruf.json ? json(e, scheine) : text(e, scheine).toUtf8();
+}
+
+} // namespace
+
+Befehl ScheineBefehl() {
+    return {
+        .name = QStringLiteral("scheine"),
+        .optionen = EingabeOptionen(),
+        .argumente = {QStringLiteral("der Spielschein"), {}},
+        .pruefen = EingabenPruefen,
+        .verwendung =
+            QStringLiteral("scheine SCHEIN... (--spieltag DATEI.sp45 | --gewinnreihe N,N,N,N,N,N [--zs N])\n"
+                           "[--quoten DATEI.quo]"),
+        .beschreibung =
+            QStringLiteral("prüft mehrere Spielscheine gegen eine Gewinnreihe wie \"auswerten\": Anzahl\n"
+                           "und Gewinn je Rang und Schein"),
+        .ausfuehren = ausfuehren,
+    };
 }
 
 } // namespace cli

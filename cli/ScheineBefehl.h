@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "Befehl.h"
 
 namespace cli {
 
-struct Aufruf;
-
 // "scheine SCHEIN...": every slip against one winning row, as "auswerten" takes it.
-QByteArray ScheineAusgeben(const Aufruf& aufruf);
+Befehl ScheineBefehl();
 
 } // namespace cli

@@ -11,8 +11,9 @@
 #include <QJsonArray>
 
 namespace cli {
+namespace {
 
-QByteArray SpieltagAusgeben(const Aufruf& aufruf) {
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const core::TSpieltag spieltag = SpieltagLesen(aufruf.argumente[0]);
     const QString datum = core::DatumText(spieltag.Datum);
     if (aufruf.json) {
@@ -37,6 +38,18 @@ QByteArray SpieltagAusgeben(const Aufruf& aufruf) {
         tabelle.zeile({QString::number(i), p.PStart, p.PPaar, p.PTendenz, p.eErg});
     }
     return (QStringLiteral("Spieltag vom %1\n\n").arg(datum) + tabelle.text()).toUtf8();
+}
+
+} // namespace
+
+Befehl SpieltagBefehl() {
+    return {
+        .name = QStringLiteral("spieltag"),
+        .argumente = {QStringLiteral("die Spieltag-Datei"), QStringLiteral("eine Datei")},
+        .verwendung = QStringLiteral("spieltag DATEI.sp45"),
+        .beschreibung = QStringLiteral("die 45 Paarungen des Spieltags mit Anstoß, Tendenz und Ergebnis"),
+        .ausfuehren = ausfuehren,
+    };
 }
 
 } // namespace cli

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "Befehl.h"
 
 namespace cli {
 
-struct Aufruf;
-
 // "spieltag DATEI.sp45": the 45 pairings as their frames show them.
-QByteArray SpieltagAusgeben(const Aufruf& aufruf);
+Befehl SpieltagBefehl();
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "StatistikBefehl.h"
 
 #include "Aufruf.h"
+#include "Aufruffehler.h"
 #include "Auswertungseingaben.h"
 #include "GewinnreiheBefehl.h"
 #include "Json.h"
@@ -13,6 +14,8 @@
 
 namespace cli {
 namespace {
+
+const QString OrdnerOption = QStringLiteral("ordner");
 
 // A message of several lines, as one line of a list.
 QString einzeilig(QString text) {
@@ -80,13 +83,37 @@ QString text(const core::Spielschein& schein, const QString& ordner, const core:
     return aus + u'\n' + zahlen.text();
 }
 
-} // namespace
+void pruefen(const Aufruf& aufruf) {
+    if (!aufruf.gesetzt(OrdnerOption))
+        throw Aufruffehler(
+            QStringLiteral("\"statistik\" nimmt die Spieltage aus einem Ordner: --ordner ORDNER."));
+}
 
-QByteArray StatistikAusgeben(const Aufruf& aufruf) {
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
+    const QString ordner = aufruf.wert(OrdnerOption);
     const core::Spielschein schein = ScheinLesen(aufruf.argumente[0]);
     const core::Spieltagsstatistik st =
-        core::StatistikErstellen(core::Reihenmasken::aus(schein.tabelle), *aufruf.ordner);
-    return aufruf.json ? json(st) : text(schein, *aufruf.ordner, st).toUtf8();
+        core::StatistikErstellen(core::Reihenmasken::aus(schein.tabelle), ordner);
+    return aufruf.json ? json(st) : text(schein, ordner, st).toUtf8();
+}
+
+} // namespace
+
+Befehl StatistikBefehl() {
+    return {
+        .name = QStringLiteral("statistik"),
+        .optionen = {{{OrdnerOption},
+                      QStringLiteral("ORDNER"),
+                      QStringLiteral("der Ordner mit den Spieltagen für \"statistik\"")}},
+        .argumente = {QStringLiteral("der Spielschein"), QStringLiteral("eine Datei")},
+        .pruefen = pruefen,
+        .verwendung = QStringLiteral("statistik SCHEIN --ordner ORDNER"),
+        .beschreibung =
+            QStringLiteral("prüft den Spielschein gegen jeden Spieltag (*.sp45) des Ordners, jeden mit\n"
+                           "den Quoten TT.MM.JJJJ.quo daneben, wenn es sie gibt; zählt, wie oft jede Zahl\n"
+                           "Gewinnzahl und Zusatzzahl war und seit wie vielen Spieltagen sie fehlt"),
+        .ausfuehren = ausfuehren,
+    };
 }
 
 } // namespace cli

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QByteArray>
+#include "Befehl.h"
 
 namespace cli {
 
-struct Aufruf;
-
 // "statistik SCHEIN --ordner ORDNER": the slip against every matchday of the folder, and how often
 // each number was drawn.
-QByteArray StatistikAusgeben(const Aufruf& aufruf);
+Befehl StatistikBefehl();
 
 } // namespace cli

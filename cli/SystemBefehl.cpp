@@ -1,6 +1,7 @@
 #include "SystemBefehl.h"
 
 #include "Aufruf.h"
+#include "Aufruffehler.h"
 #include "Json.h"
 #include "OhneFuellung.h"
 
@@ -19,6 +20,19 @@ namespace {
 
 // The width of the row grid's column 0, which the window passes for the row labels.
 constexpr int BeschriftungBreite = 37;
+
+QString SystemName(int index) {
+    const std::string_view name = core::System(index).Name;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// The catalogue index 1..14 of a system's name, 0 for none.
+int SystemIndex(const QString& name) {
+    for (int i = core::ErstesVollsystem; i <= core::LetztesTeilsystem; ++i)
+        if (name == SystemName(i))
+            return i;
+    return 0;
+}
 
 core::Zahlenmenge kreuzeAus(const QStringList& zahlen, int s) {
     const core::TSystemDef& system = core::System(s);
@@ -45,21 +59,12 @@ core::Zahlenmenge kreuzeAus(const QStringList& zahlen, int s) {
     return kreuze;
 }
 
-} // namespace
-
-int SystemIndex(const QString& name) {
-    for (int i = core::ErstesVollsystem; i <= core::LetztesTeilsystem; ++i)
-        if (name == SystemName(i))
-            return i;
-    return 0;
+void pruefen(const Aufruf& aufruf) {
+    if (SystemIndex(aufruf.argumente[0]) == 0)
+        throw Aufruffehler(QStringLiteral("Unbekanntes System \"%1\".").arg(aufruf.argumente[0]));
 }
 
-QString SystemName(int index) {
-    const std::string_view name = core::System(index).Name;
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
-QByteArray SystemAusgeben(const Aufruf& aufruf) {
+QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const int s = SystemIndex(aufruf.argumente[0]);
     const core::TSystemDef& system = core::System(s);
     const core::Zahlenmenge kreuze = kreuzeAus(aufruf.argumente.mid(1), s);
@@ -82,6 +87,26 @@ QByteArray SystemAusgeben(const Aufruf& aufruf) {
     return JsonText({{QStringLiteral("system"), SystemName(s)},
                      {QStringLiteral("anzahl"), system.Anzahl},
                      {QStringLiteral("reihen"), reihen}});
+}
+
+} // namespace
+
+Befehl SystemBefehl() {
+    QStringList namen;
+    for (int i = core::ErstesVollsystem; i <= core::LetztesTeilsystem; ++i)
+        namen.append(SystemName(i));
+    return {
+        .name = QStringLiteral("system"),
+        .argumente = {QStringLiteral("der Name des Systems"), {}},
+        .pruefen = pruefen,
+        .verwendung = QStringLiteral("system NAME [ZAHL ...]"),
+        .beschreibung =
+            QStringLiteral("die Reihen eines Systems als Spielschein; ohne Zahlen die Platzhalter 1..n,\n"
+                           "sonst genau so viele verschiedene Zahlen 1..45, wie das System braucht\n"
+                           "Systeme: %1")
+                .arg(namen.join(QStringLiteral(", "))),
+        .ausfuehren = ausfuehren,
+    };
 }
 
 } // namespace cli

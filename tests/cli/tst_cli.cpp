@@ -4,6 +4,7 @@
 #include "core/schein/Spielschein.h"
 #include "core/schein/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
+#include "support/Kommandozeile.h"
 #include "support/Spieltagssatz.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
@@ -25,6 +26,8 @@
 
 using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
+using testhilfe::lauf;
+using testhilfe::Lauf;
 using testhilfe::Satz;
 
 namespace {
@@ -32,13 +35,6 @@ namespace {
 const QString Beispiele = QStringLiteral(BEISPIELE);
 const QString Schein = Beispiele + QStringLiteral("/spielschein.txt");
 const QString Spieltag = Beispiele + QStringLiteral("/18092021.sp45");
-
-// One run of the program: exit code (-1 hung, -2 crashed), stdout and stderr.
-struct Lauf {
-    int code = -1;
-    QByteArray aus;
-    QByteArray fehler;
-};
 
 // A built program as a process of its own.
 Lauf starten(const QString& programm, const QStringList& argumente) {
@@ -54,13 +50,6 @@ Lauf starten(const QString& programm, const QStringList& argumente) {
     l.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     l.aus = p.readAllStandardOutput();
     l.fehler = p.readAllStandardError();
-    return l;
-}
-
-// The commands of remisator-cli, run in this process.
-Lauf lauf(const QStringList& argumente) {
-    Lauf l;
-    l.code = cli::Ausfuehren(QStringList{QStringLiteral("remisator-cli")} + argumente, l.aus, l.fehler);
     return l;
 }
 
@@ -783,6 +772,73 @@ private slots:
         QCOMPARE(l.code, 0);
         QCOMPARE(l.fehler, QByteArray());
         QVERIFY2(QString::fromUtf8(l.aus).startsWith(anfang), l.aus.constData());
+    }
+
+    // The help, and the usage after a usage error, to the byte: both are laid out from the commands.
+    void hilfeText_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text"); // stdout, then stderr
+        const QString aufruf = QStringLiteral(
+            "Aufruf:\n"
+            "  remisator-cli auswerten SCHEIN (--spieltag DATEI.sp45 | --gewinnreihe N,N,N,N,N,N [--zs N])\n"
+            "            [--quoten DATEI.quo] [--nach-rang] [--json]\n"
+            "  remisator-cli gewinnreihe DATEI.sp45 [--json]\n"
+            "  remisator-cli spieltag DATEI.sp45 [--json]\n"
+            "  remisator-cli system NAME [ZAHL ...] [--json]\n"
+            "  remisator-cli herunterladen TT.MM.JJJJ [--json]\n"
+            "  remisator-cli statistik SCHEIN --ordner ORDNER [--json]\n"
+            "  remisator-cli scheine SCHEIN... (--spieltag DATEI.sp45 | --gewinnreihe N,N,N,N,N,N [--zs N])\n"
+            "            [--quoten DATEI.quo] [--json]\n"
+            "  remisator-cli --help | --version\n");
+        const QString befehle = QStringLiteral(
+            "Befehle:\n"
+            "  auswerten    prüft jede Tippreihe des Spielscheins gegen die Gewinnreihe: Gewinnklasse je\n"
+            "               Reihe, Anzahl und Gewinn je Rang und der Gesamtgewinn\n"
+            "  gewinnreihe  die Gewinnreihe, die aus den Ergebnissen des Spieltags folgt\n"
+            "  spieltag     die 45 Paarungen des Spieltags mit Anstoß, Tendenz und Ergebnis\n"
+            "  system       die Reihen eines Systems als Spielschein; ohne Zahlen die Platzhalter 1..n,\n"
+            "               sonst genau so viele verschiedene Zahlen 1..45, wie das System braucht\n"
+            "               Systeme: 007, 008, 009, 010, 011, 012, 013, 9/12, 12/22, 10/30, 11/66, 22/77, "
+            "26/130, 12/132\n"
+            "  herunterladen\n"
+            "               holt den Spieltag, der an diesem Tag beginnt, von der Seite des Herausgebers\n"
+            "               in den Spieltag-Ordner, wie \"Spieltag abrufen\", und nennt die Datei\n"
+            "  statistik    prüft den Spielschein gegen jeden Spieltag (*.sp45) des Ordners, jeden mit\n"
+            "               den Quoten TT.MM.JJJJ.quo daneben, wenn es sie gibt; zählt, wie oft jede Zahl\n"
+            "               Gewinnzahl und Zusatzzahl war und seit wie vielen Spieltagen sie fehlt\n"
+            "  scheine      prüft mehrere Spielscheine gegen eine Gewinnreihe wie \"auswerten\": Anzahl\n"
+            "               und Gewinn je Rang und Schein\n");
+        const QString optionen = QStringLiteral(
+            "Optionen:\n"
+            "  --spieltag DATEI     Gewinnreihe aus dem Spieltag; die Quoten aus TT.MM.JJJJ.quo im\n"
+            "                       Ordner des Spieltags, wenn es sie gibt\n"
+            "  --gewinnreihe ZAHLEN bis zu sechs Gewinnzahlen, durch Kommas getrennt, wie in die\n"
+            "                       Boxen 1 bis 6 getippt\n"
+            "  --zs ZAHL            das Zusatzspiel, wie in die Box ZS getippt\n"
+            "  --quoten DATEI       die Quoten aus dieser Datei\n"
+            "  --nach-rang          die Reihen nach der Auswertung nach Gewinnklasse sortieren\n"
+            "  --ordner ORDNER      der Ordner mit den Spieltagen für \"statistik\"\n"
+            "  --json               Ausgabe als JSON (UTF-8) für Skripte\n"
+            "  -h, --help           diese Hilfe\n"
+            "  --version            die Version\n");
+        QTest::newRow("--help")
+            << QStringList{"--help"} << 0
+            << "remisator-cli – Auswahlwette auf der Kommandozeile\n\n" + aufruf + u'\n' + befehle + u'\n' +
+                   optionen +
+                   "\nRückgabewerte: 0 fertig, 1 falscher Aufruf, 2 Fehler in den Daten oder "
+                   "Spieltag nicht\nverfügbar.\n";
+        QTest::newRow("Verwendungsfehler")
+            << QStringList{} << 1
+            << "remisator-cli: Es fehlt der Befehl.\n\n" + aufruf + "Mehr mit: remisator-cli --help\n";
+    }
+    void hilfeText() {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        const Lauf l = lauf(argumente);
+        QCOMPARE(l.code, code);
+        QCOMPARE(QString::fromUtf8(l.aus + l.fehler), text);
     }
 
     // The executable writes what the commands give, stdout and stderr apart, and ends with their code.

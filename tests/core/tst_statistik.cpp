@@ -1,4 +1,3 @@
-#include "cli/Programm.h"
 #include "core/grund/Fehler.h"
 #include "core/schein/Auswertung.h"
 #include "core/schein/Zeilentabelle.h"
@@ -55,59 +54,12 @@ core::Zeilentabelle zufallsschein(QRandomGenerator& zufall, int zeilen) {
     return testhilfe::tabelleAus(z);
 }
 
-// Results giving the winning row "nummern" in this order and the additional number zs: draws
-// from 6 : 6 down, zs 2 : 1, every other pairing 3 : 0.
-Satz spieltagMit(double datum, const QList<int>& nummern, int zs) {
-    Satz s;
-    s.datum(datum);
-    s.alleErgebnisse(3, 0);
-    for (int k = 0; k < nummern.size(); ++k)
-        s.ergebnis(nummern[k], 6 - k, 6 - k);
-    if (zs > 0)
-        s.ergebnis(zs, 2, 1);
-    return s;
-}
-
 QStringList texte(const std::array<std::optional<QString>, 7>& a) {
     QStringList s;
     for (std::size_t i = 1; i <= 6; ++i)
         s.append(a[i].value_or(QStringLiteral("<keiner>")));
     return s;
 }
-
-struct Lauf {
-    int code = -1;
-    QByteArray aus;
-    QByteArray fehler;
-};
-
-Lauf lauf(const QStringList& argumente) {
-    Lauf l;
-    l.code = cli::Ausfuehren(QStringList{QStringLiteral("remisator-cli")} + argumente, l.aus, l.fehler);
-    return l;
-}
-
-// The small example of the commands: two matchdays (the first with odds), a short file, two slips.
-struct Beispiel {
-    QTemporaryDir wurzel;
-    QString tage = wurzel.filePath(QStringLiteral("tage"));
-    Beispiel() {
-        QDir(wurzel.path()).mkdir(QStringLiteral("tage"));
-        dateiSchreiben(tage + "/a.sp45", spieltagMit(44457, {1, 2, 3, 4, 5, 6}, 7).b);
-        dateiSchreiben(tage + "/b.sp45", spieltagMit(44464, {1, 2, 10, 11, 12, 13}, 20).b);
-        dateiSchreiben(tage + "/kurz.sp45", QByteArray(100, 'x'));
-        dateiSchreiben(tage + "/18.09.2021.quo", "1.000,00\r\n100,00\r\n50,00\r\n10,00\r\n5,00\r\n1,50\r\n");
-        dateiSchreiben(pfad("s1.txt"), "1,2,3,4,5,6\r\n1,2,3,10,11,7\r\n1,2,10,11,12,20\r\n");
-        dateiSchreiben(pfad("s2.txt"), "1,2,3,4,5,6\r\n");
-        dateiSchreiben(pfad("abc.txt"), "1,2,3,4,5,6\r\n1,abc\r\n");
-    }
-    QString pfad(const QString& name) const { return wurzel.filePath(name); }
-    QStringList ersetzt(QStringList argumente) const {
-        for (QString& a : argumente)
-            a.replace(QStringLiteral("{t}"), wurzel.path());
-        return argumente;
-    }
-};
 
 } // namespace
 
@@ -183,7 +135,7 @@ private slots:
             while (gewinn.contains(zs))
                 zs = int(zufall.bounded(1, 46));
             // Dates out of the names' order; every third without an additional number.
-            const Satz s = spieltagMit(44457 + 7 * ((i * 7) % 19), gewinn, i % 3 == 0 ? 0 : zs);
+            const Satz s = Satz::mitGewinnreihe(44457 + 7 * ((i * 7) % 19), gewinn, i % 3 == 0 ? 0 : zs);
             saetze.append(s);
             dateiSchreiben(tage.filePath(QStringLiteral("t%1.sp45").arg(i, 2, 10, QChar(u'0'))), s.b);
         }
@@ -244,9 +196,9 @@ private slots:
         QFETCH(int, fehltSeit);
         const QTemporaryDir tage;
         // Named against their dates' order: the dates decide.
-        dateiSchreiben(tage.filePath("c.sp45"), spieltagMit(44457, {1, 2, 3, 4, 5, 6}, 7).b);
-        dateiSchreiben(tage.filePath("a.sp45"), spieltagMit(44464, {1, 2, 10, 11, 12, 13}, 20).b);
-        dateiSchreiben(tage.filePath("b.SP45"), spieltagMit(44471, {2, 7, 30, 31, 32, 33}, 0).b);
+        dateiSchreiben(tage.filePath("c.sp45"), Satz::mitGewinnreihe(44457, {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage.filePath("a.sp45"), Satz::mitGewinnreihe(44464, {1, 2, 10, 11, 12, 13}, 20).b);
+        dateiSchreiben(tage.filePath("b.SP45"), Satz::mitGewinnreihe(44471, {2, 7, 30, 31, 32, 33}, 0).b);
         Zeilentabelle leer(9);
         const Spieltagsstatistik st = StatistikErstellen(Reihenmasken::aus(leer), tage.path());
         QCOMPARE(int(st.spieltage.size()), 3);
@@ -260,9 +212,9 @@ private slots:
     // A record without a valid date comes first and has no odds file.
     void ohneDatum() {
         const QTemporaryDir tage;
-        dateiSchreiben(tage.filePath("a.sp45"), spieltagMit(44457, {1, 2, 3, 4, 5, 6}, 7).b);
-        dateiSchreiben(tage.filePath("b.sp45"), spieltagMit(std::nan(""), {1, 2, 3, 4, 5, 6}, 7).b);
-        dateiSchreiben(tage.filePath("c.sp45"), spieltagMit(-1e9, {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage.filePath("a.sp45"), Satz::mitGewinnreihe(44457, {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage.filePath("b.sp45"), Satz::mitGewinnreihe(std::nan(""), {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage.filePath("c.sp45"), Satz::mitGewinnreihe(-1e9, {1, 2, 3, 4, 5, 6}, 7).b);
         const Spieltagsstatistik st = StatistikErstellen(Reihenmasken::aus(Zeilentabelle(9)), tage.path());
         QCOMPARE(int(st.spieltage.size()), 3);
         QCOMPARE(st.spieltage[0].datei + st.spieltage[1].datei + st.spieltage[2].datei,
@@ -277,7 +229,7 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("quoten");
         QTest::addColumn<QString>("grund");
-        const QByteArray gut = spieltagMit(44457, {1, 2, 3, 4, 5, 6}, 7).b;
+        const QByteArray gut = Satz::mitGewinnreihe(44457, {1, 2, 3, 4, 5, 6}, 7).b;
         QTest::newRow("kurz") << "kurz.sp45" << QByteArray(100, 'x') << QString()
                               << "Die Datei \"{t}/kurz.sp45\" enthält keinen Spieltag.\n\n"
                                  "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.";
@@ -298,7 +250,7 @@ private slots:
         QFETCH(QString, quoten);
         QFETCH(QString, grund);
         const QTemporaryDir tage;
-        dateiSchreiben(tage.filePath("gut.sp45"), spieltagMit(44464, {1, 2, 10, 11, 12, 13}, 20).b);
+        dateiSchreiben(tage.filePath("gut.sp45"), Satz::mitGewinnreihe(44464, {1, 2, 10, 11, 12, 13}, 20).b);
         const QString pfad = dateiSchreiben(tage.filePath(name), inhalt);
         if (!quoten.isNull())
             dateiSchreiben(tage.filePath("18.09.2021.quo"), quoten.toLatin1());
@@ -344,179 +296,12 @@ private slots:
         const QTemporaryDir tage;
         for (int i = 0; i < 10; ++i)
             dateiSchreiben(tage.filePath(QStringLiteral("%1.sp45").arg(i)),
-                           spieltagMit(44457 + i, {1, 2, 3, 4, 5, 6}, 7).b);
+                           Satz::mitGewinnreihe(44457 + i, {1, 2, 3, 4, 5, 6}, 7).b);
         int gefragt = 0;
         const Spieltagsstatistik st = StatistikErstellen(Reihenmasken::aus(Zeilentabelle(9)), tage.path(), {},
                                                          [&] { return ++gefragt == 2; });
         QVERIFY(st.abgebrochen);
         QCOMPARE(gefragt, 2);
-    }
-
-    void statistikJson() {
-        const Beispiel b;
-        const Lauf l = lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage, "--json"});
-        QCOMPARE(l.fehler, QByteArray());
-        QCOMPARE(l.code, 0);
-        const qsizetype h = l.aus.indexOf(",\"haeufigkeit\":[");
-        QVERIFY(h > 0);
-        const QString leer = QStringLiteral("{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"%1\"}");
-        QCOMPARE(
-            QString::fromUtf8(l.aus.left(h)),
-            QStringLiteral("{\"spieltage\":[{\"datei\":\"a.sp45\",\"datum\":\"18.09.2021\","
-                           "\"gewinnreihe\":{\"zahlen\":[1,2,3,4,5,6],\"zs\":7},\"raenge\":["
-                           "{\"anzahl\":1,\"gewinn\":\"1.000,00\",\"gkl\":\"6 Ri.\"},") +
-                leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
-                QStringLiteral(",{\"anzahl\":1,\"gewinn\":\"5,00\",\"gkl\":\"3 + ZS\"},") +
-                leer.arg("3 Ri.") +
-                QStringLiteral("],\"gesamt\":\"1.005,00\"},{\"datei\":\"b.sp45\",\"datum\":\"25.09.2021\","
-                               "\"gewinnreihe\":{\"zahlen\":[1,2,10,11,12,13],\"zs\":20},\"raenge\":[") +
-                leer.arg("6 Ri.") + QStringLiteral(",{\"anzahl\":1,\"gewinn\":null,\"gkl\":\"5 + ZS\"},") +
-                leer.arg("5 Ri.") + QStringLiteral(",{\"anzahl\":1,\"gewinn\":null,\"gkl\":\"4 Ri.\"},") +
-                leer.arg("3 + ZS") + u',' + leer.arg("3 Ri.") +
-                QStringLiteral("],\"gesamt\":\"0,00\"}],\"uebersprungen\":[{\"datei\":\"kurz.sp45\","
-                               "\"grund\":\"Die Datei \\\"%1/kurz.sp45\\\" enthält keinen Spieltag.\\n\\n"
-                               "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.\"}]")
-                    .arg(b.tage));
-        QVERIFY(l.aus.endsWith("]}\n"));
-        QCOMPARE(l.aus.count("{\"zahl\":"), 45);
-        QVERIFY(l.aus.contains("{\"zahl\":7,\"gewinnzahl\":0,\"zusatzzahl\":1,\"fehlt_seit\":2}"));
-    }
-
-    void statistikText() {
-        const Beispiel b;
-        const Lauf l = lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage});
-        QCOMPARE(l.code, 0);
-        const QString aus = QString::fromUtf8(l.aus);
-        QVERIFY2(aus.startsWith(QStringLiteral("Spielschein:  s1.txt, 3 Reihen\n"
-                                               "Spieltage:    2 ausgewertet, 1 übersprungen (%1)\n\n"
-                                               "Datum       Datei   Gewinnreihe             Quoten          "
-                                               "6 Ri.  5 + ZS  5 Ri.  4 Ri.  "
-                                               "3 + ZS  3 Ri.    Gewinn\n"
-                                               "18.09.2021  a.sp45  1 2 3 4 5 6  ZS 7       18.09.2021.quo  "
-                                               "    1       0      0      0  "
-                                               "     1      0  1.005,00\n"
-                                               "25.09.2021  b.sp45  1 2 10 11 12 13  ZS 20  keine            "
-                                               "   0       1      0      1  "
-                                               "     0      0      0,00\n\n"
-                                               "Gesamtgewinn: 1.005,00\n\n"
-                                               "Übersprungen:\n"
-                                               "  kurz.sp45: Die Datei \"%1/kurz.sp45\" enthält keinen "
-                                               "Spieltag. Sie ist 100 Bytes groß, "
-                                               "ein Spieltag umfasst 3.792 Bytes.\n\n"
-                                               "Zahl  Gewinnzahl  Zusatzzahl  fehlt seit\n"
-                                               "   1           2           0           0\n")
-                                    .arg(b.tage)),
-                 l.aus.constData());
-        QVERIFY(aus.endsWith(QStringLiteral("  45           0           0           2\n")));
-    }
-
-    void scheineJson() {
-        const Beispiel b;
-        const Lauf l = lauf(b.ersetzt({"scheine", "{t}/s1.txt", "{t}/s2.txt", "--gewinnreihe", "1,2,3,4,5,6",
-                                       "--zs", "7", "--quoten", "{t}/tage/18.09.2021.quo", "--json"}));
-        QCOMPARE(l.fehler, QByteArray());
-        QCOMPARE(l.code, 0);
-        const QString leer = QStringLiteral("{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"%1\"}");
-        const QString sechs = QStringLiteral("{\"anzahl\":1,\"gewinn\":\"1.000,00\",\"gkl\":\"6 Ri.\"}");
-        QCOMPARE(
-            QString::fromUtf8(l.aus),
-            QStringLiteral("{\"gewinnreihe\":{\"zahlen\":[1,2,3,4,5,6],\"zs\":7},\"scheine\":["
-                           "{\"datei\":\"s1.txt\",\"reihen\":3,\"raenge\":[") +
-                sechs + u',' + leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
-                QStringLiteral(",{\"anzahl\":1,\"gewinn\":\"5,00\",\"gkl\":\"3 + ZS\"},") +
-                leer.arg("3 Ri.") +
-                QStringLiteral("],\"gesamt\":\"1.005,00\"},{\"datei\":\"s2.txt\",\"reihen\":1,\"raenge\":[") +
-                sechs + u',' + leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
-                u',' + leer.arg("3 + ZS") + u',' + leer.arg("3 Ri.") +
-                QStringLiteral("],\"gesamt\":\"1.000,00\"}]}\n"));
-    }
-
-    // The winning row of a matchday and the odds beside it, as "auswerten" takes them.
-    void scheineText() {
-        const Beispiel b;
-        const Lauf l =
-            lauf(b.ersetzt({"scheine", "{t}/s1.txt", "{t}/s2.txt", "--spieltag", "{t}/tage/a.sp45"}));
-        QCOMPARE(l.fehler, QByteArray());
-        QCOMPARE(l.code, 0);
-        QCOMPARE(
-            QString::fromUtf8(l.aus),
-            QStringLiteral("Gewinnreihe:  1 2 3 4 5 6  ZS 7 (Spieltag vom 18.09.2021)\n"
-                           "Quoten:       18.09.2021.quo\n\n"
-                           "Spielschein  Reihen  6 Ri.  5 + ZS  5 Ri.  4 Ri.  3 + ZS  3 Ri.    Gewinn\n"
-                           "s1.txt            3      1       0      0      0       1      0  1.005,00\n"
-                           "s2.txt            1      1       0      0      0       0      0  1.000,00\n\n"
-                           "Gesamtgewinn: 2.005,00\n"));
-    }
-
-    // Bad usage: exit 1, the message first, nothing on stdout.
-    void verwendungsfehler_data() {
-        QTest::addColumn<QStringList>("argumente");
-        QTest::addColumn<QString>("meldung");
-        QTest::newRow("ohne Ordner")
-            << QStringList{"statistik", "s.txt"}
-            << "\"statistik\" nimmt die Spieltage aus einem Ordner: --ordner ORDNER.";
-        QTest::newRow("Ordner ohne Wert")
-            << QStringList{"statistik", "s.txt", "--ordner"} << "Nach --ordner fehlt der Wert.";
-        QTest::newRow("statistik ohne Schein")
-            << QStringList{"statistik", "--ordner", "."} << "Dem Befehl \"statistik\" fehlt der Spielschein.";
-        QTest::newRow("statistik mit Gewinnreihe")
-            << QStringList{"statistik", "a.txt", "--ordner", ".", "--gewinnreihe", "1"}
-            << "Der Befehl \"statistik\" kennt die Option --gewinnreihe nicht.";
-        QTest::newRow("scheine ohne Schein") << QStringList{"scheine", "--gewinnreihe", "1"}
-                                             << "Dem Befehl \"scheine\" fehlt der Spielschein.";
-        QTest::newRow("scheine ohne Gewinnreihe")
-            << QStringList{"scheine", "a.txt"}
-            << "\"scheine\" nimmt die Gewinnreihe entweder aus --spieltag oder aus --gewinnreihe.";
-        QTest::newRow("scheine nach Rang")
-            << QStringList{"scheine", "a.txt", "--gewinnreihe", "1", "--nach-rang"}
-            << "Der Befehl \"scheine\" kennt die Option --nach-rang nicht.";
-        QTest::newRow("auswerten mit Ordner")
-            << QStringList{"auswerten", "a.txt", "--gewinnreihe", "1", "--ordner", "."}
-            << "Der Befehl \"auswerten\" kennt die Option --ordner nicht.";
-    }
-    void verwendungsfehler() {
-        QFETCH(QStringList, argumente);
-        QFETCH(QString, meldung);
-        const Lauf l = lauf(argumente);
-        QCOMPARE(l.code, 1);
-        QCOMPARE(l.aus, QByteArray());
-        QCOMPARE(QString::fromUtf8(l.fehler).section(u'\n', 0, 0),
-                 QStringLiteral("remisator-cli: ") + meldung);
-    }
-
-    // Bad data: exit 2 with the message, nothing on stdout; one bad slip of several stops the command.
-    void datenfehler_data() {
-        QTest::addColumn<QStringList>("argumente");
-        QTest::addColumn<QString>("meldung");
-        const QString fehlt = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n"
-                                             "Die Datei oder der Ordner existiert nicht.");
-        QTest::newRow("Ordner fehlt")
-            << QStringList{"statistik", "{t}/s1.txt", "--ordner", "{t}/fehlt"} << fehlt.arg("{t}/fehlt");
-        QTest::newRow("Schein fehlt") << QStringList{"statistik", "{t}/fehlt.txt", "--ordner", "{t}/tage"}
-                                      << fehlt.arg("{t}/fehlt.txt");
-        QTest::newRow("statistik: keine Zahl")
-            << QStringList{"statistik", "{t}/abc.txt", "--ordner", "{t}/tage"}
-            << "''abc'' ist kein gültiger Integer-Wert";
-        QTest::newRow("scheine: einer fehlt")
-            << QStringList{"scheine", "{t}/s1.txt", "{t}/fehlt.txt", "--gewinnreihe", "1"}
-            << fehlt.arg("{t}/fehlt.txt");
-        QTest::newRow("scheine: keine Zahl")
-            << QStringList{"scheine", "{t}/s1.txt", "{t}/abc.txt", "--gewinnreihe", "1"}
-            << "{t}/abc.txt: ''abc'' ist kein gültiger Integer-Wert";
-        QTest::newRow("scheine: kurzer Spieltag")
-            << QStringList{"scheine", "{t}/s1.txt", "--spieltag", "{t}/tage/kurz.sp45"}
-            << "Die Datei \"{t}/tage/kurz.sp45\" enthält keinen Spieltag.\n\n"
-               "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.";
-    }
-    void datenfehler() {
-        QFETCH(QStringList, argumente);
-        QFETCH(QString, meldung);
-        const Beispiel b;
-        const Lauf l = lauf(b.ersetzt(argumente));
-        QCOMPARE(QString::fromUtf8(l.fehler),
-                 meldung.replace(QStringLiteral("{t}"), b.wurzel.path()) + u'\n');
-        QCOMPARE(l.aus, QByteArray());
-        QCOMPARE(l.code, 2);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "core/spieltag/TSpieltag.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,18 @@ struct Satz {
         std::mt19937 zufall(saat);
         for (char& c : s.b)
             c = char(zufall() & 0xFF);
+        return s;
+    }
+    // Results giving the winning row "nummern" in this order and the additional number zs: draws
+    // from 6 : 6 down, zs 2 : 1, every other pairing 3 : 0.
+    static Satz mitGewinnreihe(double datum, const QList<int>& nummern, int zs) {
+        Satz s;
+        s.datum(datum);
+        s.alleErgebnisse(3, 0);
+        for (int k = 0; k < nummern.size(); ++k)
+            s.ergebnis(nummern[k], 6 - k, 6 - k);
+        if (zs > 0)
+            s.ergebnis(zs, 2, 1);
         return s;
     }
     void doppel(int offset, double wert) {

@@ -1,0 +1,23 @@
+#include "Befehlsliste.h"
+
+#include "AuswertenBefehl.h"
+#include "GewinnreiheBefehl.h"
+#include "HerunterladenBefehl.h"
+#include "HilfeBefehl.h"
+#include "ScheineBefehl.h"
+#include "SpieltagBefehl.h"
+#include "StatistikBefehl.h"
+#include "SystemBefehl.h"
+#include "VersionBefehl.h"
+
+namespace cli {
+
+const QList<Befehl>& Befehle() {
+    static const QList<Befehl> liste = {
+        AuswertenBefehl(), GewinnreiheBefehl(), SpieltagBefehl(), SystemBefehl(),  HerunterladenBefehl(),
+        StatistikBefehl(), ScheineBefehl(),     HilfeBefehl(),    VersionBefehl(),
+    };
+    return liste;
+}
+
+} // namespace cli

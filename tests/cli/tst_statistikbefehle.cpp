@@ -1,0 +1,213 @@
+#include "support/Kommandozeile.h"
+#include "support/Spieltagssatz.h"
+#include "support/TestMain.h"
+#include "support/Testdateien.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using testhilfe::dateiSchreiben;
+using testhilfe::lauf;
+using testhilfe::Lauf;
+using testhilfe::Satz;
+
+namespace {
+
+// The small example of the commands: two matchdays (the first with odds), a short file, two slips.
+struct Beispiel {
+    QTemporaryDir wurzel;
+    QString tage = wurzel.filePath(QStringLiteral("tage"));
+    Beispiel() {
+        QDir(wurzel.path()).mkdir(QStringLiteral("tage"));
+        dateiSchreiben(tage + "/a.sp45", Satz::mitGewinnreihe(44457, {1, 2, 3, 4, 5, 6}, 7).b);
+        dateiSchreiben(tage + "/b.sp45", Satz::mitGewinnreihe(44464, {1, 2, 10, 11, 12, 13}, 20).b);
+        dateiSchreiben(tage + "/kurz.sp45", QByteArray(100, 'x'));
+        dateiSchreiben(tage + "/18.09.2021.quo", "1.000,00\r\n100,00\r\n50,00\r\n10,00\r\n5,00\r\n1,50\r\n");
+        dateiSchreiben(pfad("s1.txt"), "1,2,3,4,5,6\r\n1,2,3,10,11,7\r\n1,2,10,11,12,20\r\n");
+        dateiSchreiben(pfad("s2.txt"), "1,2,3,4,5,6\r\n");
+        dateiSchreiben(pfad("abc.txt"), "1,2,3,4,5,6\r\n1,abc\r\n");
+    }
+    QString pfad(const QString& name) const { return wurzel.filePath(name); }
+    QStringList ersetzt(QStringList argumente) const {
+        for (QString& a : argumente)
+            a.replace(QStringLiteral("{t}"), wurzel.path());
+        return argumente;
+    }
+};
+
+} // namespace
+
+class TstStatistikbefehle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void statistikJson() {
+        const Beispiel b;
+        const Lauf l = lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage, "--json"});
+        QCOMPARE(l.fehler, QByteArray());
+        QCOMPARE(l.code, 0);
+        const qsizetype h = l.aus.indexOf(",\"haeufigkeit\":[");
+        QVERIFY(h > 0);
+        const QString leer = QStringLiteral("{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"%1\"}");
+        QCOMPARE(
+            QString::fromUtf8(l.aus.left(h)),
+            QStringLiteral("{\"spieltage\":[{\"datei\":\"a.sp45\",\"datum\":\"18.09.2021\","
+                           "\"gewinnreihe\":{\"zahlen\":[1,2,3,4,5,6],\"zs\":7},\"raenge\":["
+                           "{\"anzahl\":1,\"gewinn\":\"1.000,00\",\"gkl\":\"6 Ri.\"},") +
+                leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
+                QStringLiteral(",{\"anzahl\":1,\"gewinn\":\"5,00\",\"gkl\":\"3 + ZS\"},") +
+                leer.arg("3 Ri.") +
+                QStringLiteral("],\"gesamt\":\"1.005,00\"},{\"datei\":\"b.sp45\",\"datum\":\"25.09.2021\","
+                               "\"gewinnreihe\":{\"zahlen\":[1,2,10,11,12,13],\"zs\":20},\"raenge\":[") +
+                leer.arg("6 Ri.") + QStringLiteral(",{\"anzahl\":1,\"gewinn\":null,\"gkl\":\"5 + ZS\"},") +
+                leer.arg("5 Ri.") + QStringLiteral(",{\"anzahl\":1,\"gewinn\":null,\"gkl\":\"4 Ri.\"},") +
+                leer.arg("3 + ZS") + u',' + leer.arg("3 Ri.") +
+                QStringLiteral("],\"gesamt\":\"0,00\"}],\"uebersprungen\":[{\"datei\":\"kurz.sp45\","
+                               "\"grund\":\"Die Datei \\\"%1/kurz.sp45\\\" enthält keinen Spieltag.\\n\\n"
+                               "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.\"}]")
+                    .arg(b.tage));
+        QVERIFY(l.aus.endsWith("]}\n"));
+        QCOMPARE(l.aus.count("{\"zahl\":"), 45);
+        QVERIFY(l.aus.contains("{\"zahl\":7,\"gewinnzahl\":0,\"zusatzzahl\":1,\"fehlt_seit\":2}"));
+    }
+
+    void statistikText() {
+        const Beispiel b;
+        const Lauf l = lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage});
+        QCOMPARE(l.code, 0);
+        const QString aus = QString::fromUtf8(l.aus);
+        QVERIFY2(aus.startsWith(QStringLiteral("Spielschein:  s1.txt, 3 Reihen\n"
+                                               "Spieltage:    2 ausgewertet, 1 übersprungen (%1)\n\n"
+                                               "Datum       Datei   Gewinnreihe             Quoten          "
+                                               "6 Ri.  5 + ZS  5 Ri.  4 Ri.  "
+                                               "3 + ZS  3 Ri.    Gewinn\n"
+                                               "18.09.2021  a.sp45  1 2 3 4 5 6  ZS 7       18.09.2021.quo  "
+                                               "    1       0      0      0  "
+                                               "     1      0  1.005,00\n"
+                                               "25.09.2021  b.sp45  1 2 10 11 12 13  ZS 20  keine            "
+                                               "   0       1      0      1  "
+                                               "     0      0      0,00\n\n"
+                                               "Gesamtgewinn: 1.005,00\n\n"
+                                               "Übersprungen:\n"
+                                               "  kurz.sp45: Die Datei \"%1/kurz.sp45\" enthält keinen "
+                                               "Spieltag. Sie ist 100 Bytes groß, "
+                                               "ein Spieltag umfasst 3.792 Bytes.\n\n"
+                                               "Zahl  Gewinnzahl  Zusatzzahl  fehlt seit\n"
+                                               "   1           2           0           0\n")
+                                    .arg(b.tage)),
+                 l.aus.constData());
+        QVERIFY(aus.endsWith(QStringLiteral("  45           0           0           2\n")));
+    }
+
+    void scheineJson() {
+        const Beispiel b;
+        const Lauf l = lauf(b.ersetzt({"scheine", "{t}/s1.txt", "{t}/s2.txt", "--gewinnreihe", "1,2,3,4,5,6",
+                                       "--zs", "7", "--quoten", "{t}/tage/18.09.2021.quo", "--json"}));
+        QCOMPARE(l.fehler, QByteArray());
+        QCOMPARE(l.code, 0);
+        const QString leer = QStringLiteral("{\"anzahl\":0,\"gewinn\":null,\"gkl\":\"%1\"}");
+        const QString sechs = QStringLiteral("{\"anzahl\":1,\"gewinn\":\"1.000,00\",\"gkl\":\"6 Ri.\"}");
+        QCOMPARE(
+            QString::fromUtf8(l.aus),
+            QStringLiteral("{\"gewinnreihe\":{\"zahlen\":[1,2,3,4,5,6],\"zs\":7},\"scheine\":["
+                           "{\"datei\":\"s1.txt\",\"reihen\":3,\"raenge\":[") +
+                sechs + u',' + leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
+                QStringLiteral(",{\"anzahl\":1,\"gewinn\":\"5,00\",\"gkl\":\"3 + ZS\"},") +
+                leer.arg("3 Ri.") +
+                QStringLiteral("],\"gesamt\":\"1.005,00\"},{\"datei\":\"s2.txt\",\"reihen\":1,\"raenge\":[") +
+                sechs + u',' + leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
+                u',' + leer.arg("3 + ZS") + u',' + leer.arg("3 Ri.") +
+                QStringLiteral("],\"gesamt\":\"1.000,00\"}]}\n"));
+    }
+
+    // The winning row of a matchday and the odds beside it, as "auswerten" takes them.
+    void scheineText() {
+        const Beispiel b;
+        const Lauf l =
+            lauf(b.ersetzt({"scheine", "{t}/s1.txt", "{t}/s2.txt", "--spieltag", "{t}/tage/a.sp45"}));
+        QCOMPARE(l.fehler, QByteArray());
+        QCOMPARE(l.code, 0);
+        QCOMPARE(
+            QString::fromUtf8(l.aus),
+            QStringLiteral("Gewinnreihe:  1 2 3 4 5 6  ZS 7 (Spieltag vom 18.09.2021)\n"
+                           "Quoten:       18.09.2021.quo\n\n"
+                           "Spielschein  Reihen  6 Ri.  5 + ZS  5 Ri.  4 Ri.  3 + ZS  3 Ri.    Gewinn\n"
+                           "s1.txt            3      1       0      0      0       1      0  1.005,00\n"
+                           "s2.txt            1      1       0      0      0       0      0  1.000,00\n\n"
+                           "Gesamtgewinn: 2.005,00\n"));
+    }
+
+    // Bad usage: exit 1, the message first, nothing on stdout.
+    void verwendungsfehler_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("ohne Ordner")
+            << QStringList{"statistik", "s.txt"}
+            << "\"statistik\" nimmt die Spieltage aus einem Ordner: --ordner ORDNER.";
+        QTest::newRow("Ordner ohne Wert")
+            << QStringList{"statistik", "s.txt", "--ordner"} << "Nach --ordner fehlt der Wert.";
+        QTest::newRow("statistik ohne Schein")
+            << QStringList{"statistik", "--ordner", "."} << "Dem Befehl \"statistik\" fehlt der Spielschein.";
+        QTest::newRow("statistik mit Gewinnreihe")
+            << QStringList{"statistik", "a.txt", "--ordner", ".", "--gewinnreihe", "1"}
+            << "Der Befehl \"statistik\" kennt die Option --gewinnreihe nicht.";
+        QTest::newRow("scheine ohne Schein") << QStringList{"scheine", "--gewinnreihe", "1"}
+                                             << "Dem Befehl \"scheine\" fehlt der Spielschein.";
+        QTest::newRow("scheine ohne Gewinnreihe")
+            << QStringList{"scheine", "a.txt"}
+            << "\"scheine\" nimmt die Gewinnreihe entweder aus --spieltag oder aus --gewinnreihe.";
+        QTest::newRow("scheine nach Rang")
+            << QStringList{"scheine", "a.txt", "--gewinnreihe", "1", "--nach-rang"}
+            << "Der Befehl \"scheine\" kennt die Option --nach-rang nicht.";
+        QTest::newRow("auswerten mit Ordner")
+            << QStringList{"auswerten", "a.txt", "--gewinnreihe", "1", "--ordner", "."}
+            << "Der Befehl \"auswerten\" kennt die Option --ordner nicht.";
+    }
+    void verwendungsfehler() {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        const Lauf l = lauf(argumente);
+        QCOMPARE(l.code, 1);
+        QCOMPARE(l.aus, QByteArray());
+        QCOMPARE(QString::fromUtf8(l.fehler).section(u'\n', 0, 0),
+                 QStringLiteral("remisator-cli: ") + meldung);
+    }
+
+    // Bad data: exit 2 with the message, nothing on stdout; one bad slip of several stops the command.
+    void datenfehler_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+        const QString fehlt = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n"
+                                             "Die Datei oder der Ordner existiert nicht.");
+        QTest::newRow("Ordner fehlt")
+            << QStringList{"statistik", "{t}/s1.txt", "--ordner", "{t}/fehlt"} << fehlt.arg("{t}/fehlt");
+        QTest::newRow("Schein fehlt") << QStringList{"statistik", "{t}/fehlt.txt", "--ordner", "{t}/tage"}
+                                      << fehlt.arg("{t}/fehlt.txt");
+        QTest::newRow("statistik: keine Zahl")
+            << QStringList{"statistik", "{t}/abc.txt", "--ordner", "{t}/tage"}
+            << "''abc'' ist kein gültiger Integer-Wert";
+        QTest::newRow("scheine: einer fehlt")
+            << QStringList{"scheine", "{t}/s1.txt", "{t}/fehlt.txt", "--gewinnreihe", "1"}
+            << fehlt.arg("{t}/fehlt.txt");
+        QTest::newRow("scheine: keine Zahl")
+            << QStringList{"scheine", "{t}/s1.txt", "{t}/abc.txt", "--gewinnreihe", "1"}
+            << "{t}/abc.txt: ''abc'' ist kein gültiger Integer-Wert";
+        QTest::newRow("scheine: kurzer Spieltag")
+            << QStringList{"scheine", "{t}/s1.txt", "--spieltag", "{t}/tage/kurz.sp45"}
+            << "Die Datei \"{t}/tage/kurz.sp45\" enthält keinen Spieltag.\n\n"
+               "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.";
+    }
+    void datenfehler() {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        const Beispiel b;
+        const Lauf l = lauf(b.ersetzt(argumente));
+        QCOMPARE(QString::fromUtf8(l.fehler),
+                 meldung.replace(QStringLiteral("{t}"), b.wurzel.path()) + u'\n');
+        QCOMPARE(l.aus, QByteArray());
+        QCOMPARE(l.code, 2);
+    }
+};
+
+REMISATOR_CORE_TEST_MAIN(TstStatistikbefehle)
+#include "tst_statistikbefehle.moc"
