@@ -17,7 +17,6 @@
 #include "ui/kreuzbrett/KreuzBereich.h"
 #include "ui/statistik/TFScheine.h"
 #include "ui/statistik/TFStatistik.h"
-#include "ui/umgebung/FormularOffen.h"
 #include "ui/umgebung/Umgebung.h"
 #include "ui/umgebung/Waechter.h"
 
@@ -67,8 +66,13 @@ void TFGewonnen::spaltenVerbinden() {
     ui::Meldungen& m = umgebung_.meldungen;
     connect(Spieltag, &ui::SpieltagBereich::gewinnreiheErmittelt, PFoto,
             &ui::AuswertungsBereich::gewinnreiheSetzen);
-    ui::Geschuetzt(Spieltag, &ui::SpieltagBereich::spieltagGewaehlt, this, m,
-                   [this](const QString& datei) { spieltagGewaehlt(datei); });
+    ui::Geschuetzt(Spieltag, &ui::SpieltagBereich::spieltagGelesen, this, m,
+                   [this](const QString& datei, const ui::GelesenerSpieltag& gelesen) {
+                       spieltagUebernehmen(gelesen);
+                       spieltagMerken(datei);
+                   });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::spielscheinGelesen, this, m,
+                   [this](const QString& datei) { spielscheinMerken(datei); });
     ui::Geschuetzt(
         Kreuze, &ui::KreuzBereich::systemAbwickeln, PFoto, m,
         [this](int system, const core::Zahlenmenge& kreuze) { PFoto->SystemAbwickeln(system, kreuze); });
@@ -146,13 +150,22 @@ void TFGewonnen::gemerkteDateienLesen() {
 }
 
 void TFGewonnen::SpieltagEinlesen(const QString& datei) {
-    if (const std::optional<QString> quoten = Spieltag->SpieltagEinlesen(datei))
-        PFoto->QuotenLaden(*quoten);
+    if (const std::optional<ui::GelesenerSpieltag> gelesen = Spieltag->SpieltagEinlesen(datei))
+        spieltagUebernehmen(*gelesen);
 }
 
-void TFGewonnen::spieltagGewaehlt(const QString& datei) {
-    SpieltagEinlesen(datei);
+void TFGewonnen::spieltagUebernehmen(const ui::GelesenerSpieltag& gelesen) {
+    PFoto->gewinnreiheSetzen(gelesen.gewinnreihe);
+    if (gelesen.quoten)
+        PFoto->QuotenLaden(*gelesen.quoten);
+}
+
+void TFGewonnen::spieltagMerken(const QString& datei) const {
     settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::StartSpieltag, datei);
+}
+
+void TFGewonnen::spielscheinMerken(const QString& datei) const {
+    settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::StartSpielschein, datei);
 }
 
 void TFGewonnen::SpielscheinEinlesen(const QString& datei) {
@@ -212,17 +225,17 @@ void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
 }
 
 void TFGewonnen::BFSpTagVerwClick() {
-    if (!FSpTag) {
-        FSpTag = new ui::TFsptag(umgebung_, ordner_, this);
+    FSpTag.oeffnen([this] {
+        auto* fenster = new ui::TFsptag(umgebung_, ordner_, this);
         // Read at once when wanted, but not remembered for the next start.
-        ui::Geschuetzt(FSpTag, &ui::TFsptag::spieltagGespeichert, this, umgebung_.meldungen,
+        ui::Geschuetzt(fenster, &ui::TFsptag::spieltagGespeichert, this, umgebung_.meldungen,
                        [this](const QString& pfad, bool einlesen) {
                            if (einlesen)
                                SpieltagEinlesen(pfad);
                        });
-        connect(FSpTag, &ui::TFsptag::zaehlerstand, leur, &QLabel::setText);
-    }
-    FSpTag->vorholen();
+        connect(fenster, &ui::TFsptag::zaehlerstand, leur, &QLabel::setText);
+        return fenster;
+    });
 }
 
 void TFGewonnen::bsSkinSpeedButton9Click() {
@@ -231,7 +244,7 @@ void TFGewonnen::bsSkinSpeedButton9Click() {
 }
 
 void TFGewonnen::bsSkinSpeedButton5Click() {
-    ui::TFInfo::oeffnen(umgebung_, this);
+    FInfo.oeffnen([this] { return new ui::TFInfo(umgebung_, this); });
 }
 
 void TFGewonnen::statistikOeffnen() {
@@ -261,22 +274,18 @@ void TFGewonnen::updateVerbinden() {
 }
 
 void TFGewonnen::bsSkinSpeedButton12Click() {
-    if (QWidget* offen = ui::FormularOffen(QString::fromLatin1(namen::FNeu))) {
-        offen->showNormal();
-        offen->raise();
-        offen->activateWindow();
-        return;
-    }
-    auto* fenster = new ui::TFNeu(umgebung_, ordner_, this);
-    connect(fenster, &ui::TFNeu::zaehlerstand, leur, &QLabel::setText);
-    // The program ends at once for the update: the options are stored first, and a failure to
-    // store them keeps it running.
-    connect(fenster, &ui::TFNeu::vorDemEnde, this, [this](bool& abbrechen) {
-        abbrechen = true;
-        ui::Schuetzen(umgebung_.meldungen, [&] {
-            optionenSpeichern();
-            abbrechen = false;
+    FNeu.oeffnen([this] {
+        auto* fenster = new ui::TFNeu(umgebung_, ordner_, this);
+        connect(fenster, &ui::TFNeu::zaehlerstand, leur, &QLabel::setText);
+        // The program ends at once for the update: the options are stored first, and a failure to
+        // store them keeps it running.
+        connect(fenster, &ui::TFNeu::vorDemEnde, this, [this](bool& abbrechen) {
+            abbrechen = true;
+            ui::Schuetzen(umgebung_.meldungen, [&] {
+                optionenSpeichern();
+                abbrechen = false;
+            });
         });
+        return fenster;
     });
-    fenster->zeigen();
 }

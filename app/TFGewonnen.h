@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/abbild/Abbilder.h"
+#include "ui/umgebung/Einzelfenster.h"
 
 #include <QWidget>
 
@@ -17,8 +18,11 @@ class AuswertungsBereich;
 class KreuzBereich;
 class SpieltagBereich;
 class TFEingabe;
+class TFInfo;
+class TFNeu;
 class TFsptag;
 class WebVerweise;
+struct GelesenerSpieltag;
 } // namespace ui
 
 // The main window: the evaluation of slips against the winning row of a matchday. It holds the
@@ -32,7 +36,8 @@ public:
     TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent = nullptr);
 
     // Readers of a matchday (with the odds of its date) and a slip file; a name without a file is
-    // passed over. An error is thrown to the caller's guard.
+    // passed over. An error is thrown to the caller's guard. What is read here is not remembered for
+    // the next start: only a file chosen in a column's open dialog is.
     void SpieltagEinlesen(const QString& datei);
     void SpielscheinEinlesen(const QString& datei);
 
@@ -53,7 +58,11 @@ private:
     void spaltenVerbinden();
     void optionenLesen();
     void gemerkteDateienLesen();
-    void spieltagGewaehlt(const QString& datei);
+    // A matchday read: its winning row into the boxes, its odds into the odds panel.
+    void spieltagUebernehmen(const ui::GelesenerSpieltag& gelesen);
+    // The file chosen in a column's open dialog and read, remembered for the next start.
+    void spieltagMerken(const QString& datei) const;
+    void spielscheinMerken(const QString& datei) const;
     void bsSkinSpeedButton4Click();
     void bsSkinSpeedButton7Click();
     // What closing stores: the two options and the donation counter. Throws when it cannot.
@@ -84,6 +93,10 @@ private:
     void scheineOeffnen();
 
     ui::WebVerweise* verweise_;
-    ui::TFsptag* FSpTag = nullptr; // made at the first press, hidden when closed
+    // The windows of which one at a time is open: the download window is made at the first press
+    // and hidden when closed, the update and about windows are freed when closed.
+    ui::Einzelfenster<ui::TFsptag> FSpTag;
+    ui::Einzelfenster<ui::TFNeu> FNeu;
+    ui::Einzelfenster<ui::TFInfo> FInfo;
     ui::Abbilder abbilder_;
 };

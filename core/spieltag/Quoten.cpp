@@ -1,5 +1,6 @@
 #include "Quoten.h"
 
+#include "core/grund/Datumswert.h"
 #include "core/grund/Fehler.h"
 #include "core/grund/Umwandlung.h"
 #include "core/text/TextDatei.h"
@@ -87,6 +88,10 @@ void QuotenSpeichern(const QString& pfad, const TQuoten& quoten) {
 
 QString QuotenDateiname(QDate datum) {
     return datum.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(".quo");
+}
+
+QString QuotenDateiname(double datumswert) {
+    return DatumText(datumswert) + QStringLiteral(".quo");
 }
 
 } // namespace core

@@ -43,5 +43,7 @@ QByteArray QuotenText(const TQuoten& quoten);
 void QuotenSpeichern(const QString& pfad, const TQuoten& quoten);
 // The name of a matchday's odds file: dd.mm.yyyy.quo
 QString QuotenDateiname(QDate datum);
+// The same from the date value a matchday file stores (Datumswert.h); ".quo" when it is no date.
+QString QuotenDateiname(double datumswert);
 
 } // namespace core

@@ -32,7 +32,7 @@ SpieltagsAuswertung spieltagLesen(const QDir& ordner, const QString& name) {
     s.boxen = ermittelt.Boxen;
     if (s.datum.isEmpty())
         return s;
-    const std::optional<Quotendatei> quoten = QuotenLaden(ordner.filePath(s.datum + QStringLiteral(".quo")));
+    const std::optional<Quotendatei> quoten = QuotenLaden(ordner.filePath(QuotenDateiname(spieltag.Datum)));
     if (!quoten)
         return s;
     s.quotenDatei = quoten->dateiname;

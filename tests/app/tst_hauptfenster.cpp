@@ -154,7 +154,13 @@ private slots:
             QCOMPARE(rahmen->PNr->text(), i <= 6 ? QString::number(i) : QStringLiteral("ZS"));
             QCOMPARE(rahmen->ETZ->property("Tag").toInt(), i);
             QCOMPARE(rahmen->ETZ->text(), QString());
-            QCOMPARE(h.fenster->findChild<ui::GewinnreiheLeiste*>()->Boxen[i], rahmen->ETZ);
+            // the strip's box i, as a user reaches it by its name
+            const QString zugang = i <= 6 ? QStringLiteral("Gewinnzahl %1").arg(i) : QStringLiteral("ZS");
+            QLineEdit* box = nullptr;
+            for (QLineEdit* e : h.fenster->findChild<ui::GewinnreiheLeiste*>()->findChildren<QLineEdit*>())
+                if (e->accessibleName() == zugang)
+                    box = e;
+            QCOMPARE(box, rahmen->ETZ);
         }
     }
 

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 using namespace core;
 
 class TstQuoten : public QObject {
@@ -170,14 +172,18 @@ private slots:
 
     void dateiname_data() {
         QTest::addColumn<QDate>("datum");
+        QTest::addColumn<double>("datumswert"); // as a matchday file stores the date
         QTest::addColumn<QString>("name");
-        QTest::newRow("Januar") << QDate(2024, 1, 25) << "25.01.2024.quo";
-        QTest::newRow("einstellig") << QDate(2023, 12, 2) << "02.12.2023.quo";
+        QTest::newRow("Januar") << QDate(2024, 1, 25) << 45316.0 << "25.01.2024.quo";
+        QTest::newRow("einstellig") << QDate(2023, 12, 2) << 45262.75 << "02.12.2023.quo";
+        QTest::newRow("kein Datum") << QDate() << std::nan("") << ".quo";
     }
     void dateiname() {
         QFETCH(QDate, datum);
+        QFETCH(double, datumswert);
         QFETCH(QString, name);
         QCOMPARE(QuotenDateiname(datum), name);
+        QCOMPARE(QuotenDateiname(datumswert), name);
     }
 };
 

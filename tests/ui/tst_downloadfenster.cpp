@@ -6,6 +6,7 @@
 #include "ui/bausteine/Namen.h"
 #include "ui/internet/TFsptag.h"
 #include "ui/internet/WebVerweise.h"
+#include "ui/umgebung/Einzelfenster.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -222,14 +223,18 @@ private slots:
     void schliessenVersteckt() {
         auto* haupt = new QWidget;
         haupt->setGeometry(100, 100, 900, 600);
-        QPointer<TFsptag> f = new TFsptag(umgebung.get(), ordner, haupt);
-        f->vorholen();
+        // as the main window's download button opens it
+        ui::Einzelfenster<TFsptag> fenster;
+        const auto oeffnen = [&] {
+            return fenster.oeffnen([&] { return new TFsptag(umgebung.get(), ordner, haupt); });
+        };
+        QPointer<TFsptag> f = oeffnen();
         QVERIFY(f->isVisible());
         QVERIFY((f->frameGeometry().center() - haupt->frameGeometry().center()).manhattanLength() <= 4);
         umgebung.datum = QDate(2024, 3, 2);
         QTest::mouseClick(finde<QToolButton>(*f, namen::SptagSchliessen), Qt::LeftButton);
         QVERIFY(f && !f->isVisible());
-        f->vorholen();
+        oeffnen();
         QVERIFY(f->isVisible());
         QCOMPARE(finde<QComboBox>(*f, namen::ComboDate2)->currentText(), QStringLiteral("27.01.2024"));
         QCOMPARE(haupt->findChildren<TFsptag*>().size(), 1);

@@ -280,9 +280,8 @@ private slots:
         f.m1()->clear();
         QVERIFY(!f.knopf(namen::BAuslesen)->isEnabled());
         if (fall == 0)
-            f.e->BAuslesenClick(); // the button is disabled; the handler still guards itself
-        else
-            f.klick(fall == 1 ? namen::EditorSpeichern : namen::BTransfer);
+            f.knopf(namen::BAuslesen)->setEnabled(true); // the handler still guards itself
+        f.klick(fall == 0 ? namen::BAuslesen : fall == 1 ? namen::EditorSpeichern : namen::BTransfer);
         QCOMPARE(f.umgebung.meldungen.size(), std::size_t(1));
         QVERIFY(f.umgebung.meldungen[0].ort == ui::Meldungen::Ort::Bildschirm); // centred on the screen
         QVERIFY2(f.umgebung.nurMeldung(FakeUmgebung::Art::Fehler, meldung),

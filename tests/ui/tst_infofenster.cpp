@@ -3,7 +3,7 @@
 #include "ui/abbild/TFInfo.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/bausteine/Skin.h"
-#include "ui/umgebung/FormularOffen.h"
+#include "ui/umgebung/Einzelfenster.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -70,21 +70,23 @@ private slots:
         QWidget haupt;
         haupt.setGeometry(100, 100, 962, 690);
         haupt.show();
-        QPointer<ui::TFInfo> f = ui::TFInfo::oeffnen(u.get(), &haupt);
+        // as the main window's information button opens it
+        ui::Einzelfenster<ui::TFInfo> info;
+        const auto oeffnen = [&] { return info.oeffnen([&] { return new ui::TFInfo(u.get(), &haupt); }); };
+        QPointer<ui::TFInfo> f = oeffnen();
         QCOMPARE(f->objectName(), QStringLiteral("FInfo"));
         QVERIFY(f->isVisible());
         QCOMPARE(f->size(), QSize(400, 300));
         QCOMPARE(f->frameGeometry().center(), haupt.frameGeometry().center());
         f->showMinimized();
-        QCOMPARE(ui::TFInfo::oeffnen(u.get(), &haupt), f.data());
+        QCOMPARE(oeffnen(), f.data());
         QVERIFY(!f->isMinimized());
-        QCOMPARE(ui::FormularOffen(QStringLiteral("FInfo")), f.data());
-        QCOMPARE(ui::FormularOffen(QStringLiteral("finfo")), nullptr);
+        QCOMPARE(info.fenster(), f.data());
 
         QTest::mouseClick(finde<QToolButton>(f, namen::InfoSchliessen), Qt::LeftButton);
-        QCOMPARE(ui::FormularOffen(QStringLiteral("FInfo")), nullptr);
+        QCOMPARE(info.fenster(), nullptr);
         QTRY_VERIFY(f.isNull());
-        f = ui::TFInfo::oeffnen(u.get(), &haupt);
+        f = oeffnen();
         QVERIFY(f->isVisible());
     }
 

@@ -34,11 +34,10 @@ public:
     // The chosen name with its extension replaced by ".jpg", whatever was typed.
     static QString jpgName(const QString& pfad);
 
+private:
     void BSaveClick();
     void bsSkinSpeedButton1Click();
     void bsSkinSpeedButton13Click();
-
-private:
     void leistenBauen();
 
     Umgebung& umgebung_;

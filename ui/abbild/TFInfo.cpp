@@ -7,7 +7,6 @@
 #include "ui/bausteine/Ikonen.h"
 #include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
-#include "ui/umgebung/FormularOffen.h"
 #include "ui/umgebung/Umgebung.h"
 #include "ui/umgebung/Waechter.h"
 
@@ -53,6 +52,8 @@ TFInfo::TFInfo(Umgebung& umgebung, QWidget* parent)
                                                QStringLiteral("tuer"), QRect(291, 250, 95, 38));
     schliessen->setAccessibleName(schliessen->text());
     BeiKlick(schliessen, umgebung_.meldungen, [this] { close(); });
+    if (parent)
+        move(Mittig(this, parent));
 }
 
 TFInfo::~TFInfo() {
@@ -98,21 +99,6 @@ void TFInfo::kontakteBauen() {
     LMail->setFocusPolicy(Qt::StrongFocus);
     LMail->setAccessibleName(QStringLiteral("E-Mail an ") + herausgeber::Mail);
     LMail->installEventFilter(this);
-}
-
-TFInfo* TFInfo::oeffnen(Umgebung& umgebung, QWidget* hauptfenster) {
-    auto* fenster = qobject_cast<TFInfo*>(FormularOffen(QString::fromLatin1(namen::FInfo)));
-    if (fenster) {
-        fenster->showNormal();
-    } else {
-        fenster = new TFInfo(umgebung, hauptfenster);
-        if (hauptfenster)
-            fenster->move(Mittig(fenster, hauptfenster));
-    }
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
-    return fenster;
 }
 
 void TFInfo::LMailClick() {

@@ -11,7 +11,8 @@ namespace ui {
 struct Umgebung;
 
 // The about window: picture, version, QR code and the publisher's contact data with a mail link.
-// At most one exists; it is freed when closed.
+// Given the main window, it opens centred on it. At most one exists (Einzelfenster); it is freed when
+// closed.
 class TFInfo : public QWidget {
     Q_OBJECT
 public:
@@ -21,17 +22,12 @@ public:
     explicit TFInfo(Umgebung& umgebung, QWidget* parent = nullptr);
     ~TFInfo() override;
 
-    // The information button: the open about window is restored, else a new one opens centred on
-    // the main window; then it comes to the front.
-    static TFInfo* oeffnen(Umgebung& umgebung, QWidget* hauptfenster);
-
-    void LMailClick();
-
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    void LMailClick();
     void kontakteBauen();
     // The hand over the mail address holds for the whole program until the mouse reaches the
     // panel or the window closes.

@@ -30,6 +30,12 @@ public:
 
     TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent = nullptr);
 
+signals:
+    // "Reihen zur Auswertung kopieren": the rows of the grid (columns 0..6 of rows 1..) are to go
+    // into the main window's row grid; anzahl is the row count this window shows.
+    void reihenUebertragen(const core::Zeilentabelle& reihen, const QString& anzahl);
+
+private:
     void M1Change();
     void BOpenClick();
     void BAuslesenClick();
@@ -39,13 +45,6 @@ public:
     void BGridDelClick();
     void BTransferClick();
     void bsSkinSpeedButton13Click();
-
-signals:
-    // "Reihen zur Auswertung kopieren": the rows of the grid (columns 0..6 of rows 1..) are to go
-    // into the main window's row grid; anzahl is the row count this window shows.
-    void reihenUebertragen(const core::Zeilentabelle& reihen, const QString& anzahl);
-
-private:
     void kopfBauen();
     void textspalteBauen();
     void gitterspalteBauen();

@@ -8,12 +8,9 @@
 #include "core/schein/TippsText.h"
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/text/Editortabelle.h"
-#include "settings/IniDatei.h"
 #include "settings/Ordner.h"
-#include "settings/Schluessel.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
-#include "ui/bausteine/Zeichenfilter.h"
 #include "ui/gitter/G1Zellen.h"
 #include "ui/gitter/GitterEinrichtung.h"
 #include "ui/gitter/Reihenbefehle.h"
@@ -25,12 +22,10 @@
 #include "ui/umgebung/Waechter.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 
 namespace ui {
@@ -91,8 +86,8 @@ void AuswertungsBereich::bauen() {
     G1->scrollbarKoppeln(scrv1);
     kontextmenueBauen();
 
-    P116 = new QuotenPanel(this);
-    P116->move(Breite - QuotenPanel::Breite, 112);
+    Quotentafel = new QuotenPanel(this);
+    Quotentafel->move(Breite - QuotenPanel::Breite, 112);
 
     QFrame* ergebnis = Bausteine::panel(this, "PErgebnis", QRect(0, 448, Breite, 202), "flaeche");
     Bausteine::text(ergebnis, QStringLiteral("Gewinn:"), QRect(6, 6, 60, 16))
@@ -135,30 +130,26 @@ void AuswertungsBereich::verbinden() {
     BeiKlick(BGridDel, m, [this] { BGridDelClick(); });
     BeiKlick(BSortier, m, [this] { BSortierClick(); });
     BeiKlick(SortNachNummer, m, [this] { bsSkinSpeedButton2Click(); });
-    BeiKlick(P116->QuotenEinlesen, m, [this] { bsSkinSpeedButton13Click(); });
-    BeiKlick(P116->QuotenSpeichern, m, [this] { bsSkinSpeedButton14Click(); });
-    BeiKlick(P116->BQuoDel, m, [this] { BQuoDelClick(); });
+    Geschuetzt(Quotentafel, &QuotenPanel::einlesenVerlangt, this, m, [this] { bsSkinSpeedButton13Click(); });
+    Geschuetzt(Quotentafel, &QuotenPanel::speichernVerlangt, this, m, [this] { bsSkinSpeedButton14Click(); });
     BeiKlick(BAuswerten, m, [this] { BAuswertenClick(); });
     connect(Abbild, &QToolButton::clicked, this, [this] {
         Gewinnreihe->offeneBoxVerlassen();
         emit abbildVerlangt();
     });
-    // The odds boxes take digits and the comma.
-    auto* quotenzeichen = new Zeichenfilter(QStringLiteral("0123456789,"), this);
-    for (int i = 1; i <= 6; ++i)
-        P116->eQ[i]->installEventFilter(quotenzeichen);
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
             [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
 }
 
-void AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
+bool AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     std::optional<core::Spielschein> schein =
         core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
     if (!schein)
-        return;
+        return false;
     G1Modell->ersetzen(std::move(schein->tabelle));
-    spielscheinZeigen(schein->dateiname);
+    LDatei->setText(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
+    return true;
 }
 
 const core::Zeilentabelle& AuswertungsBereich::reihen() const {
@@ -178,17 +169,12 @@ QString AuswertungsBereich::Spielscheinname() const {
     return LDatei->text();
 }
 
-void AuswertungsBereich::spielscheinZeigen(const QString& dateiname) {
-    LDatei->setText(dateiname);
-    emit spielscheinGeaendert(dateiname);
-}
-
 bool AuswertungsBereich::sofortAuswerten() const {
-    return Gewinnreihe->cbSofort->isChecked();
+    return Gewinnreihe->sofortAuswerten();
 }
 
 void AuswertungsBereich::setSofortAuswerten(bool ja) {
-    Gewinnreihe->cbSofort->setChecked(ja);
+    Gewinnreihe->setSofortAuswerten(ja);
 }
 
 void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e) {
@@ -214,11 +200,8 @@ void AuswertungsBereich::bsSkinSpeedButton1Click() {
     const std::optional<QString> datei = umgebung_.dialoge.oeffnen(
         {QStringLiteral("Spielscheindatei einlesen"), QStringLiteral("Spielschein|*.txt"),
          QStringLiteral("txt"), ordner_.SlipDir, QString(), false});
-    if (!datei)
-        return;
-    SpielscheinEinlesen(*datei);
-    settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), settings::schluessel::StartSpielschein,
-                        *datei);
+    if (datei && SpielscheinEinlesen(*datei))
+        emit spielscheinGelesen(*datei);
 }
 
 void AuswertungsBereich::BSaveClick() {
@@ -226,13 +209,13 @@ void AuswertungsBereich::BSaveClick() {
     constexpr int ergebnisse = core::G1Spalten::Anzahl - core::G1Spalten::Rang;
     if (const std::optional<QString> name = Reihenbefehle::alsSpielscheinSpeichern(
             umgebung_, ordner_.SlipDir, G1Modell->tabelle(), ergebnisse, Meldungen::Ort::Fenster))
-        spielscheinZeigen(*name);
+        LDatei->setText(*name);
 }
 
 void AuswertungsBereich::BGridDelClick() {
     if (!Reihenbefehle::reihenLoeschen(*G1Modell))
         return;
-    spielscheinZeigen(QString());
+    LDatei->clear();
     LReihen->setText(QStringLiteral("0"));
 }
 
@@ -259,24 +242,18 @@ void AuswertungsBereich::bsSkinSpeedButton2Click() {
 }
 
 core::TQuoten AuswertungsBereich::quoten() const {
-    core::TQuoten q;
-    for (int i = 1; i <= 6; ++i)
-        q[i] = P116->eQ[i]->text();
-    return q;
+    return Quotentafel->quoten();
 }
 
 void AuswertungsBereich::QuotenLaden(const QString& datei) {
     const std::optional<core::Quotendatei> quoten = core::QuotenLaden(datei);
     if (!quoten)
         return;
-    const core::TQuoten boxen = quoten->inBoxen(this->quoten());
-    for (int k = 1; k <= 6; ++k)
-        if (P116->eQ[k]->text() != boxen[std::size_t(k)])
-            P116->eQ[k]->setText(boxen[std::size_t(k)]);
+    Quotentafel->setzen(quoten->inBoxen(Quotentafel->quoten()));
     const QString fehler = quoten->fehler();
     if (!fehler.isEmpty())
         throw core::Fehler(fehler);
-    P116->LDatei3->setText(quoten->dateiname);
+    Quotentafel->dateiZeigen(quoten->dateiname);
 }
 
 void AuswertungsBereich::bsSkinSpeedButton13Click() {
@@ -294,13 +271,7 @@ void AuswertungsBereich::bsSkinSpeedButton14Click() {
     if (!datei)
         return;
     core::QuotenSpeichern(datei->pfad, quoten());
-    P116->LDatei3->setText(QFileInfo(datei->pfad).fileName());
-}
-
-void AuswertungsBereich::BQuoDelClick() {
-    for (int i = 1; i <= 6; ++i)
-        P116->eQ[i]->clear();
-    P116->LDatei3->clear();
+    Quotentafel->dateiZeigen(QFileInfo(datei->pfad).fileName());
 }
 
 void AuswertungsBereich::BAuswertenClick() {
@@ -326,7 +297,7 @@ void AuswertungsBereich::BAuswertenClick() {
 }
 
 void AuswertungsBereich::gewinnreiheVerlassen() {
-    if (!Gewinnreihe->cbSofort->isChecked())
+    if (!Gewinnreihe->sofortAuswerten())
         return;
     if (Reihenbefehle::hatReihen(G1Modell->tabelle()))
         G1->viewport()->update();

@@ -38,8 +38,8 @@ public:
 
     AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent);
 
-    // Reads a slip into the row grid; a name without a file is passed over.
-    void SpielscheinEinlesen(const QString& datei);
+    // Reads a slip into the row grid; a name without a file is passed over (false).
+    bool SpielscheinEinlesen(const QString& datei);
     // Loads an odds file into the six boxes; a name without a file is passed over.
     void QuotenLaden(const QString& datei);
     core::TQuoten quoten() const;
@@ -63,21 +63,9 @@ public:
     core::Zahlenmenge gewinnzahlen();
     QString zsText() const;
 
-    // The commands of the column.
-    void bsSkinSpeedButton1Click();
-    void BSaveClick();
-    void BGridDelClick();
-    void BCopyClick();
-    void BSortierClick();
-    void bsSkinSpeedButton2Click();
-    void bsSkinSpeedButton13Click();
-    void bsSkinSpeedButton14Click();
-    void BQuoDelClick();
-    void BAuswertenClick();
-
 signals:
-    // The slip label shows another name (empty after the rows were deleted).
-    void spielscheinGeaendert(const QString& dateiname);
+    // A slip was chosen in the open dialog and read into the row grid; its file is to be remembered.
+    void spielscheinGelesen(const QString& datei);
     // "Abbild der Auswertung" was pressed.
     void abbildVerlangt();
     // The entries of the row grid's context menu.
@@ -89,7 +77,16 @@ private:
     void kontextmenueBauen();
     void verbinden();
     void gewinnreiheVerlassen();
-    void spielscheinZeigen(const QString& dateiname);
+    // The commands of the column.
+    void bsSkinSpeedButton1Click();
+    void BSaveClick();
+    void BGridDelClick();
+    void BCopyClick();
+    void BSortierClick();
+    void bsSkinSpeedButton2Click();
+    void bsSkinSpeedButton13Click();
+    void bsSkinSpeedButton14Click();
+    void BAuswertenClick();
 
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;
@@ -110,7 +107,7 @@ private:
     ZeilenModell* G1Modell;
     ZeilenGitter* G1;
     QScrollBar* scrv1;
-    QuotenPanel* P116;
+    QuotenPanel* Quotentafel; // P116
     ZeilenModell* G2Modell;
     ZeilenGitter* G2;
     QToolButton* BAuswerten;

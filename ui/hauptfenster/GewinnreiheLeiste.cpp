@@ -29,11 +29,10 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
     auto* nurZahlen = new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(core::BoxStellen)), this);
     auto* ziffern = new Zeichenfilter(QStringLiteral("0123456789"), this);
-    PAnzeige = Bausteine::panel(flaeche, namen::PAnzeige, QRect(58, 3, 184, 37), "rahmenlos");
+    QFrame* anzeige = Bausteine::panel(flaeche, namen::PAnzeige, QRect(58, 3, 184, 37), "rahmenlos");
     for (int i = 1; i <= 7; ++i) {
-        auto* rahmen = new TFfrAnzeigeGew(i, PAnzeige);
+        auto* rahmen = new TFfrAnzeigeGew(i, anzeige);
         rahmen->move(i <= 6 ? (i - 1) * TFfrAnzeigeGew::Breite + 1 : 152, 1);
-        Rahmen[i] = rahmen;
         Boxen[i] = rahmen->ETZ;
         Boxen[i]->setValidator(nurZahlen);
         Boxen[i]->installEventFilter(this);
@@ -43,8 +42,9 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
     BSortier2 = Bausteine::knopf(flaeche, namen::BSortier2, QString(), QStringLiteral("eingabefolge"),
                                  QRect(246, 5, 32, 32),
                                  QStringLiteral("Gewinnzahlen sortiert oder in Eingabefolge zeigen"));
-    Loeschen = Bausteine::knopf(flaeche, namen::GewinnreiheLoeschen, QStringLiteral("Gewinnreihe löschen"),
-                                QStringLiteral("papierkorb"), QRect(282, 3, 118, 36));
+    QToolButton* loeschen =
+        Bausteine::knopf(flaeche, namen::GewinnreiheLoeschen, QStringLiteral("Gewinnreihe löschen"),
+                         QStringLiteral("papierkorb"), QRect(282, 3, 118, 36));
     cbSofort = Bausteine::haken(flaeche, namen::cbSofort,
                                 QStringLiteral("Bei manueller Eingabe der Gewinnreihe sofort auswerten"),
                                 QRect(6, 43, 394, 18));
@@ -54,11 +54,19 @@ GewinnreiheLeiste::GewinnreiheLeiste(QWidget* parent) : QWidget(parent) {
         offeneBoxVerlassen();
         BSortier2Click();
     });
-    connect(Loeschen, &QToolButton::clicked, this, &GewinnreiheLeiste::bsSkinSpeedButton3Click);
+    connect(loeschen, &QToolButton::clicked, this, &GewinnreiheLeiste::bsSkinSpeedButton3Click);
 }
 
 QString GewinnreiheLeiste::zsText() const {
     return Boxen[7]->text();
+}
+
+bool GewinnreiheLeiste::sofortAuswerten() const {
+    return cbSofort->isChecked();
+}
+
+void GewinnreiheLeiste::setSofortAuswerten(bool ja) {
+    cbSofort->setChecked(ja);
 }
 
 bool GewinnreiheLeiste::eventFilter(QObject* objekt, QEvent* ereignis) {

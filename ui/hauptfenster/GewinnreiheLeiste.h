@@ -7,13 +7,10 @@
 #include <array>
 
 class QCheckBox;
-class QFrame;
 class QLineEdit;
 class QToolButton;
 
 namespace ui {
-
-class TFfrAnzeigeGew;
 
 // The strip of the seven winning-row boxes with the order toggle, the clear button and the option
 // of evaluating at once. It keeps the current winning row in step with the boxes.
@@ -33,24 +30,14 @@ public:
     // toggle returns to the entry order. No evaluation follows.
     void setzen(const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte);
 
-    // Leaving a box: the winning row from all six number boxes, or ZS from box 7.
-    void ETZExit(int box);
     // For a command that uses the winning row: the box being edited counts as left from here, its
     // text taken as leaving it takes it. Returns that box, 0 when no box was being edited.
     int offeneBoxUebernehmen();
     // The same, reported as `verlassen`, so that the evaluation at once follows as on leaving.
     void offeneBoxVerlassen();
-    // "Gewinnreihe löschen"
-    void bsSkinSpeedButton3Click();
-    void BSortier2Click();
-
-    QFrame* PAnzeige;
-    // Index 1..7 = box number; index 0 unused.
-    std::array<TFfrAnzeigeGew*, 8> Rahmen{};
-    std::array<QLineEdit*, 8> Boxen{};
-    QToolButton* BSortier2;
-    QToolButton* Loeschen; // bsSkinSpeedButton3
-    QCheckBox* cbSofort;
+    // "Bei manueller Eingabe der Gewinnreihe sofort auswerten"
+    bool sofortAuswerten() const;
+    void setSofortAuswerten(bool ja);
 
 signals:
     // A box was left and the winning row brought up to date.
@@ -60,7 +47,17 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // Leaving a box: the winning row from all six number boxes, or ZS from box 7.
+    void ETZExit(int box);
+    // "Gewinnreihe löschen"
+    void bsSkinSpeedButton3Click();
+    void BSortier2Click();
     void ordnungsSymbol();
+
+    // Index 1..7 = box number; index 0 unused.
+    std::array<QLineEdit*, 8> Boxen{};
+    QToolButton* BSortier2;
+    QCheckBox* cbSofort;
 
     core::TGewinnreihe gewinnreihe_;
     bool sortiert_ = false;

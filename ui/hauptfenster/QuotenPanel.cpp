@@ -3,9 +3,11 @@
 #include "core/grund/Konstanten.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bausteine/Zeichenfilter.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace ui {
 
@@ -30,6 +32,8 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
     quoten->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
     quoten->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
+    // The odds boxes take digits and the comma.
+    auto* quotenzeichen = new Zeichenfilter(QStringLiteral("0123456789,"), this);
     constexpr int breiten[7] = {0, 82, 77, 72, 67, 61, 54};
     const int rechts = Breite - 6;
     for (int i = 1; i <= 6; ++i) {
@@ -42,6 +46,7 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
         box->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
         // "Quote I" .. "Quote VI", after the rank of the label beside it
         box->setAccessibleName(QStringLiteral("Quote ") + core::QuotenBeschriftung(i).section(u':', 0, 0));
+        box->installEventFilter(quotenzeichen);
         eQ[i] = box;
     }
     QLabel* hinweis = Bausteine::text(
@@ -53,6 +58,32 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
     hinweis->setStyleSheet(QStringLiteral("color: #006200;"));
     QuotenSpeichern = Bausteine::knopf(this, namen::QuotenSpeichern, QStringLiteral("Quoten speichern..."),
                                        QStringLiteral("speichern"), QRect(6, 290, Breite - 12, 36));
+    connect(QuotenEinlesen, &QToolButton::clicked, this, &QuotenPanel::einlesenVerlangt);
+    connect(QuotenSpeichern, &QToolButton::clicked, this, &QuotenPanel::speichernVerlangt);
+    connect(BQuoDel, &QToolButton::clicked, this, &QuotenPanel::leeren);
+}
+
+core::TQuoten QuotenPanel::quoten() const {
+    core::TQuoten q;
+    for (int i = 1; i <= 6; ++i)
+        q[std::size_t(i)] = eQ[std::size_t(i)]->text();
+    return q;
+}
+
+void QuotenPanel::setzen(const core::TQuoten& quoten) {
+    for (int i = 1; i <= 6; ++i)
+        if (eQ[std::size_t(i)]->text() != quoten[std::size_t(i)])
+            eQ[std::size_t(i)]->setText(quoten[std::size_t(i)]);
+}
+
+void QuotenPanel::dateiZeigen(const QString& dateiname) {
+    LDatei3->setText(dateiname);
+}
+
+void QuotenPanel::leeren() {
+    for (int i = 1; i <= 6; ++i)
+        eQ[std::size_t(i)]->clear();
+    LDatei3->clear();
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/spieltag/Quoten.h"
+
 #include <QFrame>
 
 #include <array>
@@ -11,6 +13,7 @@ class QToolButton;
 namespace ui {
 
 // The odds panel beside the row grid: six boxes, rank I at the top, with load, save and delete.
+// It owns its boxes and file label; loading and saving a file are asked of its owner.
 class QuotenPanel : public QFrame {
     Q_OBJECT
 public:
@@ -19,6 +22,22 @@ public:
 
     explicit QuotenPanel(QWidget* parent);
 
+    // The texts of the six boxes, index 1..6 = rank.
+    core::TQuoten quoten() const;
+    // The six boxes to these texts; a box that already shows its text is left alone.
+    void setzen(const core::TQuoten& quoten);
+    // The file label: the odds file the boxes came from or went to.
+    void dateiZeigen(const QString& dateiname);
+    // "Quoten löschen": the boxes and the file label emptied.
+    void leeren();
+
+signals:
+    // "Quoten einlesen..." was pressed.
+    void einlesenVerlangt();
+    // "Quoten speichern..." was pressed.
+    void speichernVerlangt();
+
+private:
     QToolButton* QuotenEinlesen; // bsSkinSpeedButton13
     QToolButton* BQuoDel;
     QLabel* LDatei3;

@@ -5,6 +5,7 @@
 #include "core/spieltag/Ergebniseingabe.h"
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/spieltag/Paarungstexte.h"
+#include "core/spieltag/Quoten.h"
 #include "settings/Ordner.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
@@ -115,7 +116,7 @@ void SpieltagBereich::setQuotenMitSpieltag(bool ja) {
     cbSofortQ->setChecked(ja);
 }
 
-std::optional<QString> SpieltagBereich::SpieltagEinlesen(const QString& datei) {
+std::optional<GelesenerSpieltag> SpieltagBereich::SpieltagEinlesen(const QString& datei) {
     if (datei.isEmpty() || !QFileInfo::exists(datei))
         return std::nullopt;
     // A file that is no matchday throws here, before anything has changed.
@@ -130,19 +131,21 @@ std::optional<QString> SpieltagBereich::SpieltagEinlesen(const QString& datei) {
         ergebnisFaerben(i, texte.Ergebnis);
     }
     LTag->setText(core::DatumText(spieltag_.Datum));
-    GewinnreiheErmitteln();
-    const QString quoten = ordner_.MatchdayDir + LTag->text() + QStringLiteral(".quo");
+    GelesenerSpieltag gelesen{core::GewinnreiheErmitteln(spieltag_.Ergebnis), std::nullopt};
+    const QString quoten = ordner_.MatchdayDir + core::QuotenDateiname(spieltag_.Datum);
     if (cbSofortQ->isChecked() && QFileInfo::exists(quoten))
-        return quoten;
-    return std::nullopt;
+        gelesen.quoten = quoten;
+    return gelesen;
 }
 
 void SpieltagBereich::BOpenSpTagClick() {
     const std::optional<QString> datei =
         umgebung_.dialoge.oeffnen({QStringLiteral("Spieltag öffnen"), QStringLiteral("Spieltag-Datei|*.sp45"),
                                    QStringLiteral("sp45"), ordner_.MatchdayDir, QString(), false});
-    if (datei)
-        emit spieltagGewaehlt(*datei);
+    if (!datei)
+        return;
+    if (const std::optional<GelesenerSpieltag> gelesen = SpieltagEinlesen(*datei))
+        emit spieltagGelesen(*datei, *gelesen);
 }
 
 void SpieltagBereich::bsSkinSpeedButton8Click() {
@@ -155,10 +158,6 @@ void SpieltagBereich::bsSkinSpeedButton8Click() {
     for (int i = 1; i <= eingabe.geprueft(); ++i)
         ergebnisFaerben(i, eingabe.gueltig(i));
     eingabe.speichern(spieltag_, spieltagDatei_);
-    GewinnreiheErmitteln();
-}
-
-void SpieltagBereich::GewinnreiheErmitteln() {
     emit gewinnreiheErmittelt(core::GewinnreiheErmitteln(spieltag_.Ergebnis));
 }
 

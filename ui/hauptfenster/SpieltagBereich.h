@@ -23,6 +23,14 @@ namespace ui {
 struct Umgebung;
 class TFfrPaarung;
 
+// What reading a matchday gives the other columns.
+struct GelesenerSpieltag {
+    // The winning row that follows from its results.
+    core::Gewinnreihenermittlung gewinnreihe;
+    // The odds file of its date, when it exists and is to be loaded with it.
+    std::optional<QString> quoten;
+};
+
 // The matchday column: the options above the tabs, the date and the 45 pairings on three tabs,
 // the result entry and the derivation of the winning row.
 class SpieltagBereich : public QWidget {
@@ -33,13 +41,9 @@ public:
 
     SpieltagBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent);
 
-    // Reads a matchday file into the frames and derives the winning row. A name without a file is
-    // passed over; a file that cannot be read changes nothing. Gives the odds file of the
-    // matchday's date when it is to be loaded with it.
-    std::optional<QString> SpieltagEinlesen(const QString& datei);
-    void BOpenSpTagClick();
-    // Stores the typed results in the matchday file and derives the winning row again.
-    void bsSkinSpeedButton8Click();
+    // Reads a matchday file into the frames; gives its winning row and odds file. A name without a
+    // file is passed over (nullopt); a file that cannot be read throws and changes nothing.
+    std::optional<GelesenerSpieltag> SpieltagEinlesen(const QString& datei);
 
     const QString& SpieltagDatei() const { return spieltagDatei_; }
     const core::TSpieltag& Spieltag() const { return spieltag_; }
@@ -48,18 +52,20 @@ public:
     void setQuotenMitSpieltag(bool ja);
 
 signals:
-    // The winning row follows from the results just read or stored.
+    // A matchday file was chosen in the open dialog and read; its file is to be remembered.
+    void spieltagGelesen(const QString& datei, const ui::GelesenerSpieltag& gelesen);
+    // The winning row follows from the results just stored.
     void gewinnreiheErmittelt(const core::Gewinnreihenermittlung& ermittlung);
-    // A matchday file was chosen in the open dialog, to be read and remembered.
-    void spieltagGewaehlt(const QString& datei);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void bauen();
+    void BOpenSpTagClick();
+    // Stores the typed results in the matchday file and derives the winning row again.
+    void bsSkinSpeedButton8Click();
     void ergebnisFaerben(int nr, bool ergebnis);
-    void GewinnreiheErmitteln();
     void naechsteErgebnisbox(int nr);
 
     Umgebung& umgebung_;

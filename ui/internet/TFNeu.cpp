@@ -104,14 +104,8 @@ TFNeu::TFNeu(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* hauptf
 
     PiVersion->setText(core::ProgrammVersion);
     knoepfeSetzen();
-}
-
-void TFNeu::zeigen() {
-    if (parentWidget())
-        move(Mittig(this, parentWidget()));
-    show();
-    raise();
-    activateWindow();
+    if (hauptfenster)
+        move(Mittig(this, hauptfenster));
 }
 
 void TFNeu::BCalcClick() {

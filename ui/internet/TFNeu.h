@@ -15,8 +15,8 @@ namespace ui {
 struct Umgebung;
 
 // The update window: compares this program's version with the one the publisher offers, fetches
-// the installer and starts it; the program then ends and its old file is removed. At most one
-// exists; it is freed when closed.
+// the installer and starts it; the program then ends and its old file is removed. Given the main
+// window, it opens centred on it. At most one exists (Einzelfenster); it is freed when closed.
 class TFNeu : public QWidget {
     Q_OBJECT
 public:
@@ -27,15 +27,6 @@ public:
     static const QString UpdateDatei;
 
     TFNeu(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* hauptfenster = nullptr);
-
-    // Centred on the main window, shown and in front.
-    void zeigen();
-
-    void BCalcClick();
-    void BDownClick();
-    void BSetupClick();
-    // Every progress report of the installer download.
-    void DataProgress(qint64 Progress, qint64 MaxProgress);
 
 signals:
     // The donation counter, fetched after every check.
@@ -48,6 +39,11 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    void BCalcClick();
+    void BDownClick();
+    void BSetupClick();
+    // Every progress report of the installer download.
+    void DataProgress(qint64 Progress, qint64 MaxProgress);
     void knoepfeSetzen();
     bool installerStarten(const QString& datei);
 

@@ -95,22 +95,14 @@ TFsptag::TFsptag(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* ha
 
     FormCreate();
     Timer3->start();
+    if (hauptfenster)
+        move(hauptfenster->frameGeometry().center() - rect().center());
 }
 
 void TFsptag::FormCreate() {
     ComboDate2->addItems(core::SpieltagsDaten(umgebung_.uhr.heute()));
     ComboDate2->setCurrentIndex(ComboDate2->count() - 1);
     lampeSetzen(Grau);
-}
-
-void TFsptag::vorholen() {
-    if (!platziert_ && parentWidget()) {
-        move(parentWidget()->frameGeometry().center() - rect().center());
-        platziert_ = true;
-    }
-    showNormal();
-    raise();
-    activateWindow();
 }
 
 void TFsptag::bsSkinSpeedButton2Click() {

@@ -20,7 +20,8 @@ namespace ui {
 struct Umgebung;
 
 // The matchday download window: fetches the file of a chosen Saturday into the matchday folder and
-// blinks its lamp green or red for five seconds. One per run; closing only hides it.
+// blinks its lamp green or red for five seconds. Given the main window, it opens centred on it. One
+// per run (Einzelfenster); closing only hides it.
 class TFsptag : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +29,6 @@ public:
 
     TFsptag(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* hauptfenster = nullptr);
 
-    // Shown in its normal size in front, in the middle of the main window the first time.
-    void vorholen();
     Lampe lampe() const { return lampe_; }
 
 signals:
@@ -56,7 +55,6 @@ private:
     QTimer* Timer3;
     std::array<QPixmap, 3> lampen_;
     Lampe lampe_ = Grau;
-    bool platziert_ = false;
 };
 
 } // namespace ui

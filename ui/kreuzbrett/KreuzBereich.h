@@ -26,9 +26,6 @@ public:
 
     KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent);
 
-    void BQSaveClick();
-    void BQOpenClick();
-    void BVollClick();
     QString musterDatei() const;
 
 signals:
@@ -39,6 +36,10 @@ signals:
     void plusSeiteVerlangt();
 
 private:
+    void BQSaveClick();
+    void BQOpenClick();
+    void BVollClick();
+
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;
     KreuzBrett* PKreuz;

@@ -41,8 +41,6 @@ public:
     void KreuzVerwerten(int Tag);
     void KreuzKlickClick(int tag);
     void PKreuzMouseDown(QPoint ort, Qt::MouseButton knopf);
-    void BKreuzeDelClick();
-    void bsSkinSpeedButton11Click();
 
     // The tag of the cross whose click area holds a board position, 0 for none.
     int kreuzAn(QPoint ort) const;
@@ -59,6 +57,8 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
 
 private:
+    void BKreuzeDelClick();
+    void bsSkinSpeedButton11Click();
     // Brings the crosses and the counter in line with the state.
     void zeigen();
     void ohneSystemMelden(int mal = 1);
