@@ -86,8 +86,8 @@ void AuswertungsBereich::bauen() {
     G1->scrollbarKoppeln(scrv1);
     kontextmenueBauen();
 
-    Quotentafel = new QuotenPanel(this);
-    Quotentafel->move(Breite - QuotenPanel::Breite, 112);
+    P116 = new QuotenPanel(this);
+    P116->move(Breite - QuotenPanel::Breite, 112);
 
     QFrame* ergebnis = Bausteine::panel(this, "PErgebnis", QRect(0, 448, Breite, 202), "flaeche");
     Bausteine::text(ergebnis, QStringLiteral("Gewinn:"), QRect(6, 6, 60, 16))
@@ -130,8 +130,8 @@ void AuswertungsBereich::verbinden() {
     BeiKlick(BGridDel, m, [this] { BGridDelClick(); });
     BeiKlick(BSortier, m, [this] { BSortierClick(); });
     BeiKlick(SortNachNummer, m, [this] { bsSkinSpeedButton2Click(); });
-    Geschuetzt(Quotentafel, &QuotenPanel::einlesenVerlangt, this, m, [this] { bsSkinSpeedButton13Click(); });
-    Geschuetzt(Quotentafel, &QuotenPanel::speichernVerlangt, this, m, [this] { bsSkinSpeedButton14Click(); });
+    Geschuetzt(P116, &QuotenPanel::einlesenVerlangt, this, m, [this] { bsSkinSpeedButton13Click(); });
+    Geschuetzt(P116, &QuotenPanel::speichernVerlangt, this, m, [this] { bsSkinSpeedButton14Click(); });
     BeiKlick(BAuswerten, m, [this] { BAuswertenClick(); });
     connect(Abbild, &QToolButton::clicked, this, [this] {
         Gewinnreihe->offeneBoxVerlassen();
@@ -242,18 +242,18 @@ void AuswertungsBereich::bsSkinSpeedButton2Click() {
 }
 
 core::TQuoten AuswertungsBereich::quoten() const {
-    return Quotentafel->quoten();
+    return P116->quoten();
 }
 
 void AuswertungsBereich::QuotenLaden(const QString& datei) {
     const std::optional<core::Quotendatei> quoten = core::QuotenLaden(datei);
     if (!quoten)
         return;
-    Quotentafel->setzen(quoten->inBoxen(Quotentafel->quoten()));
+    P116->setzen(quoten->inBoxen(P116->quoten()));
     const QString fehler = quoten->fehler();
     if (!fehler.isEmpty())
         throw core::Fehler(fehler);
-    Quotentafel->dateiZeigen(quoten->dateiname);
+    P116->dateiZeigen(quoten->dateiname);
 }
 
 void AuswertungsBereich::bsSkinSpeedButton13Click() {
@@ -271,7 +271,7 @@ void AuswertungsBereich::bsSkinSpeedButton14Click() {
     if (!datei)
         return;
     core::QuotenSpeichern(datei->pfad, quoten());
-    Quotentafel->dateiZeigen(QFileInfo(datei->pfad).fileName());
+    P116->dateiZeigen(QFileInfo(datei->pfad).fileName());
 }
 
 void AuswertungsBereich::BAuswertenClick() {

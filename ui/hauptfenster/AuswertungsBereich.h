@@ -107,7 +107,7 @@ private:
     ZeilenModell* G1Modell;
     ZeilenGitter* G1;
     QScrollBar* scrv1;
-    QuotenPanel* Quotentafel; // P116
+    QuotenPanel* P116;
     ZeilenModell* G2Modell;
     ZeilenGitter* G2;
     QToolButton* BAuswerten;
