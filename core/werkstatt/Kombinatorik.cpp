@@ -52,6 +52,8 @@ std::vector<int> Kombinatorik::positionen(std::uint64_t menge) {
 std::int64_t Kombinatorik::schoenheim(int v, int k, int t) {
     if (t <= 0)
         return v > 0 ? 1 : 0;
+    if (t > k || k <= 0)
+        return 0; // no row of k numbers holds t of them
     std::int64_t schranke = 1;
     for (int i = t - 1; i >= 0; --i) {
         const std::int64_t zaehler = std::int64_t(v - i) * schranke;

@@ -28,7 +28,7 @@ public:
     static std::vector<int> positionen(std::uint64_t menge);
 
     // Schönheim's lower bound for covering all t-sets of v points with k-sets:
-    // ceil(v/k * ceil((v-1)/(k-1) * ... ceil((v-t+1)/(k-t+1)))).
+    // ceil(v/k * ceil((v-1)/(k-1) * ... ceil((v-t+1)/(k-t+1)))); 0 where t > k.
     static std::int64_t schoenheim(int v, int k, int t);
     // A lower bound for "t wenn m" with m > t: every m-set must meet some row in t points, and a row
     // does so for at most sum_{j>=t} binom(k,j) binom(v-k,m-j) of them.
