@@ -14,9 +14,10 @@ struct Garantie {
 
     // "3 wenn 3"
     QString text() const { return QStringLiteral("%1 wenn %2").arg(richtige).arg(wenn); }
-    // "3 Richtige sicher, wenn 3 Gewinnzahlen unter Ihren Zahlen sind"
+    // "3 Richtige sicher, wenn mindestens 3 Gewinnzahlen unter Ihren Zahlen sind" (more winning
+    // numbers never give fewer hits)
     QString satz() const {
-        return QStringLiteral("%1 Richtige sicher, wenn %2 Gewinnzahlen unter Ihren Zahlen sind")
+        return QStringLiteral("%1 Richtige sicher, wenn mindestens %2 Gewinnzahlen unter Ihren Zahlen sind")
             .arg(richtige)
             .arg(wenn);
     }

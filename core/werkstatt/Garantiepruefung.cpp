@@ -312,6 +312,16 @@ bool Garantiepruefung::Ergebnis::haelt(Garantie g) const {
     return sicher[std::size_t(g.wenn)] >= g.richtige;
 }
 
+std::vector<Garantie> Garantiepruefung::Ergebnis::garantien() const {
+    std::vector<Garantie> g;
+    for (int m = 1; m <= 6; ++m) {
+        const int t = sicher[std::size_t(m)];
+        if (t >= 2 && t > sicher[std::size_t(m - 1)])
+            g.push_back({t, m});
+    }
+    return g;
+}
+
 std::int64_t Garantiepruefung::Ergebnis::mengen() const {
     return garantie ? Kombinatorik::binom(zahlen, garantie->wenn) : 0;
 }

@@ -61,6 +61,9 @@ public:
 
         // Whether "t wenn m" holds; true where m > zahlen, as no case can miss it.
         bool haelt(Garantie g) const;
+        // The guarantees worth saying: for each m where the sure hits (two or more) grow, "sicher[m]
+        // wenn m"; each holds for more winning numbers too. "22/77": 2 wenn 2, 3 wenn 3.
+        std::vector<Garantie> garantien() const;
         // m-sets in all, and the share of them that hold the guarantee asked for.
         std::int64_t mengen() const;
         double abdeckung() const;

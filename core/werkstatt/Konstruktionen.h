@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace core {
@@ -18,8 +19,11 @@ public:
     };
 
     // Designs of rows of k numbers out of n in which every m-set meets some row in t numbers,
-    // smallest first; empty when none is known.
-    static std::vector<Entwurf> fuer(int n, int k, int t, int m);
+    // smallest first; empty when none is known. Small parts that must be searched for get
+    // `suchschritte` steps each, with a fixed seed; `stop` ends that early. Once a design of at
+    // most `genug` rows is known, nothing is put together.
+    static std::vector<Entwurf> fuer(int n, int k, int t, int m, std::int64_t suchschritte = 60000,
+                                     const std::function<bool()>& stop = {}, std::size_t genug = 0);
 
     // Whether the rows meet every m-set of 0..n-1 in t numbers (a plain count, for designs of any
     // row size).

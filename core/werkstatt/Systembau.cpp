@@ -2,6 +2,7 @@
 
 #include "core/grund/Fehler.h"
 #include "core/grund/Zahlformat.h"
+#include "core/werkstatt/Bahnen.h"
 #include "core/werkstatt/Kombinatorik.h"
 #include "core/werkstatt/Konstruktionen.h"
 #include "core/werkstatt/Ueberdeckung.h"
@@ -78,6 +79,7 @@ struct Laufergebnis {
     std::int64_t grenzeSchritt = Nie;
     std::int64_t schritte = 0;
     bool zeitUm = false;
+    std::size_t start = 0; // which of the starts
 };
 
 // Shared between the runs and the calling thread.
@@ -91,6 +93,31 @@ struct Gemeinsam {
     std::atomic<std::int64_t> zielSchritt{Nie};
     std::atomic<bool> halt{false};
 };
+
+// The cyclic groups tried: up to four cycles of equal length and up to two fixed numbers.
+std::vector<std::pair<int, int>> drehgruppen(int n) {
+    std::vector<std::pair<int, int>> g; // length, cycles
+    for (int kreise = 1; kreise <= 4; ++kreise)
+        for (int fest = 0; fest <= 2; ++fest)
+            if ((n - fest) % kreise == 0 && (n - fest) / kreise >= 5)
+                g.push_back({(n - fest) / kreise, kreise});
+    return g;
+}
+
+// A system that the group maps onto itself, found as one row per orbit: smaller searches, and
+// for many numbers often a better start than any greedy cover.
+std::vector<std::uint64_t> symmetrischSuchen(const Ueberdeckung::Aufgabe& a, int laenge, int kreise,
+                                             std::uint64_t saat, std::int64_t schritte,
+                                             const std::function<bool()>& stop) {
+    const Bahnen bahnen(a.n, a.t, laenge, kreise);
+    Ueberdeckung u(a, saat, &bahnen);
+    Ueberdeckung::Gluehen g;
+    g.schritte = 5000;
+    g.runde = 100000;
+    g.t0 = 0.5;
+    g.t1 = 0.05;
+    return bahnen.ausbreiten(u.verkleinern(schritte, g, stop));
+}
 
 } // namespace
 
@@ -205,23 +232,14 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     if (!Ueberdeckung::machbar(aufgabe))
         aufgabe.m = aufgabe.t;
 
-    // The start: the smallest known design, else a greedy cover (stopped at the row limit).
-    std::vector<std::uint64_t> start;
-    const std::vector<Konstruktionen::Entwurf> bekannt =
-        Konstruktionen::fuer(aufgabe.n, aufgabe.k, aufgabe.t, aufgabe.m);
-    Ueberdeckung gierig(aufgabe, auftrag.saat);
-    if (hoechstens == 0 || plan.schranke <= hoechstens) {
-        gierig.gierigAuffuellen(hoechstens);
-        gierig.ueberfluessigeEntfernen();
-    } else {
-        gierig.gierigAuffuellen(hoechstens);
-    }
-    start = gierig.reihen();
-    e.herkunft = QStringLiteral("Gieriger Aufbau");
-    if (!bekannt.empty() && (gierig.offen() > 0 || bekannt.front().reihen.size() <= start.size())) {
-        start = bekannt.front().reihen;
-        e.herkunft = bekannt.front().herkunft;
-    }
+    const double grenzeNs = auftrag.sekunden > 0 ? auftrag.sekunden * 1e9 : 0;
+    auto abgelaufen = [&] { return grenzeNs > 0 && double(uhr.nsecsElapsed()) >= grenzeNs; };
+    auto abgebrochen = [&] { return abbruch && abbruch->load(std::memory_order_relaxed); };
+    auto vorbei = [&] { return abgelaufen() || abgebrochen(); };
+    // With a step budget the preparation keeps to it as well.
+    auto budget = [&](std::int64_t ueblich) {
+        return auftrag.schritte > 0 ? std::min(ueblich, auftrag.schritte) : ueblich;
+    };
 
     // The target: the best known value, else the bound.
     std::int64_t ziel = plan.schranke;
@@ -230,10 +248,82 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     if (e.massstab.untereSchranke)
         ziel = std::max<std::int64_t>(ziel, *e.massstab.untereSchranke);
 
+    // The start: the smallest of a greedy cover (stopped at the row limit), the known designs,
+    // those put together from smaller ones and the symmetric systems.
+    Ueberdeckung gierig(aufgabe, auftrag.saat);
+    gierig.gierigAuffuellen(hoechstens);
+    if (gierig.offen() == 0)
+        gierig.ueberfluessigeEntfernen();
+    // The valid starts, each with where it comes from.
+    std::vector<Konstruktionen::Entwurf> starts;
+    if (gierig.offen() == 0)
+        starts.push_back({QStringLiteral("Gieriger Aufbau"), gierig.reihen()});
+    if (fortschritt)
+        fortschritt({gierig.offen() == 0 ? int(gierig.reihen().size()) : 0, gierig.offen(),
+                     double(uhr.nsecsElapsed()) / 1e9});
+    const std::size_t genug =
+        gierig.offen() == 0 && std::int64_t(gierig.reihen().size()) <= ziel ? 0 : std::size_t(ziel);
+    if (genug > 0)
+        for (Konstruktionen::Entwurf& k :
+             Konstruktionen::fuer(aufgabe.n, aufgabe.k, aufgabe.t, aufgabe.m, budget(60000), vorbei, genug))
+            starts.push_back(std::move(k));
+    auto kleinster = [&] {
+        std::size_t n = std::numeric_limits<std::size_t>::max();
+        for (const Konstruktionen::Entwurf& k : starts)
+            n = std::min(n, k.reihen.size());
+        return n;
+    };
+
+    // Symmetric systems where the numbers are many and what is known does not reach the target.
+    const bool symmetrisch = aufgabe.m == aufgabe.t && std::int64_t(kleinster()) > ziel &&
+                             (aufgabe.t >= 3 ? aufgabe.n >= 16 : aufgabe.n >= 30);
+    if (symmetrisch) {
+        const std::vector<std::pair<int, int>> gruppen = drehgruppen(aufgabe.n);
+        std::vector<std::vector<std::uint64_t>> gefunden(gruppen.size());
+        std::atomic<std::size_t> naechste{0};
+        auto arbeiten = [&] {
+            for (std::size_t i = naechste++; i < gruppen.size(); i = naechste++)
+                gefunden[i] = symmetrischSuchen(aufgabe, gruppen[i].first, gruppen[i].second,
+                                                auftrag.saat + i, budget(300000), vorbei);
+        };
+        std::vector<std::thread> helfer;
+        for (int i = 0; i < std::min<int>(threads, int(gruppen.size())); ++i)
+            helfer.emplace_back(arbeiten);
+        for (std::thread& t : helfer)
+            t.join();
+        for (std::size_t i = 0; i < gruppen.size(); ++i)
+            if (!gefunden[i].empty() && Konstruktionen::gilt(gefunden[i], aufgabe.n, aufgabe.t, aufgabe.t))
+                starts.push_back(
+                    {QStringLiteral("symmetrisch unter einer Drehung von %1 Zahlen").arg(gruppen[i].first),
+                     gefunden[i]});
+    }
+    // Smallest first; runs take them in turn, so that two runs start from different designs.
+    std::stable_sort(starts.begin(), starts.end(),
+                     [](const auto& a, const auto& b) { return a.reihen.size() < b.reihen.size(); });
+    const bool startGueltig = !starts.empty();
+    if (!startGueltig) // only with a row limit that the greedy cover stopped at
+        starts.push_back({QStringLiteral("Gieriger Aufbau"), gierig.reihen()});
+
+    if (fortschritt)
+        fortschritt(
+            {startGueltig ? int(starts.front().reihen.size()) : 0, 0, double(uhr.nsecsElapsed()) / 1e9});
+    // Run 0 starts from the smallest design, run 1 from the greedy cover (the search often goes
+    // further from there than from a tight design), the others from the rest in turn.
+    std::size_t gierigStelle = 0;
+    for (std::size_t i = 0; i < starts.size(); ++i)
+        if (starts[i].reihen == gierig.reihen())
+            gierigStelle = i;
+    auto startFuer = [&](int lauf) -> std::size_t {
+        if (lauf == 0 || starts.size() == 1)
+            return 0;
+        if (lauf == 1)
+            return gierigStelle;
+        return std::size_t(lauf) % starts.size();
+    };
+
     Gemeinsam g;
     g.laufend = laeufe;
     std::vector<Laufergebnis> ergebnisse(static_cast<std::size_t>(laeufe));
-    const double grenzeNs = auftrag.sekunden > 0 ? auftrag.sekunden * 1e9 : 0;
     auto stop = [&] {
         return g.halt.load(std::memory_order_relaxed) ||
                (abbruch && abbruch->load(std::memory_order_relaxed));
@@ -255,7 +345,8 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     auto laufen = [&](int index) {
         Laufergebnis& l = ergebnisse[std::size_t(index)];
         Ueberdeckung u(aufgabe, auftrag.saat * 0x9E3779B97F4A7C15ULL + std::uint64_t(index) + 1);
-        u.setzen(start);
+        l.start = startFuer(index);
+        u.setzen(starts[l.start].reihen);
         if (u.offen() == 0)
             u.ueberfluessigeEntfernen();
         while (hoechstens > 0 && int(u.reihen().size()) > hoechstens)
@@ -268,7 +359,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                     l.gueltigSchritt = u.schritteGesamt();
                     melden(int(l.gueltig.size()), Nie);
                 }
-                if (std::int64_t(u.reihen().size()) <= ziel) {
+                if (std::int64_t(u.reihen().size()) <= std::max<std::int64_t>(ziel, 1)) {
                     std::int64_t z = g.zielSchritt.load();
                     while (u.schritteGesamt() < z &&
                            !g.zielSchritt.compare_exchange_weak(z, u.schritteGesamt())) {
@@ -361,9 +452,12 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                 (!grenze || l.grenzeOffen < grenze->grenzeOffen ||
                  (l.grenzeOffen == grenze->grenzeOffen && l.grenzeSchritt < grenze->grenzeSchritt)))
                 grenze = &l;
-        rows = grenze ? grenze->grenze : start;
+        rows = grenze ? grenze->grenze : starts.front().reihen;
+        bester = grenze;
     }
-    if (rows.size() < start.size())
+    const Konstruktionen::Entwurf& anfang = starts[bester ? bester->start : 0];
+    e.herkunft = anfang.herkunft;
+    if (rows.size() < anfang.reihen.size())
         e.herkunft += QStringLiteral(", verkleinert durch die Suche");
     return pruefenUndFertig(rows);
 }

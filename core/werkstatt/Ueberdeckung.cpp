@@ -1,5 +1,6 @@
 #include "Ueberdeckung.h"
 
+#include "core/werkstatt/Bahnen.h"
 #include "core/werkstatt/Kombinatorik.h"
 
 #include <algorithm>
@@ -48,43 +49,6 @@ void teilmengen(std::uint64_t menge, int s, std::vector<std::uint64_t>& ziel) {
     }
 }
 
-// The rows that meet e in exactly `ziel` numbers.
-template <int Dummy>
-[[gnu::always_inline]] inline std::size_t schnittSuchenT(const std::uint64_t* reihen, std::size_t n,
-                                                         std::uint64_t e, int ziel, std::uint32_t* aus) {
-    std::size_t c = 0;
-    for (std::size_t r = 0; r < n; ++r) {
-        aus[c] = std::uint32_t(r);
-        c += std::popcount(reihen[r] & e) == ziel ? 1 : 0;
-    }
-    return c;
-}
-
-std::size_t schnittSuchenAllgemein(const std::uint64_t* reihen, std::size_t n, std::uint64_t e, int ziel,
-                                   std::uint32_t* aus) {
-    return schnittSuchenT<0>(reihen, n, e, ziel, aus);
-}
-
-#if defined(__x86_64__) || defined(__i386__)
-// With the processor's population count, which the baseline target lacks.
-[[gnu::target("popcnt")]] std::size_t schnittSuchenPopcnt(const std::uint64_t* reihen, std::size_t n,
-                                                          std::uint64_t e, int ziel, std::uint32_t* aus) {
-    return schnittSuchenT<1>(reihen, n, e, ziel, aus);
-}
-#endif
-
-using Suche = std::size_t (*)(const std::uint64_t*, std::size_t, std::uint64_t, int, std::uint32_t*);
-
-Suche schnittSuchenBest() {
-#if defined(__x86_64__) || defined(__i386__)
-    return __builtin_cpu_supports("popcnt") ? schnittSuchenPopcnt : schnittSuchenAllgemein;
-#else
-    return schnittSuchenAllgemein;
-#endif
-}
-
-const Suche schnittSuchen = schnittSuchenBest();
-
 } // namespace
 
 bool Ueberdeckung::machbar(Aufgabe a) {
@@ -96,7 +60,7 @@ bool Ueberdeckung::machbar(Aufgabe a) {
     return Kombinatorik::binom(a.k - 1, a.t - 1) * Kombinatorik::binom(a.n - a.k - 1, a.m - a.t) <= ZugGrenze;
 }
 
-Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat) : a_(a) {
+Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen) : a_(a), bahnen_(bahnen) {
     alle_ = a.n >= 64 ? ~std::uint64_t(0) : bit(a.n) - 1;
     // splitmix64 fills the state of xoshiro256**
     for (std::uint64_t& s : s_) {
@@ -111,8 +75,19 @@ Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat) : a_(a) {
         for (int i = 0; i < 8; ++i)
             binom_[std::size_t(p * 8 + i)] =
                 std::int32_t(std::min<std::int64_t>(Kombinatorik::binom(p, i), 1 << 30));
-    zahl_.assign(std::size_t(Kombinatorik::binom(a.n, a.m)), 0);
+    zahl_.assign(std::size_t(bahnen ? bahnen->anzahl() : Kombinatorik::binom(a.n, a.m)), 0);
     stelle_.assign(zahl_.size(), -1);
+    if (!bahnen && zahl_.size() <= (std::size_t(1) << 21)) {
+        // in colex order: each set the next of its size
+        mengen_.resize(zahl_.size());
+        std::uint64_t m = bit(a.m) - 1;
+        for (std::size_t e = 0; e < zahl_.size(); ++e) {
+            mengen_[e] = m;
+            const std::uint64_t t = m | (m - 1);
+            m = (t + 1) | (((~t & (t + 1)) - 1) >> (std::countr_zero(m) + 1));
+        }
+    }
+    indexAufbauen();
     offen_.reserve(zahl_.size());
     for (std::size_t e = 0; e < zahl_.size(); ++e) {
         stelle_[e] = std::int32_t(offen_.size());
@@ -138,6 +113,80 @@ std::int64_t Ueberdeckung::rang(std::uint64_t menge) const {
     for (; menge; menge &= menge - 1)
         r += binom_[std::size_t(std::countr_zero(menge) * 8 + i++)];
     return r;
+}
+
+void Ueberdeckung::indexAufbauen() {
+    const std::size_t worte = (reihen_.size() + 64) / 64;
+    punktReihen_.assign(std::size_t(a_.n), std::vector<std::uint64_t>(worte, 0));
+    for (std::size_t r = 0; r < reihen_.size(); ++r)
+        indexSetzen(r, reihen_[r], true);
+}
+
+void Ueberdeckung::indexSetzen(std::size_t r, std::uint64_t reihe, bool an) {
+    for (; reihe; reihe &= reihe - 1) {
+        std::uint64_t& wort = punktReihen_[std::size_t(std::countr_zero(reihe))][r / 64];
+        wort = an ? wort | bit(int(r % 64)) : wort & ~bit(int(r % 64));
+    }
+}
+
+void Ueberdeckung::reiheAnhaengen(std::uint64_t reihe) {
+    const std::size_t r = reihen_.size();
+    reihen_.push_back(reihe);
+    if (r / 64 >= punktReihen_.front().size())
+        for (std::vector<std::uint64_t>& p : punktReihen_)
+            p.push_back(0);
+    indexSetzen(r, reihe, true);
+}
+
+void Ueberdeckung::reiheEntfernen(std::size_t r) {
+    const std::size_t letzte = reihen_.size() - 1;
+    indexSetzen(r, reihen_[r], false);
+    if (r != letzte) {
+        indexSetzen(letzte, reihen_[letzte], false);
+        indexSetzen(r, reihen_[letzte], true);
+        reihen_[r] = reihen_[letzte];
+    }
+    reihen_.pop_back();
+}
+
+// A three-bit counter per row over the numbers of the set, then the rows whose count is `anzahl`.
+std::size_t Ueberdeckung::schnittSuchen(std::uint64_t menge, int anzahl, std::uint32_t* aus) const {
+    int p[64];
+    int c = 0;
+    for (; menge; menge &= menge - 1)
+        p[c++] = std::countr_zero(menge);
+    std::size_t gefunden = 0;
+    const std::size_t worte = (reihen_.size() + 63) / 64;
+    for (std::size_t w = 0; w < worte; ++w) {
+        std::uint64_t c0 = 0, c1 = 0, c2 = 0;
+        for (int i = 0; i < c; ++i) {
+            const std::uint64_t x = punktReihen_[std::size_t(p[i])][w];
+            const std::uint64_t u0 = c0 & x;
+            c0 ^= x;
+            const std::uint64_t u1 = c1 & u0;
+            c1 ^= u0;
+            c2 |= u1;
+        }
+        std::uint64_t treffer =
+            ((anzahl & 1) ? c0 : ~c0) & ((anzahl & 2) ? c1 : ~c1) & ((anzahl & 4) ? c2 : ~c2);
+        if (w == worte - 1 && reihen_.size() % 64)
+            treffer &= bit(int(reihen_.size() % 64)) - 1;
+        for (; treffer; treffer &= treffer - 1)
+            aus[gefunden++] = std::uint32_t(w * 64 + std::size_t(std::countr_zero(treffer)));
+    }
+    return gefunden;
+}
+
+std::int64_t Ueberdeckung::element(std::uint64_t menge) const {
+    const std::int64_t r = rang(menge);
+    return bahnen_ ? bahnen_->bahn(r) : r;
+}
+
+std::uint64_t Ueberdeckung::menge(std::int64_t e) {
+    if (!bahnen_)
+        return mengen_.empty() ? Kombinatorik::mengeAus(e, a_.m) : mengen_[std::size_t(e)];
+    return bahnen_->drehen(bahnen_->vertreter(std::int32_t(e)),
+                           int(zufall(std::uint64_t(bahnen_->laenge()))));
 }
 
 void Ueberdeckung::erhoehen(std::int64_t e) {
@@ -166,7 +215,7 @@ void Ueberdeckung::mengenDerReihe(std::uint64_t reihe, std::vector<std::int64_t>
         teilmengen(alle_ & ~reihe, a_.m - j, aussen);
         for (const std::uint64_t i : innen)
             for (const std::uint64_t o : aussen)
-                ziel.push_back(rang(i | o));
+                ziel.push_back(element(i | o));
     }
 }
 
@@ -178,6 +227,7 @@ void Ueberdeckung::setzen(std::span<const std::uint64_t> reihen) {
         offen_.push_back(std::int32_t(e));
     }
     reihen_.assign(reihen.begin(), reihen.end());
+    indexAufbauen();
     std::vector<std::int64_t> mengen;
     for (const std::uint64_t r : reihen_) {
         mengenDerReihe(r, mengen);
@@ -188,6 +238,21 @@ void Ueberdeckung::setzen(std::span<const std::uint64_t> reihen) {
     besteReihen_ = reihen_;
 }
 
+std::int64_t Ueberdeckung::alleinGedeckt(std::uint64_t reihe, std::vector<std::int64_t>& mengen) const {
+    mengenDerReihe(reihe, mengen);
+    // an orbit may be met several times by the same row
+    std::sort(mengen.begin(), mengen.end());
+    std::int64_t allein = 0;
+    for (std::size_t i = 0; i < mengen.size();) {
+        std::size_t j = i;
+        while (j < mengen.size() && mengen[j] == mengen[i])
+            ++j;
+        allein += zahl_[std::size_t(mengen[i])] == j - i ? 1 : 0;
+        i = j;
+    }
+    return allein;
+}
+
 void Ueberdeckung::schwaechsteEntfernen() {
     if (reihen_.empty())
         return;
@@ -196,10 +261,7 @@ void Ueberdeckung::schwaechsteEntfernen() {
     std::int64_t wenigste = -1;
     std::uint64_t gleiche = 0;
     for (std::size_t r = 0; r < reihen_.size(); ++r) {
-        mengenDerReihe(reihen_[r], mengen);
-        std::int64_t allein = 0;
-        for (const std::int64_t e : mengen)
-            allein += zahl_[std::size_t(e)] == 1 ? 1 : 0;
+        const std::int64_t allein = alleinGedeckt(reihen_[r], mengen);
         if (wenigste < 0 || allein < wenigste) {
             wenigste = allein;
             beste = r;
@@ -211,8 +273,7 @@ void Ueberdeckung::schwaechsteEntfernen() {
     mengenDerReihe(reihen_[beste], mengen);
     for (const std::int64_t e : mengen)
         senken(e);
-    reihen_[beste] = reihen_.back();
-    reihen_.pop_back();
+    reiheEntfernen(beste);
     besteOffen_ = offen();
     besteReihen_ = reihen_;
 }
@@ -223,15 +284,11 @@ void Ueberdeckung::ueberfluessigeEntfernen() {
     while (weiter) {
         weiter = false;
         for (std::size_t r = 0; r < reihen_.size(); ++r) {
-            mengenDerReihe(reihen_[r], mengen);
-            const bool noetig = std::any_of(mengen.begin(), mengen.end(),
-                                            [&](std::int64_t e) { return zahl_[std::size_t(e)] == 1; });
-            if (noetig)
+            if (alleinGedeckt(reihen_[r], mengen) > 0)
                 continue;
             for (const std::int64_t e : mengen)
                 senken(e);
-            reihen_[r] = reihen_.back();
-            reihen_.pop_back();
+            reiheEntfernen(r);
             weiter = true;
             break;
         }
@@ -244,7 +301,7 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
     std::vector<std::uint64_t> innen, aussen;
     std::vector<std::int64_t> mengen;
     while (!offen_.empty() && (hoechstens <= 0 || int(reihen_.size()) < hoechstens)) {
-        const std::uint64_t e = Kombinatorik::mengeAus(offen_[std::size_t(zufall(offen_.size()))], a_.m);
+        const std::uint64_t e = menge(offen_[std::size_t(zufall(offen_.size()))]);
         // t numbers of the open set, then the number that closes most
         std::uint64_t reihe = 0;
         {
@@ -267,7 +324,7 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
                 std::int64_t g = 0;
                 for (const std::uint64_t i : innen)
                     for (const std::uint64_t o : aussen)
-                        g += zahl_[std::size_t(rang(i | o | bit(p)))] == 0 ? 1 : 0;
+                        g += zahl_[std::size_t(element(i | o | bit(p)))] == 0 ? 1 : 0;
                 if (g > gewinn) {
                     gewinn = g;
                     beste = p;
@@ -281,27 +338,55 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
         mengenDerReihe(reihe, mengen);
         for (const std::int64_t x : mengen)
             erhoehen(x);
-        reihen_.push_back(reihe);
+        reiheAnhaengen(reihe);
     }
     besteOffen_ = offen();
     besteReihen_ = reihen_;
 }
 
-int Ueberdeckung::bewerten(std::uint64_t reihe, int x, int y) {
+std::int64_t Ueberdeckung::bewerten(std::uint64_t reihe, int x, int y, bool gewichtet) {
     teilmengen(reihe & ~bit(x), a_.t - 1, teilmengen_);
     teilmengen(alle_ & ~(reihe | bit(y)), a_.m - a_.t, reste_);
     verloren_.clear();
     gewonnen_.clear();
-    int d = 0;
     for (const std::uint64_t s : teilmengen_)
         for (const std::uint64_t r : reste_) {
-            const std::int64_t v = rang(s | r | bit(x));
-            const std::int64_t g = rang(s | r | bit(y));
-            verloren_.push_back(v);
-            gewonnen_.push_back(g);
-            d += zahl_[std::size_t(v)] == 1 ? 1 : 0;
-            d -= zahl_[std::size_t(g)] == 0 ? 1 : 0;
+            verloren_.push_back(element(s | r | bit(x)));
+            gewonnen_.push_back(element(s | r | bit(y)));
         }
+    return differenz(gewichtet);
+}
+
+std::int64_t Ueberdeckung::differenz(bool gewichtet) const {
+    auto gewicht = [&](std::int64_t e) -> std::int64_t { return gewichtet ? gewicht_[std::size_t(e)] : 1; };
+    std::int64_t d = 0;
+    if (!bahnen_) {
+        // sets with x and sets with y: never the same, each once
+        for (const std::int64_t e : verloren_)
+            d += zahl_[std::size_t(e)] == 1 ? gewicht(e) : 0;
+        for (const std::int64_t e : gewonnen_)
+            d -= zahl_[std::size_t(e)] == 0 ? gewicht(e) : 0;
+        return d;
+    }
+    // Orbits: one may lose and gain several times over; count what each ends with.
+    std::pair<std::int64_t, int> aenderung[64];
+    std::size_t n = 0;
+    for (const std::int64_t e : verloren_)
+        aenderung[n++] = {e, -1};
+    for (const std::int64_t e : gewonnen_)
+        aenderung[n++] = {e, +1};
+    std::sort(aenderung, aenderung + n);
+    for (std::size_t i = 0; i < n;) {
+        const std::int64_t e = aenderung[i].first;
+        int netto = 0;
+        for (; i < n && aenderung[i].first == e; ++i)
+            netto += aenderung[i].second;
+        const std::int64_t vorher = zahl_[std::size_t(e)];
+        if (vorher > 0 && vorher + netto == 0)
+            d += gewicht(e);
+        else if (vorher == 0 && netto > 0)
+            d -= gewicht(e);
+    }
     return d;
 }
 
@@ -310,23 +395,42 @@ void Ueberdeckung::ausfuehren(std::size_t r, int x, int y) {
         erhoehen(e);
     for (const std::int64_t e : verloren_)
         senken(e);
+    punktReihen_[std::size_t(x)][r / 64] &= ~bit(int(r % 64));
+    punktReihen_[std::size_t(y)][r / 64] |= bit(int(r % 64));
     reihen_[r] = (reihen_[r] & ~bit(x)) | bit(y);
 }
 
-bool Ueberdeckung::zugFuer(std::int64_t e, std::size_t& r, int& x, int& y) {
-    const std::uint64_t menge = Kombinatorik::mengeAus(e, a_.m);
+void Ueberdeckung::kandidatenSammeln(std::int64_t e) {
+    treffer_.clear();
     kandidaten_.resize(reihen_.size() + 1);
-    const std::size_t c = schnittSuchen(reihen_.data(), reihen_.size(), menge, a_.t - 1, kandidaten_.data());
-    if (c == 0) {
-        if (reihen_.empty())
-            return false;
+    const int drehungen = bahnen_ ? bahnen_->laenge() : 1;
+    const std::uint64_t basis =
+        bahnen_ ? bahnen_->vertreter(std::int32_t(e))
+                : (mengen_.empty() ? Kombinatorik::mengeAus(e, a_.m) : mengen_[std::size_t(e)]);
+    for (int s = 0; s < drehungen; ++s) {
+        const std::uint64_t ziel = bahnen_ ? bahnen_->drehen(basis, s) : basis;
+        const std::size_t c = schnittSuchen(ziel, a_.t - 1, kandidaten_.data());
+        for (std::size_t i = 0; i < c; ++i)
+            treffer_.push_back({kandidaten_[i], ziel});
+    }
+}
+
+bool Ueberdeckung::zugFuer(std::int64_t e, std::size_t& r, int& x, int& y) {
+    if (reihen_.empty())
+        return false;
+    kandidatenSammeln(e);
+    std::uint64_t ziel = 0;
+    if (treffer_.empty()) {
         r = std::size_t(zufall(reihen_.size()));
+        ziel = menge(e);
     } else {
-        r = kandidaten_[std::size_t(zufall(c))];
+        const Kandidat& k = treffer_[std::size_t(zufall(treffer_.size()))];
+        r = k.reihe;
+        ziel = k.ziel;
     }
     const std::uint64_t reihe = reihen_[r];
-    const std::uint64_t weg = reihe & ~menge;
-    const std::uint64_t dazu = menge & ~reihe;
+    const std::uint64_t weg = reihe & ~ziel;
+    const std::uint64_t dazu = ziel & ~reihe;
     if (!weg || !dazu)
         return false;
     auto waehle = [&](std::uint64_t m) {
@@ -340,20 +444,6 @@ bool Ueberdeckung::zugFuer(std::int64_t e, std::size_t& r, int& x, int& y) {
     return true;
 }
 
-std::int64_t Ueberdeckung::gewichtet(std::uint64_t reihe, int x, int y) {
-    teilmengen(reihe & ~bit(x), a_.t - 1, teilmengen_);
-    teilmengen(alle_ & ~(reihe | bit(y)), a_.m - a_.t, reste_);
-    std::int64_t d = 0;
-    for (const std::uint64_t s : teilmengen_)
-        for (const std::uint64_t r : reste_) {
-            const std::size_t v = std::size_t(rang(s | r | bit(x)));
-            const std::size_t g = std::size_t(rang(s | r | bit(y)));
-            d += zahl_[v] == 1 ? gewicht_[v] : 0;
-            d -= zahl_[g] == 0 ? gewicht_[g] : 0;
-        }
-    return d;
-}
-
 void Ueberdeckung::suchen(std::int64_t schritte, const std::atomic<bool>* halt) {
     if (reihen_.empty())
         return;
@@ -365,24 +455,22 @@ void Ueberdeckung::suchen(std::int64_t schritte, const std::atomic<bool>* halt) 
             break;
         const std::int64_t jetzt = ++schritteGesamt_;
         const std::int64_t e = offen_[std::size_t(zufall(offen_.size()))];
-        const std::uint64_t menge = Kombinatorik::mengeAus(e, a_.m);
-        kandidaten_.resize(reihen_.size() + 1);
-        const std::size_t c =
-            schnittSuchen(reihen_.data(), reihen_.size(), menge, a_.t - 1, kandidaten_.data());
+        kandidatenSammeln(e);
         std::int64_t bestD = 0;
         std::size_t bestR = 0;
         int bestX = -1, bestY = -1;
         std::uint64_t gleiche = 0;
-        for (std::size_t i = 0; i < c; ++i) {
-            const std::size_t r = kandidaten_[i];
+        for (const Kandidat& k : treffer_) {
+            const std::size_t r = k.reihe;
             const std::uint64_t reihe = reihen_[r];
-            for (std::uint64_t dazu = menge & ~reihe; dazu; dazu &= dazu - 1) {
+            const std::uint64_t ziel = k.ziel;
+            for (std::uint64_t dazu = ziel & ~reihe; dazu; dazu &= dazu - 1) {
                 const int y = std::countr_zero(dazu);
                 if (gesperrt_[r * 64 + std::size_t(y)] > jetzt)
                     continue;
-                for (std::uint64_t weg = reihe & ~menge; weg; weg &= weg - 1) {
+                for (std::uint64_t weg = reihe & ~ziel; weg; weg &= weg - 1) {
                     const int x = std::countr_zero(weg);
-                    const std::int64_t d = gewichtet(reihe, x, y);
+                    const std::int64_t d = bewerten(reihe, x, y, true);
                     if (bestX < 0 || d < bestD) {
                         bestD = d;
                         bestR = r;
@@ -412,6 +500,24 @@ void Ueberdeckung::suchen(std::int64_t schritte, const std::atomic<bool>* halt) 
     }
 }
 
+std::vector<std::uint64_t> Ueberdeckung::verkleinern(std::int64_t schritte, const Gluehen& g,
+                                                    const std::function<bool()>& stop) {
+    gierigAuffuellen();
+    ueberfluessigeEntfernen();
+    std::vector<std::uint64_t> bestes = reihen_;
+    while (schritteGesamt_ < schritte && !(stop && stop())) {
+        if (offen_.empty()) {
+            bestes = reihen_;
+            if (bestes.size() <= 1)
+                break;
+            schwaechsteEntfernen();
+            continue;
+        }
+        gluehen(g, nullptr);
+    }
+    return bestes;
+}
+
 void Ueberdeckung::gluehen(const Gluehen& g, const std::atomic<bool>* halt) {
     if (reihen_.empty())
         return;
@@ -428,7 +534,7 @@ void Ueberdeckung::gluehen(const Gluehen& g, const std::atomic<bool>* halt) {
         int x = 0, y = 0;
         if (!zugFuer(e, r, x, y))
             continue;
-        const int d = bewerten(reihen_[r], x, y);
+        const std::int64_t d = bewerten(reihen_[r], x, y);
         if (d > 0 && double(zufall() >> 11) * 0x1p-53 >= std::exp(-double(d) / temperatur_))
             continue;
         ausfuehren(r, x, y);

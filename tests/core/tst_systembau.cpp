@@ -121,7 +121,7 @@ private slots:
     }
 
     void abbrechen() {
-        Bauauftrag a = auftrag(bis(30), 3, 3, 0);
+        Bauauftrag a = auftrag(bis(20), 3, 3, 0);
         a.sekunden = 60;
         std::atomic<bool> halt{false};
         const std::thread::id aufrufer = std::this_thread::get_id();
@@ -131,7 +131,7 @@ private slots:
             a,
             [&](const Baustand& s) {
                 fremd = fremd || std::this_thread::get_id() != aufrufer;
-                if (s.reihen > 0 && ++meldungen >= 2)
+                if (s.reihen > 0 && ++meldungen >= 1)
                     halt = true;
             },
             &halt);
