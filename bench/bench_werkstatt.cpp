@@ -1,6 +1,7 @@
 #include "core/systeme/SystemReihen.h"
 #include "core/systeme/TSystemDef.h"
 #include "core/werkstatt/Garantiepruefung.h"
+#include "core/werkstatt/Systembau.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,8 +52,28 @@ void GarantiePruefen30x225(benchmark::State& state) {
     }
 }
 
+// A system for 27 numbers that guarantees 3 right when 3 winning numbers are among them, until
+// it has the best known 167 rows (the search stops there), on both cores; counter `reihen`.
+void SystembauBis167(benchmark::State& state) {
+    core::Bauauftrag auftrag;
+    for (int z = 1; z <= 27; ++z)
+        auftrag.zahlen.push_back(z);
+    auftrag.garantie = {3, 3};
+    auftrag.sekunden = 60;
+    auftrag.threads = 2;
+    std::size_t reihen = 0;
+    for (auto _ : state)
+        reihen = core::Systembau::bauen(auftrag).reihen.size();
+    state.counters["reihen"] = double(reihen);
+}
+
 } // namespace
 
+BENCHMARK(SystembauBis167)
+    ->Name("Systembau/27_3")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK(GarantiePruefen26_130)
     ->Name("Garantie_pruefen/26_130")
     ->Unit(benchmark::kMillisecond)

@@ -4,7 +4,11 @@
 // the search started. Each result is counted once more here, t-set by t-set, before it is listed.
 //
 //     build/release/tools/systemguete/systemguete [--sekunden 10] [--threads 2] [--saat 1]
-//                                                  [--zelle V/T]... [--hoechstens 1000]
+//                                                  [--zelle V/T]... [--hoechstens 1000] [--schritte N]
+//
+// --schritte ends each run after that many steps instead of the clock (then --sekunden 0), which
+// makes a run independent of the machine's load. The load average before and after is printed, as
+// the machine may be shared.
 //
 // The summary at the end says in how many cells the best known value was reached, in how many the
 // rows stay within 10 % of it, and whether any cell is without a valid system.
@@ -15,6 +19,7 @@
 #include "core/werkstatt/Systembau.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <bit>
@@ -55,6 +60,11 @@ bool abgedeckt(const std::vector<std::uint64_t>& reihen, int v, int t) {
     return true;
 }
 
+QByteArray last() {
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed() : QByteArray("?");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +73,7 @@ int main(int argc, char** argv) {
     int threads = 2;
     std::uint64_t saat = 1;
     int grenze = 1000;
+    std::int64_t schritte = 0;
     QStringList zellen;
     const QStringList a = app.arguments();
     for (int i = 1; i + 1 < a.size(); i += 2) {
@@ -74,9 +85,12 @@ int main(int argc, char** argv) {
             saat = a[i + 1].toULongLong();
         else if (a[i] == QLatin1String("--hoechstens"))
             grenze = a[i + 1].toInt();
+        else if (a[i] == QLatin1String("--schritte"))
+            schritte = a[i + 1].toLongLong();
         else if (a[i] == QLatin1String("--zelle"))
             zellen << a[i + 1];
     }
+    std::printf("Last vorher: %s\n\n", last().constData());
     std::printf("| v | t | bester bekannter | erreicht | Verhältnis | Sekunden | Start |\n");
     std::printf("|---:|---:|---:|---:|---:|---:|---|\n");
     std::fflush(stdout);
@@ -92,6 +106,7 @@ int main(int argc, char** argv) {
             auftrag.zahlen.push_back(z);
         auftrag.garantie = {w.t, w.t};
         auftrag.sekunden = sekunden;
+        auftrag.schritte = schritte;
         auftrag.threads = threads;
         auftrag.saat = saat;
         ++anzahl;
