@@ -72,24 +72,34 @@ private slots:
     void katalog_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("sicher");
-        QTest::newRow("007") << 1 << "0 1 2 3 4 5 6";
-        QTest::newRow("008") << 2 << "0 1 2 3 4 5 6";
-        QTest::newRow("009") << 3 << "0 1 2 3 4 5 6";
-        QTest::newRow("010") << 4 << "0 1 2 3 4 5 6";
-        QTest::newRow("011") << 5 << "0 1 2 3 4 5 6";
-        QTest::newRow("012") << 6 << "0 1 2 3 4 5 6";
-        QTest::newRow("013") << 7 << "0 1 2 3 4 5 6";
-        QTest::newRow("9/12") << 8 << "0 1 2 3 4 4 5";
-        QTest::newRow("12/22") << 9 << "0 1 2 3 3 4 4";
-        QTest::newRow("10/30") << 10 << "0 1 2 3 4 4 5";
-        QTest::newRow("11/66") << 11 << "0 1 2 3 4 4 5";
-        QTest::newRow("22/77") << 12 << "0 1 2 3 3 3 3";
-        QTest::newRow("26/130") << 13 << "0 1 2 3 3 3 3";
-        QTest::newRow("12/132") << 14 << "0 1 2 3 4 5 5";
+        QTest::addColumn<QString>("garantien");
+        const char* voll = "2 wenn 2, 3 wenn 3, 4 wenn 4, 5 wenn 5, 6 wenn 6";
+        QTest::newRow("007") << 1 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("008") << 2 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("009") << 3 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("010") << 4 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("011") << 5 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("012") << 6 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("013") << 7 << "0 1 2 3 4 5 6" << voll;
+        QTest::newRow("9/12") << 8 << "0 1 2 3 4 4 5"
+                              << "2 wenn 2, 3 wenn 3, 4 wenn 4, 5 wenn 6";
+        QTest::newRow("12/22") << 9 << "0 1 2 3 3 4 4"
+                               << "2 wenn 2, 3 wenn 3, 4 wenn 5";
+        QTest::newRow("10/30") << 10 << "0 1 2 3 4 4 5"
+                               << "2 wenn 2, 3 wenn 3, 4 wenn 4, 5 wenn 6";
+        QTest::newRow("11/66") << 11 << "0 1 2 3 4 4 5"
+                               << "2 wenn 2, 3 wenn 3, 4 wenn 4, 5 wenn 6";
+        QTest::newRow("22/77") << 12 << "0 1 2 3 3 3 3"
+                               << "2 wenn 2, 3 wenn 3";
+        QTest::newRow("26/130") << 13 << "0 1 2 3 3 3 3"
+                                << "2 wenn 2, 3 wenn 3";
+        QTest::newRow("12/132") << 14 << "0 1 2 3 4 5 5"
+                                << "2 wenn 2, 3 wenn 3, 4 wenn 4, 5 wenn 5";
     }
     void katalog() {
         QFETCH(int, index);
         QFETCH(QString, sicher);
+        QFETCH(QString, garantien);
         Garantiepruefung::Optionen o;
         o.verteilung = false;
         const Garantiepruefung::Ergebnis e = Garantiepruefung::katalog(index, o);
@@ -97,6 +107,10 @@ private slots:
         for (const int s : e.sicher)
             text << QString::number(s);
         QCOMPARE(text.join(u' '), sicher);
+        QStringList g;
+        for (const Garantie& x : e.garantien())
+            g << x.text();
+        QCOMPARE(g.join(QStringLiteral(", ")), garantien);
         const testhilfe::Naiv n = testhilfe::naivPruefen(katalogZeilen(index), System(index).Anzahl, false);
         QCOMPARE(e.sicher, n.sicher);
         QCOMPARE(e.reihen, System(index).Reihen);
