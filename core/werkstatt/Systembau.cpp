@@ -307,17 +307,18 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     if (fortschritt)
         fortschritt(
             {startGueltig ? int(starts.front().reihen.size()) : 0, 0, double(uhr.nsecsElapsed()) / 1e9});
-    // Run 0 starts from the smallest design, run 1 from the greedy cover (the search often goes
-    // further from there than from a tight design), the others from the rest in turn.
+    // Run 0 (the weighted search) starts from the greedy cover, from where it often gets further
+    // than from a tight design; run 1 (annealing) from the smallest design; the others from the
+    // rest in turn.
     std::size_t gierigStelle = 0;
     for (std::size_t i = 0; i < starts.size(); ++i)
         if (starts[i].reihen == gierig.reihen())
             gierigStelle = i;
     auto startFuer = [&](int lauf) -> std::size_t {
-        if (lauf == 0 || starts.size() == 1)
-            return 0;
-        if (lauf == 1)
+        if (lauf == 0)
             return gierigStelle;
+        if (lauf == 1)
+            return 0;
         return std::size_t(lauf) % starts.size();
     };
 
