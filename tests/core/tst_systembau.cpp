@@ -19,7 +19,7 @@ std::vector<int> bis(int v) {
 }
 
 // A deterministic order: ended by its step budget, not by the clock.
-Bauauftrag auftrag(std::vector<int> zahlen, int t, int m, std::int64_t schritte = 20000) {
+Bauauftrag auftrag(std::vector<int> zahlen, int t, int m, std::int64_t schritte = 5000) {
     Bauauftrag a;
     a.zahlen = std::move(zahlen);
     a.garantie = {t, m};
@@ -94,7 +94,7 @@ private slots:
 
     // The same seed and runs give the same rows, whatever the number of threads.
     void reproduzierbar() {
-        Bauauftrag a = auftrag(bis(17), 3, 3, 3000);
+        Bauauftrag a = auftrag(bis(15), 3, 3, 3000);
         a.threads = 1;
         const Bauergebnis eins = Systembau::bauen(a);
         a.threads = 2;
