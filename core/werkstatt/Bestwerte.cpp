@@ -98,7 +98,7 @@ Massstab Bestwerte::massstab(int v, int t, int m, int bank) const {
         return s;
     }
     s.gezaehlt = true;
-    s.schranke = Kombinatorik::zaehlschranke(n, k, t, m);
+    s.schranke = std::max<std::int64_t>(1, Kombinatorik::zaehlschranke(n, k, t, m));
     if (bank == 0)
         if (const std::optional<Bestwert> w = wert(v, t))
             s.besterFuerTwennT = w->bester;

@@ -165,10 +165,12 @@ void Systembau::pruefen(const Bauauftrag& a) {
                 .arg(g.wenn));
     const Plan p = planen(a);
     if (p.aufgabe.t > p.aufgabe.k)
-        throw Fehler(QStringLiteral("Mit %1 Bankzahlen bleiben in jeder Reihe nur %2 Plätze für Ihre übrigen "
-                                    "Zahlen; %3 Richtige sind so nicht zu garantieren.")
+        throw Fehler(QStringLiteral("Mit %1 Bankzahlen %2 in jeder Reihe nur %3 für Ihre übrigen Zahlen; %4 "
+                                    "Richtige sind so nicht zu garantieren.")
                          .arg(bank.size())
-                         .arg(p.aufgabe.k)
+                         .arg(p.aufgabe.k == 1 ? QStringLiteral("bleibt") : QStringLiteral("bleiben"))
+                         .arg(p.aufgabe.k == 1 ? QStringLiteral("1 Platz")
+                                               : QStringLiteral("%1 Plätze").arg(p.aufgabe.k))
                          .arg(g.richtige));
     if (a.hoechstens < 0)
         throw Fehler(QStringLiteral("Die Höchstzahl an Reihen darf nicht negativ sein."));
@@ -228,9 +230,10 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
         e.herkunft = QStringLiteral("Bankzahlen");
         return pruefenUndFertig({bit(aufgabe.k) - 1});
     }
-    // A cover of all t-sets keeps "t wenn m" too; it stands in where the m-sets are too many to count.
-    if (!Ueberdeckung::machbar(aufgabe))
-        aufgabe.m = aufgabe.t;
+    // "t wenn m'" with m' < m keeps "t wenn m" too: it stands in where the m-sets are too many to
+    // count, the largest m' that can be counted.
+    while (aufgabe.m > aufgabe.t && !Ueberdeckung::machbar(aufgabe))
+        --aufgabe.m;
 
     const double grenzeNs = auftrag.sekunden > 0 ? auftrag.sekunden * 1e9 : 0;
     auto abgelaufen = [&] { return grenzeNs > 0 && double(uhr.nsecsElapsed()) >= grenzeNs; };

@@ -10,7 +10,8 @@
 namespace core {
 namespace {
 
-constexpr std::int64_t MengenGrenze = std::int64_t(1) << 23;
+// About 20 bytes an m-set and search: at most some 40 MB each.
+constexpr std::int64_t MengenGrenze = std::int64_t(1) << 21;
 constexpr std::int64_t ZugGrenze = 4000;
 
 std::uint64_t bit(int p) {
@@ -501,7 +502,7 @@ void Ueberdeckung::suchen(std::int64_t schritte, const std::atomic<bool>* halt) 
 }
 
 std::vector<std::uint64_t> Ueberdeckung::verkleinern(std::int64_t schritte, const Gluehen& g,
-                                                    const std::function<bool()>& stop) {
+                                                     const std::function<bool()>& stop) {
     gierigAuffuellen();
     ueberfluessigeEntfernen();
     std::vector<std::uint64_t> bestes = reihen_;
