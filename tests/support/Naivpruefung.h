@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -39,6 +40,14 @@ inline bool naechsteMenge(std::vector<int>& w, int v) {
 inline Naiv naivPruefen(const std::vector<Zeile>& reihen, int v, bool verteilung, int t = -1, int m = -1,
                         std::size_t erste = 10) {
     Naiv n;
+    std::vector<std::uint64_t> masken;
+    for (const Zeile& z : reihen) {
+        std::uint64_t maske = 0;
+        for (const int x : z)
+            maske |= std::uint64_t(1) << x;
+        masken.push_back(maske);
+    }
+    std::vector<int> treffer(reihen.size());
     for (int g = 0; g <= 6; ++g) {
         if (g > v) {
             n.sicher[std::size_t(g)] = -1;
@@ -51,17 +60,13 @@ inline Naiv naivPruefen(const std::vector<Zeile>& reihen, int v, bool verteilung
         for (int i = 0; i < g; ++i)
             w[std::size_t(i)] = i + 1;
         do {
-            std::vector<bool> gewinn(std::size_t(v + 1), false);
+            std::uint64_t gewinn = 0;
             for (const int x : w)
-                gewinn[std::size_t(x)] = true;
-            std::vector<int> treffer;
+                gewinn |= std::uint64_t(1) << x;
             int beste = 0;
-            for (const Zeile& z : reihen) {
-                int h = 0;
-                for (const int x : z)
-                    h += gewinn[std::size_t(x)] ? 1 : 0;
-                treffer.push_back(h);
-                beste = std::max(beste, h);
+            for (std::size_t i = 0; i < masken.size(); ++i) {
+                treffer[i] = std::popcount(masken[i] & gewinn);
+                beste = std::max(beste, treffer[i]);
             }
             kleinste = std::min(kleinste, beste);
             if (g == m && beste < t) {
@@ -75,9 +80,7 @@ inline Naiv naivPruefen(const std::vector<Zeile>& reihen, int v, bool verteilung
             auto besterRang = [&](int zs) {
                 int r = 0;
                 for (std::size_t i = 0; i < reihen.size(); ++i) {
-                    bool drin = false;
-                    for (const int x : reihen[i])
-                        drin = drin || x == zs;
+                    const bool drin = zs > 0 && (masken[i] >> zs & 1);
                     const int ri = core::Rang(treffer[i], drin);
                     if (ri != 0 && (r == 0 || ri < r))
                         r = ri;
@@ -85,7 +88,7 @@ inline Naiv naivPruefen(const std::vector<Zeile>& reihen, int v, bool verteilung
                 return r;
             };
             for (int zs = 1; zs <= v; ++zs)
-                if (!gewinn[std::size_t(zs)])
+                if (!(gewinn >> zs & 1))
                     ++n.faelle[std::size_t(g)][std::size_t(besterRang(zs))];
             n.faelle[std::size_t(g)][std::size_t(besterRang(0))] += 39 - (v - g);
         } while (naechsteMenge(w, v));
