@@ -135,5 +135,6 @@ int main(int argc, char** argv) {
         "ohne gültiges System: %d; Sekunden zusammen: %.0f\n",
         anzahl, gleich, anzahl ? 100.0 * gleich / anzahl : 0.0, zehn, anzahl ? 100.0 * zehn / anzahl : 0.0,
         ungueltig, summeSekunden);
+    std::printf("Last nachher: %s\n", last().constData());
     return ungueltig == 0 ? 0 : 1;
 }
