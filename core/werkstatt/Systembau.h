@@ -55,16 +55,19 @@ struct Bauergebnis {
     std::vector<std::array<int, 6>> zahlenreihen() const;
 };
 
-// Builds systems: first what is known (the catalogue's designs and what they induce), then a
-// greedy cover, then a local search that takes out one row after another and repairs the rest,
-// with incremental counts of how often each m-set is met. Runs of the search work side by side
-// on threads, each from its own stream of the seed.
+// Builds systems. Starts: a greedy cover, the catalogue's designs and what they induce on fewer
+// numbers or derive at a number, designs put together by adding a few numbers to a smaller one
+// (t >= 3), and for many numbers systems symmetric under a rotation of the numbers. Then runs of a
+// local search on threads shrink them: whenever no m-set is open the weakest row goes, else moves of
+// one number repair the rest, with incremental counts of how often each m-set is met. Run 0 (a
+// weighted search) starts from the greedy cover, run 1 (annealing) from the smallest start, further
+// runs from the others in turn; each run has its own stream of the seed.
 //
 // Reproducible: the same order, seed and number of runs give the same rows whatever the machine
-// and the number of threads, as long as the step budget, the target or nothing ends the search;
-// a time limit or a cancel that cuts it ends it wherever it stands. The search stops at the best
-// known value (or the proven bound): beating a record of mathematics in seconds is not to be
-// expected.
+// and the number of threads, as long as the step budget, the target or nothing ends the search
+// (with a step budget the preparation keeps to it as well); a time limit or a cancel that cuts it
+// ends it wherever it stands. The search stops at the best known value (or the proven bound):
+// beating a record of mathematics in seconds is not to be expected.
 //
 // Every result has been checked by Garantiepruefung; with a row limit that the guarantee cannot
 // be kept in, the result is the system of that size that misses the fewest m-sets.
@@ -76,9 +79,10 @@ public:
     // Throws Fehler with the German reason when the order cannot be built; does no other work.
     static void pruefen(const Bauauftrag& auftrag);
 
-    // fortschritt is called on the calling thread, at most every few tenths of a second and when
-    // the best system changes. abbruch may be set from any thread: the search then ends within a
-    // fraction of a second and returns the best system so far.
+    // fortschritt is called on the calling thread: after the greedy cover, after the other starts,
+    // then every quarter of a second and when the best system changes, and with the result. abbruch
+    // may be set from any thread: the build then ends within about a second with the best system so
+    // far, checked like any other.
     static Bauergebnis bauen(const Bauauftrag& auftrag,
                              const std::function<void(const Baustand&)>& fortschritt,
                              const std::atomic<bool>* abbruch);
