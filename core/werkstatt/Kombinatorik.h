@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace core {
+
+// Counting helpers of the system workshop. A set of positions 0..63 is a 64-bit mask.
+class Kombinatorik {
+public:
+    static constexpr int Grenze = 64;
+
+    // n over k, exact in 64 bits for n < 64; 0 for k < 0 or k > n.
+    static std::int64_t binom(int n, int k) {
+        if (k < 0 || n < 0 || k > n || n >= Grenze)
+            return 0;
+        return tabelle()[std::size_t(n)][std::size_t(k)];
+    }
+
+    // The place of a set among all sets of its size in colex order: sum of binom(p_i, i + 1) over
+    // its positions p_0 < p_1 < ... . Sets over 0..n-1 of size k get 0 .. binom(n, k) - 1.
+    static std::int64_t rang(std::uint64_t menge);
+    // The set of size k at that place, the inverse of rang.
+    static std::uint64_t mengeAus(std::int64_t rang, int k);
+
+    // The positions of a mask, ascending.
+    static std::vector<int> positionen(std::uint64_t menge);
+
+    // Schönheim's lower bound for covering all t-sets of v points with k-sets:
+    // ceil(v/k * ceil((v-1)/(k-1) * ... ceil((v-t+1)/(k-t+1)))); 0 where t > k.
+    static std::int64_t schoenheim(int v, int k, int t);
+    // A lower bound for "t wenn m" with m > t: every m-set must meet some row in t points, and a row
+    // does so for at most sum_{j>=t} binom(k,j) binom(v-k,m-j) of them.
+    static std::int64_t zaehlschranke(int v, int k, int t, int m);
+
+private:
+    using Tabelle = std::array<std::array<std::int64_t, Grenze>, Grenze>;
+    static const Tabelle& tabelle();
+};
+
+} // namespace core

@@ -1,0 +1,272 @@
+#include "Konstruktionen.h"
+
+#include "core/systeme/SystemTabellen.h"
+#include "core/systeme/TSystemDef.h"
+#include "core/werkstatt/Garantiepruefung.h"
+#include "core/werkstatt/Kombinatorik.h"
+#include "core/werkstatt/Ueberdeckung.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <map>
+#include <tuple>
+
+namespace core {
+namespace {
+
+std::uint64_t bit(int p) {
+    return std::uint64_t(1) << p;
+}
+
+struct Katalogsystem {
+    QString name;
+    int zahlen = 0;
+    std::vector<std::uint64_t> reihen;
+    std::array<int, 7> sicher{};
+};
+
+// The partial systems of the catalogue with what they guarantee, worked out once.
+const std::vector<Katalogsystem>& katalog() {
+    static const std::vector<Katalogsystem> k = [] {
+        std::vector<Katalogsystem> alle;
+        for (int i = ErstesTeilsystem; i <= LetztesTeilsystem; ++i) {
+            Katalogsystem s;
+            s.name = QString::fromLatin1(System(i).Name.data(), qsizetype(System(i).Name.size()));
+            s.zahlen = System(i).Anzahl;
+            for (const TeilsystemReihe& r : TeilsystemTabelle(i)) {
+                std::uint64_t m = 0;
+                for (const std::uint8_t p : r)
+                    m |= bit(p - 1);
+                s.reihen.push_back(m);
+            }
+            Garantiepruefung::Optionen o;
+            o.verteilung = false;
+            o.threads = 1;
+            s.sicher = Garantiepruefung::pruefen(s.reihen, s.zahlen, o).sicher;
+            alle.push_back(std::move(s));
+        }
+        return alle;
+    }();
+    return k;
+}
+
+// The design on the numbers 0..n-1 left when the others are taken out: rows that lost numbers
+// are filled up with the smallest numbers they lack, and a row that is there twice stays once.
+// Every m-set of the rest is an m-set of the whole, so the guarantee carries over.
+std::vector<std::uint64_t> induzieren(const std::vector<std::uint64_t>& reihen, int n, int k) {
+    const std::uint64_t rest = bit(n) - 1;
+    std::vector<std::uint64_t> neu;
+    for (std::uint64_t r : reihen) {
+        r &= rest;
+        for (int p = 0; p < n && std::popcount(r) < k; ++p)
+            r |= bit(p);
+        neu.push_back(r);
+    }
+    std::sort(neu.begin(), neu.end());
+    neu.erase(std::unique(neu.begin(), neu.end()), neu.end());
+    return neu;
+}
+
+// The rows through the last number, without it: a design with rows of k-1 numbers out of n-1 in
+// which every (t-1)-set lies in a row (the derived design).
+std::vector<std::uint64_t> ableiten(const std::vector<std::uint64_t>& reihen, int n) {
+    std::vector<std::uint64_t> neu;
+    for (const std::uint64_t r : reihen)
+        if (r & bit(n - 1))
+            neu.push_back(r & ~bit(n - 1));
+    return neu;
+}
+
+// Known designs with rows of k numbers for "t wenn m" on n numbers, from the catalogue directly,
+// derived at a number, and induced on fewer numbers.
+std::vector<Konstruktionen::Entwurf> bekannte(int n, int k, int t, int m) {
+    std::vector<Konstruktionen::Entwurf> alle;
+    for (const Katalogsystem& s : katalog()) {
+        if (k == 6 && s.zahlen >= n && s.sicher[std::size_t(m)] >= t) {
+            Konstruktionen::Entwurf e;
+            e.herkunft = s.zahlen == n ? QStringLiteral("Katalogsystem %1").arg(s.name)
+                                       : QStringLiteral("aus dem Katalogsystem %1").arg(s.name);
+            e.reihen = induzieren(s.reihen, n, k);
+            alle.push_back(std::move(e));
+        }
+        // deriving keeps "t wenn t" one lower
+        if (k == 5 && m == t && s.zahlen - 1 >= n && s.sicher[std::size_t(t + 1)] >= t + 1) {
+            Konstruktionen::Entwurf e;
+            e.herkunft = QStringLiteral("abgeleitet aus dem Katalogsystem %1").arg(s.name);
+            e.reihen = induzieren(ableiten(s.reihen, s.zahlen), n, k);
+            alle.push_back(std::move(e));
+        }
+    }
+    return alle;
+}
+
+// Builds designs by adding a few numbers to a smaller one. With the numbers split into A (the
+// first a) and B (the last b), a t-set has i numbers in A and t-i in B; rows X + Y whose parts
+// run through a design of A that holds every i1-set and one of B that holds every i2-set catch
+// every t-set with i <= i1 and t-i <= i2. The cheapest choice of such products that catches every
+// split wins. Small designs on the way come from a short search with a fixed seed, so the result
+// is the same every time.
+class Anbau {
+public:
+    Anbau(std::int64_t suchschritte, std::function<bool()> stop)
+        : suchschritte_(suchschritte), stop_(std::move(stop)) {}
+
+    // A design (rows over 0..n-1 with up to k numbers) in which every t-set lies in a row.
+    const std::vector<std::uint64_t>& bauen(int n, int k, int t, int tiefe) {
+        const auto schluessel = std::make_tuple(n, k, t, tiefe);
+        if (const auto f = fertig_.find(schluessel); f != fertig_.end())
+            return f->second;
+        std::vector<std::uint64_t> bestes = einfach(n, k, t);
+        auto nimm = [&](std::vector<std::uint64_t> r) {
+            if (!r.empty() && (bestes.empty() || r.size() < bestes.size()))
+                bestes = std::move(r);
+        };
+        for (const Konstruktionen::Entwurf& e : bekannte(n, k, t, t))
+            nimm(e.reihen);
+        if (bestes.empty() || bestes.size() > 1) {
+            if (k < 6 || Kombinatorik::binom(n, t) <= 1500)
+                nimm(gesucht(n, k, t));
+            for (int b = 1; tiefe > 0 && b <= 3 && n - b >= k; ++b)
+                nimm(anbauen(n - b, b, k, t, tiefe - 1));
+        }
+        return fertig_[schluessel] = bestes;
+    }
+
+private:
+    // The cases that need no search: nothing to hold, one row for all, a partition.
+    static std::vector<std::uint64_t> einfach(int n, int k, int t) {
+        if (t <= 0 || k >= n)
+            return {bit(std::min(k, n)) - 1};
+        if (t == 1) {
+            std::vector<std::uint64_t> r;
+            for (int p = 0; p < n; p += k)
+                r.push_back((bit(std::min(p + k, n)) - 1) & ~(bit(p) - 1));
+            return r;
+        }
+        if (t == k && Kombinatorik::binom(n, k) <= 64) {
+            std::vector<std::uint64_t> r;
+            for (std::int64_t i = 0; i < Kombinatorik::binom(n, k); ++i)
+                r.push_back(Kombinatorik::mengeAus(i, k));
+            return r;
+        }
+        return {};
+    }
+
+    std::vector<std::uint64_t> gesucht(int n, int k, int t) const {
+        const Ueberdeckung::Aufgabe a{n, k, t, t};
+        if (!Ueberdeckung::machbar(a))
+            return {};
+        Ueberdeckung u(a, 0x5EED);
+        Ueberdeckung::Gluehen g;
+        g.schritte = 5000;
+        g.runde = 50000;
+        g.t0 = 0.4;
+        g.t1 = 0.02;
+        return u.verkleinern(suchschritte_, g, stop_);
+    }
+
+    // The design of A keeps adding numbers; the smaller parts may add one step of their own.
+    static int zutatTiefe(int j, int i1, int t, int tiefe) {
+        return i1 == t && j == 0 ? tiefe : std::min(tiefe, 1);
+    }
+
+    std::vector<std::uint64_t> anbauen(int a, int b, int k, int t, int tiefe) {
+        // without a design of A for all t-sets nothing else is worth building
+        if (bauen(a, k, t, tiefe).empty())
+            return {};
+        // the splits (i in A, t-i in B) that occur, as indices 0..; a family covers a range of them
+        const int kleinstes = std::max(0, t - b);
+        const int groesstes = std::min(t, a);
+        const int arten = groesstes - kleinstes + 1;
+        struct Familie {
+            int j, i1, i2;
+            std::size_t kosten;
+        };
+        std::vector<Familie> familien;
+        for (int j = 0; j <= std::min(k, b); ++j)
+            for (int i1 = 0; i1 <= std::min(t, k - j); ++i1)
+                for (int i2 = std::max(0, t - i1); i2 <= std::min(t, j); ++i2) {
+                    const std::size_t x = bauen(a, k - j, i1, zutatTiefe(j, i1, t, tiefe)).size();
+                    const std::size_t y = bauen(b, j, i2, 0).size();
+                    if (x > 0 && y > 0)
+                        familien.push_back({j, i1, i2, x * y});
+                }
+        // cheapest cover of the splits by ranges [t - i2, i1]
+        const std::size_t nie = std::size_t(-1);
+        std::vector<std::size_t> kosten(std::size_t(arten + 1), nie);
+        std::vector<std::pair<int, int>> weg(std::size_t(arten + 1), {-1, -1}); // family, from
+        kosten[0] = 0;
+        for (int bis = 1; bis <= arten; ++bis)
+            for (std::size_t f = 0; f < familien.size(); ++f) {
+                const int lo = std::max(t - familien[f].i2, kleinstes) - kleinstes;
+                const int hi = std::min(familien[f].i1, groesstes) - kleinstes;
+                if (hi != bis - 1 || lo > hi)
+                    continue;
+                for (int von = lo; von <= hi; ++von)
+                    if (kosten[std::size_t(von)] != nie &&
+                        kosten[std::size_t(von)] + familien[f].kosten < kosten[std::size_t(bis)]) {
+                        kosten[std::size_t(bis)] = kosten[std::size_t(von)] + familien[f].kosten;
+                        weg[std::size_t(bis)] = {int(f), von};
+                    }
+            }
+        if (kosten[std::size_t(arten)] == nie)
+            return {};
+        std::vector<std::uint64_t> reihen;
+        for (int bis = arten; bis > 0;) {
+            const auto [f, von] = weg[std::size_t(bis)];
+            const Familie& fam = familien[std::size_t(f)];
+            const std::vector<std::uint64_t>& xs =
+                bauen(a, k - fam.j, fam.i1, zutatTiefe(fam.j, fam.i1, t, tiefe));
+            const std::vector<std::uint64_t>& ys = bauen(b, fam.j, fam.i2, 0);
+            for (const std::uint64_t x : xs)
+                for (const std::uint64_t y : ys)
+                    reihen.push_back(x | (y << a));
+            bis = von;
+        }
+        std::sort(reihen.begin(), reihen.end());
+        reihen.erase(std::unique(reihen.begin(), reihen.end()), reihen.end());
+        return reihen;
+    }
+
+    std::int64_t suchschritte_;
+    std::function<bool()> stop_;
+    std::map<std::tuple<int, int, int, int>, std::vector<std::uint64_t>> fertig_;
+};
+
+} // namespace
+
+bool Konstruktionen::gilt(const std::vector<std::uint64_t>& reihen, int n, int t, int m) {
+    return Garantiepruefung::garantiePruefen(reihen, n, Garantie{t, m}, 1).loecher == 0;
+}
+
+std::vector<Konstruktionen::Entwurf> Konstruktionen::fuer(int n, int k, int t, int m,
+                                                          std::int64_t suchschritte,
+                                                          const std::function<bool()>& stop,
+                                                          std::size_t genug) {
+    std::vector<Entwurf> alle = bekannte(n, k, t, m);
+    const bool erreicht =
+        std::any_of(alle.begin(), alle.end(), [&](const Entwurf& e) { return e.reihen.size() <= genug; });
+    // for t = 2 the search alone does better
+    if (!erreicht && m == t && t >= 3 && n <= 45) {
+        Anbau anbau(suchschritte, stop);
+        Entwurf e;
+        e.herkunft = QStringLiteral("aus kleineren Systemen zusammengesetzt");
+        e.reihen = anbau.bauen(n, k, t, 3);
+        // rows of the products may be short: filled up, they catch as much
+        for (std::uint64_t& r : e.reihen)
+            for (int p = 0; p < n && std::popcount(r) < k; ++p)
+                r |= bit(p);
+        std::sort(e.reihen.begin(), e.reihen.end());
+        e.reihen.erase(std::unique(e.reihen.begin(), e.reihen.end()), e.reihen.end());
+        if (!e.reihen.empty())
+            alle.push_back(std::move(e));
+    }
+    // Offered only what a count confirms.
+    std::erase_if(alle, [&](const Entwurf& e) { return e.reihen.empty() || !gilt(e.reihen, n, t, m); });
+    std::stable_sort(alle.begin(), alle.end(),
+                     [](const Entwurf& a, const Entwurf& b) { return a.reihen.size() < b.reihen.size(); });
+    return alle;
+}
+
+} // namespace core

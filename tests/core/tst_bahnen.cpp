@@ -1,0 +1,95 @@
+#include "core/werkstatt/Bahnen.h"
+#include "core/werkstatt/Kombinatorik.h"
+#include "core/werkstatt/Ueberdeckung.h"
+#include "support/TestMain.h"
+
+#include <set>
+
+using namespace core;
+
+namespace {
+
+std::uint64_t menge(std::initializer_list<int> p) {
+    std::uint64_t m = 0;
+    for (const int x : p)
+        m |= std::uint64_t(1) << x;
+    return m;
+}
+
+// How often each pair of 0..n-1 lies in a row, counted pair by pair.
+std::vector<int> paare(const std::vector<std::uint64_t>& reihen, int n) {
+    std::vector<int> zahl;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b) {
+            int z = 0;
+            for (const std::uint64_t r : reihen)
+                z += (r >> a & 1) && (r >> b & 1) ? 1 : 0;
+            zahl.push_back(z);
+        }
+    return zahl;
+}
+
+} // namespace
+
+class TestBahnen : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Pairs fall into orbits by their difference: on 7 numbers 1, 2, 3; on 6 numbers 1, 2 and the
+    // short orbit of 3 ({0,3}, {1,4}, {2,5}); a fixed number adds the pairs with it as one orbit.
+    void bahnen_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("laenge");
+        QTest::addColumn<int>("kreise");
+        QTest::addColumn<int>("anzahl");
+        QTest::newRow("Z7") << 7 << 7 << 1 << 3;
+        QTest::newRow("Z6") << 6 << 6 << 1 << 3;
+        QTest::newRow("Z6 und ein fester Punkt") << 7 << 6 << 1 << 4;
+        // two cycles of 3: within a cycle one orbit each, between them 3 (by difference)
+        QTest::newRow("zwei Kreise") << 6 << 3 << 2 << 5;
+    }
+    void bahnen() {
+        QFETCH(int, n);
+        QFETCH(int, laenge);
+        QFETCH(int, kreise);
+        QFETCH(int, anzahl);
+        const Bahnen b(n, 2, laenge, kreise);
+        QCOMPARE(b.anzahl(), anzahl);
+        // every image of a pair lies in the pair's orbit
+        for (std::int64_t r = 0; r < Kombinatorik::binom(n, 2); ++r)
+            for (int s = 0; s < laenge; ++s)
+                QCOMPARE(b.bahn(Kombinatorik::rang(b.drehen(Kombinatorik::mengeAus(r, 2), s))), b.bahn(r));
+    }
+
+    // The row {0, 1, 3} turned through Z7 is the plane of seven points: each pair exactly once.
+    void fano() {
+        const Bahnen b(7, 2, 7, 1);
+        const std::vector<std::uint64_t> reihen = b.ausbreiten({menge({0, 1, 3})});
+        QCOMPARE(reihen.size(), std::size_t(7));
+        for (const int z : paare(reihen, 7))
+            QCOMPARE(z, 1);
+        // a row fixed by a turn appears once: {0, 2, 4} under Z6 has two images
+        QCOMPARE(Bahnen(6, 2, 6, 1).ausbreiten({menge({0, 2, 4})}).size(), std::size_t(2));
+    }
+
+    // The search over orbits finds one row of six whose 31 turns hold every pair of 31 numbers:
+    // the projective plane of order 5, checked pair by pair.
+    void ebene() {
+        const Bahnen b(31, 2, 31, 1);
+        Ueberdeckung u({31, 6, 2, 2}, 5, &b);
+        Ueberdeckung::Gluehen g;
+        g.schritte = 5000;
+        g.runde = 50000;
+        g.t0 = 0.5;
+        g.t1 = 0.05;
+        const std::vector<std::uint64_t> basis = u.verkleinern(200000, g, {});
+        QCOMPARE(basis.size(), std::size_t(1));
+        const std::vector<std::uint64_t> reihen = b.ausbreiten(basis);
+        QCOMPARE(reihen.size(), std::size_t(31));
+        for (const int z : paare(reihen, 31))
+            QCOMPARE(z, 1);
+    }
+};
+
+REMISATOR_CORE_TEST_MAIN(TestBahnen)
+#include "tst_bahnen.moc"
