@@ -6,6 +6,7 @@
 #include "core/grund/Datumswert.h"
 #include "core/grund/Fehler.h"
 #include "core/schein/G1Spalten.h"
+#include "core/schein/Rechtsbuendig.h"
 #include "core/schein/Spielschein.h"
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/spieltag/TSpieltag.h"
@@ -56,6 +57,27 @@ SpieltagsAuswertung spieltagLesen(const Spieltagsordner& ordner, const Spieltags
 int zusatzzahl(const SpieltagsAuswertung& s) {
     return s.boxen[7].isEmpty() ? Reihenmasken::KeinZs : s.gewinnreihe.ZS;
 }
+
+// Labelling the rows of a long slip measures every label when digits differ in width, which takes
+// longer than reading it: the stop is asked there too.
+class StoppbaresTextmass : public Textmass {
+public:
+    StoppbaresTextmass(const Textmass& mass, const std::function<bool()>& abbrechen, const QString& pfad)
+        : mass_(mass), abbrechen_(abbrechen), pfad_(pfad) {}
+
+    int breite(QStringView text) const override {
+        if (abbrechen_ && ++gemessen_ % 1024 == 0 && abbrechen_())
+            throw Fehler(LesefehlerText(pfad_, ECANCELED), ECANCELED);
+        return mass_.breite(text);
+    }
+    bool ziffernGleichBreit() const override { return mass_.ziffernGleichBreit(); }
+
+private:
+    const Textmass& mass_;
+    const std::function<bool()>& abbrechen_;
+    const QString& pfad_;
+    mutable unsigned gemessen_ = 0;
+};
 
 } // namespace
 
@@ -154,7 +176,8 @@ ScheinAuswertung ScheinAuswerten(const QString& pfad, Zahlenmenge menge, QString
     try {
         StoppbareDatei datei(abbrechen);
         TextDatei::oeffnen(datei, pfad);
-        Spielschein schein = SpielscheinLesen(datei, pfad, Zeilentabelle(G1Spalten::Anzahl), mass);
+        const StoppbaresTextmass stoppbar(mass, abbrechen, pfad);
+        Spielschein schein = SpielscheinLesen(datei, pfad, Zeilentabelle(G1Spalten::Anzahl), stoppbar);
         s.reihen = schein.zeilen;
         s.auswertung = Auswerten(schein.tabelle, menge, zsText, quoten, false);
         s.fehler = s.auswertung.fehler;

@@ -383,6 +383,28 @@ private slots:
         QVERIFY(testhilfe::gelesen() - vorher < zeilen.size() / 4);
         QVERIFY2(s.fehler.endsWith(QStringLiteral("Das Lesen wurde abgebrochen.")), qPrintable(s.fehler));
     }
+
+    // Where digits differ in width every row label is measured, which takes longer than the
+    // reading: the stop reaches it too.
+    void scheinAbbrechenBeimBeschriften() {
+        const QTemporaryDir d;
+        QByteArray zeilen;
+        for (int i = 0; i < 100000; ++i)
+            zeilen += "1,2,3,4,5,6\r\n";
+        const QString pfad = dateiSchreiben(d.filePath("lang.txt"), zeilen);
+        struct Zaehlmass : testhilfe::FesteBreiten {
+            int breite(QStringView text) const override {
+                ++gemessen;
+                return FesteBreiten::breite(text);
+            }
+            mutable int gemessen = 0;
+        } mass;
+        mass.schmaleEins = true;
+        const ScheinAuswertung s = ScheinAuswerten(pfad, menge({1, 2, 3, 4, 5, 6}), u"7", {}, mass,
+                                                   [&] { return mass.gemessen > 0; });
+        QVERIFY2(mass.gemessen < 10000, qPrintable(QString::number(mass.gemessen)));
+        QVERIFY2(s.fehler.endsWith(QStringLiteral("Das Lesen wurde abgebrochen.")), qPrintable(s.fehler));
+    }
 };
 
 REMISATOR_CORE_TEST_MAIN(TstStatistik)
