@@ -14,6 +14,7 @@
 #include "ui/internet/TFNeu.h"
 #include "ui/internet/TFsptag.h"
 #include "ui/internet/WebVerweise.h"
+#include "ui/internet/Zaehleranzeige.h"
 #include "ui/kreuzbrett/KreuzBereich.h"
 #include "ui/statistik/TFScheine.h"
 #include "ui/statistik/TFStatistik.h"
@@ -113,10 +114,12 @@ void TFGewonnen::werkzeugleisteBauen() {
     QFrame* stand = Bausteine::panel(spende, namen::Panel4, QRect(262, 2, 60, 36), "flaeche");
     Bausteine::text(stand, QStringLiteral("Stand in €"), QRect(2, 1, 56, 13), namen::Label4)
         ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
-    leur = Bausteine::text(stand, QStringLiteral("0"), QRect(2, 15, 56, 19), namen::leur);
-    leur->setAlignment(Qt::AlignCenter);
+    leur = new ui::Zaehleranzeige(stand);
+    leur->setObjectName(QString::fromLatin1(namen::leur));
+    leur->setGeometry(2, 15, 56, 19);
     leur->setFont(Bausteine::schrift(QStringLiteral("Arial"), 12, true));
     leur->setStyleSheet(QStringLiteral("color: #008000; background: #FFFFFF; border: 1px solid #8D99A6;"));
+    leur->setzen(QStringLiteral("0"));
 
     QToolButton* position =
         Bausteine::knopf(leiste, namen::PositionSpeichern, QString(), QStringLiteral("position"),
@@ -137,7 +140,7 @@ void TFGewonnen::optionenLesen() {
     move(settings::FensterpositionLesen(optionen, QString::fromLatin1(schluessel::FGewonnen)));
     PFoto->setSofortAuswerten(settings::lesen(optionen, schluessel::Sofort));
     Spieltag->setQuotenMitSpieltag(settings::lesen(optionen, schluessel::SofortQ));
-    leur->setText(settings::lesen(optionen, schluessel::Stand));
+    leur->setzen(settings::lesen(optionen, schluessel::Stand));
     startSpieltag_ = settings::lesen(optionen, schluessel::StartSpieltag);
     startSpielschein_ = settings::lesen(optionen, schluessel::StartSpielschein);
 }
@@ -233,7 +236,7 @@ void TFGewonnen::BFSpTagVerwClick() {
                            if (einlesen)
                                SpieltagEinlesen(pfad);
                        });
-        connect(fenster, &ui::TFsptag::zaehlerstand, leur, &QLabel::setText);
+        connect(fenster, &ui::TFsptag::zaehlerstand, leur, &ui::Zaehleranzeige::setzen);
         return fenster;
     });
 }
@@ -276,7 +279,7 @@ void TFGewonnen::updateVerbinden() {
 void TFGewonnen::bsSkinSpeedButton12Click() {
     FNeu.oeffnen([this] {
         auto* fenster = new ui::TFNeu(umgebung_, ordner_, this);
-        connect(fenster, &ui::TFNeu::zaehlerstand, leur, &QLabel::setText);
+        connect(fenster, &ui::TFNeu::zaehlerstand, leur, &ui::Zaehleranzeige::setzen);
         // The program ends at once for the update: the options are stored first, and a failure to
         // store them keeps it running.
         connect(fenster, &ui::TFNeu::vorDemEnde, this, [this](bool& abbrechen) {

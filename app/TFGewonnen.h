@@ -22,6 +22,7 @@ class TFInfo;
 class TFNeu;
 class TFsptag;
 class WebVerweise;
+class Zaehleranzeige;
 struct GelesenerSpieltag;
 } // namespace ui
 
@@ -80,7 +81,7 @@ private:
     ui::SpieltagBereich* Spieltag;
     ui::KreuzBereich* Kreuze;
     ui::AuswertungsBereich* PFoto;
-    QLabel* leur;
+    ui::Zaehleranzeige* leur;
 
     // The download window, the web links, the snapshot and about windows.
     void nebenfensterVerbinden();

@@ -1,6 +1,6 @@
 #include "Eingabedatei.h"
 
-#include "Systemname.h"
+#include "core/grund/Systemname.h"
 
 #include "core/grund/DateiFehler.h"
 
@@ -13,8 +13,8 @@
 
 namespace cli {
 
-Eingabedatei::Eingabedatei(const QString& name) : anzeige_(NameZumZeigen(name)) {
-    const QByteArray bytes = NameAlsBytes(name);
+Eingabedatei::Eingabedatei(const QString& name) : anzeige_(core::NameZumZeigen(name)) {
+    const QByteArray bytes = core::NameAlsBytes(name);
     struct stat info {};
     if (::stat(bytes.constData(), &info) != 0)
         throw core::Fehler(core::LesefehlerText(anzeige_, errno));
@@ -36,7 +36,7 @@ Eingabedatei::~Eingabedatei() {
 
 bool Eingabedatei::vorhanden(const QString& name) {
     struct stat info {};
-    return ::stat(NameAlsBytes(name).constData(), &info) == 0;
+    return ::stat(core::NameAlsBytes(name).constData(), &info) == 0;
 }
 
 QString Eingabedatei::dateiname() const {

@@ -7,9 +7,9 @@
 namespace cli {
 
 // A file named on the command line, opened by the name exactly as the system gave it (see
-// Systemname.h). It must be a plain file: a device or a pipe could be read without end. Throws
-// core::Fehler naming the file and the system's reason otherwise (a missing file, a loop of
-// symbolic links, no permission).
+// core/grund/Systemname.h). It must be a plain file: a device or a pipe could be read without
+// end. Throws core::Fehler naming the file and the system's reason otherwise (a missing file, a
+// loop of symbolic links, no permission).
 class Eingabedatei {
 public:
     explicit Eingabedatei(const QString& name);

@@ -31,14 +31,14 @@ void pruefen(const Aufruf& aufruf) {
 QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const QString& datum = aufruf.argumente[0];
     const settings::Ordner ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
-    // The program makes the folder at its start; the command may run before it ever did.
-    QDir().mkpath(ordner.MatchdayDir);
+    // The program makes its folders at its start; the command may run before it ever did.
+    ordner.anlegen();
     net::CurlNetz netz(ordner.ProbeFile, net::Grenzen{}, net::Adressen::CaDatei());
     net::GeholterSpieltag geholt;
     try {
         geholt = net::SpieltagHolen(netz, datum, ordner.MatchdayDir);
     } catch (const net::EAFehler& f) {
-        throw core::Fehler(f.text() + u'\n' + f.ausfuehrlich());
+        throw core::Fehler(QStringLiteral("E/A-Fehler %1\n").arg(f.nummer()) + f.ausfuehrlich());
     }
     if (!geholt.geholt)
         throw core::Fehler(QStringLiteral("Der Spieltag vom %1 ist leider nicht verfügbar.\n\n%2")

@@ -8,6 +8,7 @@
 #include "Rangausgabe.h"
 #include "Textspalten.h"
 
+#include "core/grund/Systemname.h"
 #include "core/grund/Zahlformat.h"
 #include "core/statistik/Reihenmasken.h"
 #include "core/statistik/Statistik.h"
@@ -94,7 +95,7 @@ QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {
     const core::Spielschein schein = ScheinLesen(aufruf.argumente[0]);
     const core::Spieltagsstatistik st =
         core::StatistikErstellen(core::Reihenmasken::aus(schein.tabelle), ordner);
-    return aufruf.json ? json(st) : text(schein, ordner, st).toUtf8();
+    return aufruf.json ? json(st) : text(schein, core::NameZumZeigen(ordner), st).toUtf8();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "DateiAusgabe.h"
 #include "Programm.h"
-#include "Systemname.h"
+#include "core/grund/Systemname.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     cli::DateiAusgabe ausgabe(stdout);
     QByteArray fehler;
     // The arguments as the system gave them: file names need not be valid UTF-8.
-    const int code = cli::Ausfuehren(cli::ArgumenteAusSystem(argc, argv), ausgabe, fehler);
+    const int code = cli::Ausfuehren(core::ArgumenteAusSystem(argc, argv), ausgabe, fehler);
     std::fwrite(fehler.constData(), 1, std::size_t(fehler.size()), stderr);
     if (code == 0 && !ausgabe.fehlerfrei()) {
         std::fputs("Die Ausgabe kann nicht geschrieben werden.\n", stderr);

@@ -1,11 +1,16 @@
 #include "CurlNetz.h"
 
+#include "core/grund/Zahlformat.h"
 #include "core/text/TextDatei.h"
+#include "net/Abbruch.h"
+#include "net/Abgebrochen.h"
+#include "net/Begleitung.h"
 #include "net/Dateiarbeit.h"
 #include "net/Dateiempfang.h"
 #include "net/EAFehler.h"
 #include "net/PrivaterOrdner.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -13,8 +18,8 @@
 #include <QNetworkInterface>
 #include <QSaveFile>
 #include <QThread>
+#include <QUrl>
 
-#include <atomic>
 #include <cerrno>
 #include <exception>
 #include <fcntl.h>
@@ -24,42 +29,13 @@
 namespace net {
 namespace {
 
-// Runs f on a worker thread while the calling thread runs its events: the window repaints and
-// runs its timers, and takes input only where asked. When that loop is left before f ends (the
-// program quits), stoppen tells f to end soon.
-template <typename F, typename S> void nebenher(QEventLoop::ProcessEventsFlags flags, F&& f, S&& stoppen) {
-    QEventLoop schleife;
-    std::atomic<bool> fertig{false};
-    std::exception_ptr fehler;
-    std::thread arbeit([&] {
-        try {
-            f();
-        } catch (...) {
-            fehler = std::current_exception();
-        }
-        fertig = true;
-        QMetaObject::invokeMethod(&schleife, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    schleife.exec(flags);
-    if (!fertig)
-        stoppen();
-    arbeit.join();
-    if (fehler)
-        std::rethrow_exception(fehler);
-}
-
 bool aufDemFensterfaden() {
     const QCoreApplication* app = QCoreApplication::instance();
     return app && QThread::currentThread() == app->thread();
 }
 
-// The window neither freezes nor starts a second command meanwhile.
-template <typename F> void ohneEinfrieren(F&& f) {
-    if (aufDemFensterfaden())
-        nebenher(QEventLoop::ExcludeUserInputEvents, f, [] {});
-    else
-        f();
-}
+// Fewer bytes than this are an error page or nothing, not a file of the site.
+constexpr qint64 Mindestgroesse = 4;
 
 } // namespace
 
@@ -82,53 +58,114 @@ bool CurlNetz::InternetVerbunden() {
     return false;
 }
 
-bool CurlNetz::DateiHerunterladen(const QString& Url, const QString& Ziel) {
+template <typename F> bool CurlNetz::nebenher(F&& holen, Abbruch& abbruch, bool eingabenZulassen) {
+    QEventLoop schleife;
+    bool beendet = false; // the loop was left by the transfer's end, not by the program's
+    std::exception_ptr fehler;
+    std::thread arbeit([&] {
+        try {
+            holen();
+        } catch (...) {
+            fehler = std::current_exception();
+        }
+        QMetaObject::invokeMethod(
+            &schleife,
+            [&] {
+                beendet = true;
+                schleife.quit();
+            },
+            Qt::QueuedConnection);
+    });
+    // Without a Begleitung to drop it, input waits for the end of the transfer.
+    schleife.exec(eingabenZulassen || begleitung_ ? QEventLoop::AllEvents
+                                                  : QEventLoop::ExcludeUserInputEvents);
+    if (!beendet)
+        abbruch.ausloesen();
+    arbeit.join();
+    if (fehler)
+        std::rethrow_exception(fehler);
+    return beendet;
+}
+
+Antwort CurlNetz::uebertragen(const QString& url, const Grenzen& grenzen, QIODevice& ziel,
+                              const QString& zielPfad, const Fortschritt& fortschritt,
+                              bool eingabenZulassen) {
+    const QString datei = QUrl(url).fileName();
+    const auto abgebrochen = [&] {
+        return Abgebrochen(QStringLiteral("Der Download von \"%1\" wurde abgebrochen.").arg(datei),
+                           programmende_);
+    };
+    if (programmende_)
+        throw abgebrochen();
+    Abbruch abbruch;
+    const bool fenster = aufDemFensterfaden();
+    std::unique_ptr<Begleitung::Anzeige> anzeige;
+    if (fenster && begleitung_)
+        anzeige = begleitung_->beginnen(
+            datei, [&abbruch] { abbruch.ausloesen(); }, eingabenZulassen);
+    Dateiempfang empfang(
+        ziel,
+        [&](qint64 bisher, qint64 gesamt) {
+            if (anzeige)
+                anzeige->stand(bisher, gesamt);
+            if (fortschritt)
+                fortschritt(bisher, gesamt);
+        },
+        fenster);
+    Antwort antwort;
+    const auto holen = [&] { antwort = Uebertragung::holen(url, grenzen, caDatei_, empfang, &abbruch); };
+    if (!fenster)
+        holen();
+    else if (!nebenher(holen, abbruch, eingabenZulassen))
+        programmende_ = true;
+    grund_ = antwort.grund;
+    if (empfang.fehlernummer())
+        throw EAFehler(zielPfad, empfang.fehlernummer());
+    if (antwort.abgebrochen || programmende_)
+        throw abgebrochen();
+    return antwort;
+}
+
+bool CurlNetz::genug(qint64 bytes) {
+    if (bytes >= Mindestgroesse)
+        return true;
+    grund_ = QStringLiteral("Der Server hat nur %1 geschickt.").arg(core::Bytetext(bytes));
+    return false;
+}
+
+bool CurlNetz::DateiHerunterladen(const QString& Url, const QString& Ziel, qint64 Satzgroesse) {
     PrivaterOrdner::sichern(QFileInfo(probeFile_).path());
     if (DateiGroesse(probeFile_) >= 0)
         DateiLoeschen(probeFile_);
-    Antwort antwort;
-    ohneEinfrieren([&] { antwort = Uebertragung::holen(Url, grenzen_, caDatei_); });
-    grund_ = antwort.grund;
+    QByteArray inhalt;
+    QBuffer puffer(&inhalt);
+    puffer.open(QIODevice::WriteOnly);
+    const Antwort antwort = uebertragen(Url, grenzen_, puffer, Ziel, {}, false);
     if (!antwort.vollstaendig)
         return false;
-    probeSchreiben(antwort.inhalt);
-    if (antwort.inhalt.size() < 4) {
-        grund_ = QStringLiteral("Der Server hat nur %1 Bytes geschickt.").arg(antwort.inhalt.size());
+    probeSchreiben(inhalt);
+    if (!genug(inhalt.size()))
+        return false;
+    // A page the site answers with instead (maintenance, a login) must not replace a good file.
+    if (inhalt.size() < Satzgroesse || inhalt.size() % Satzgroesse != 0) {
+        grund_ = QStringLiteral("Die Antwort des Servers umfasst %1; erwartet sind ganze Sätze zu je %2.")
+                     .arg(core::Bytetext(inhalt.size()), core::Bytetext(Satzgroesse));
         return false;
     }
-    if (const int nummer = core::TextDatei::bytesErsetzen(Ziel, antwort.inhalt))
+    if (const int nummer = core::TextDatei::bytesErsetzen(Ziel, inhalt))
         throw EAFehler(Ziel, nummer);
     return true;
 }
 
 bool CurlNetz::UpdateHerunterladen(const QString& Url, const QString& Ziel, const Fortschritt& fortschritt) {
     // Straight into a new file beside Ziel, which replaces Ziel only once all has arrived: an
-    // installer does not go through memory.
+    // installer does not go through memory, and a failed download leaves the old one.
     QSaveFile datei(Ziel);
-    errno = 0;
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw EAFehler(Ziel, errno ? errno : EACCES);
-    const bool fenster = aufDemFensterfaden();
-    Dateiempfang empfang(datei, fortschritt, fenster);
-    Antwort antwort;
-    const auto holen = [&] { antwort = Uebertragung::holen(Url, installerGrenzen_, caDatei_, empfang); };
-    if (fenster)
-        nebenher(QEventLoop::AllEvents, holen, [&] { empfang.abbrechen(); });
-    else
-        holen();
-    grund_ = antwort.grund;
-    if (empfang.fehlernummer()) {
-        datei.cancelWriting();
-        throw EAFehler(Ziel, empfang.fehlernummer());
-    }
-    if (antwort.vollstaendig && antwort.bytes < 4) {
-        grund_ = QStringLiteral("Der Server hat nur %1 Bytes geschickt.").arg(antwort.bytes);
-        antwort.vollstaendig = false;
-    }
-    if (!antwort.vollstaendig) {
-        datei.cancelWriting();
+    if (const int nummer = core::TextDatei::ersatzOeffnen(datei))
+        throw EAFehler(Ziel, nummer);
+    const Antwort antwort = uebertragen(Url, installerGrenzen_, datei, Ziel, fortschritt, true);
+    if (!antwort.vollstaendig || !genug(antwort.bytes))
         return false;
-    }
     errno = 0;
     if (!datei.commit())
         throw EAFehler(Ziel, errno ? errno : EIO);

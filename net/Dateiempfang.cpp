@@ -33,7 +33,7 @@ bool Dateiempfang::fortschritt(qint64 bisher, qint64 gesamt) {
     else if (!wartet_.exchange(true))
         QMetaObject::invokeMethod(
             &bote_, [this] { melden(); }, Qt::QueuedConnection);
-    return !abbrechen_;
+    return true;
 }
 
 void Dateiempfang::melden() {

@@ -21,8 +21,6 @@ public:
 
     bool schreiben(const char* daten, qint64 anzahl) override;
     bool fortschritt(qint64 bisher, qint64 gesamt) override;
-    // The transfer stops at its next report.
-    void abbrechen() { abbrechen_ = true; }
     // The system's error number of the first write that failed, 0 while none did.
     int fehlernummer() const { return fehlernummer_; }
 
@@ -42,7 +40,6 @@ private:
     Stand neu_;
     Stand gemeldet_;
     std::atomic<bool> wartet_{false};
-    std::atomic<bool> abbrechen_{false};
     int fehlernummer_ = 0;
 };
 

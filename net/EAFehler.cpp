@@ -5,7 +5,8 @@
 namespace net {
 
 EAFehler::EAFehler(const QString& pfad, int nummer)
-    : core::Fehler(QStringLiteral("E/A-Fehler %1").arg(nummer)), pfad_(pfad), nummer_(nummer) {}
+    : core::Fehler(QStringLiteral("E/A-Fehler %1\n\n").arg(nummer) + core::SchreibfehlerText(pfad, nummer)),
+      pfad_(pfad), nummer_(nummer) {}
 
 QString EAFehler::ausfuehrlich() const {
     return core::SchreibfehlerText(pfad_, nummer_);

@@ -8,14 +8,17 @@
 namespace net {
 namespace {
 
-// One word for the shell, whatever the name holds: in single quotes, a quote as '\''.
 QByteArray zitat(const QString& pfad) {
-    QByteArray wort = QFile::encodeName(pfad);
-    wort.replace('\'', "'\\''");
-    return '\'' + wort + '\'';
+    return QFile::encodeName(Entfernungsskript::shellWort(pfad));
 }
 
 } // namespace
+
+QString Entfernungsskript::shellWort(const QString& pfad) {
+    QString wort = pfad;
+    wort.replace(u'\'', QStringLiteral("'\\''"));
+    return u'\'' + wort + u'\'';
+}
 
 QByteArray Entfernungsskript::batch(const QString& exe, const QString& programDir,
                                     const QString& batchDatei) {

@@ -18,6 +18,8 @@ public:
     // programDir is not a folder the user owns and may write.
     static QByteArray sh(qint64 pid, const QString& exe, const QString& programDir,
                          const QString& skriptDatei);
+    // One word for the shell, whatever the name holds: in single quotes, a quote as '\''.
+    static QString shellWort(const QString& pfad);
     // False for a program in one of the system's folders: that belongs to the package manager.
     static bool entfernbar(const QString& programDir);
 };

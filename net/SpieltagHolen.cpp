@@ -1,6 +1,7 @@
 #include "SpieltagHolen.h"
 
 #include "core/spieltag/Spieltagsdaten.h"
+#include "core/spieltag/TSpieltag.h"
 #include "net/Adressen.h"
 
 namespace net {
@@ -9,8 +10,8 @@ GeholterSpieltag SpieltagHolen(Netz& netz, const QString& datumText, const QStri
     const QString name = core::SpieltagDateiname(datumText);
     GeholterSpieltag ergebnis;
     ergebnis.pfad = matchdayDir + name;
-    ergebnis.geholt =
-        netz.DateiHerunterladen(Adressen::AufSeite(Adressen::Spielplaene) + name, ergebnis.pfad);
+    ergebnis.geholt = netz.DateiHerunterladen(Adressen::AufSeite(Adressen::Spielplaene) + name, ergebnis.pfad,
+                                              core::TSpieltag::Groesse);
     return ergebnis;
 }
 

@@ -11,7 +11,8 @@ struct GeholterSpieltag {
 
 // Fetches the matchday of datumText ("18.09.2021") from the publisher's site into matchdayDir,
 // as the download window and the command line do. No connection test or cache purge before it.
-// A file that cannot be written throws EAFehler.
+// Only an answer of whole matchday records replaces the file there. A file that cannot be written
+// throws EAFehler, a stop Abgebrochen.
 GeholterSpieltag SpieltagHolen(Netz& netz, const QString& datumText, const QString& matchdayDir);
 
 } // namespace net

@@ -1,5 +1,7 @@
 #include "Uebertragung.h"
 
+#include "Abbruch.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -7,6 +9,7 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace net {
 namespace {
@@ -102,6 +105,37 @@ QString grundText(CURLcode code, long status, const Empfang& e, const QString& c
     }
 }
 
+// curl_easy_perform, but on a multi handle whose wait an Abbruch can wake: the stop ends the
+// transfer at once instead of at libcurl's next look at the progress, up to a second later.
+// nullopt when it was stopped.
+std::optional<CURLcode> ausfuehren(CURL* c, Abbruch* abbruch) {
+    const std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)> m(curl_multi_init(), &curl_multi_cleanup);
+    if (!m || curl_multi_add_handle(m.get(), c) != CURLM_OK)
+        return CURLE_OUT_OF_MEMORY;
+    if (abbruch)
+        abbruch->warteAnmelden(m.get());
+    std::optional<CURLcode> code;
+    for (int laufend = 1; !(abbruch && abbruch->ausgeloest());) {
+        if (curl_multi_perform(m.get(), &laufend) != CURLM_OK) {
+            code = CURLE_RECV_ERROR;
+            break;
+        }
+        if (!laufend) {
+            code = CURLE_GOT_NOTHING;
+            int rest = 0;
+            while (const CURLMsg* nachricht = curl_multi_info_read(m.get(), &rest))
+                if (nachricht->msg == CURLMSG_DONE)
+                    code = nachricht->data.result;
+            break;
+        }
+        curl_multi_poll(m.get(), nullptr, 0, 1000, nullptr);
+    }
+    if (abbruch)
+        abbruch->warteAbmelden();
+    curl_multi_remove_handle(m.get(), c);
+    return code;
+}
+
 } // namespace
 
 Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QString& caDatei) {
@@ -113,7 +147,7 @@ Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QS
 }
 
 Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QString& caDatei,
-                            Empfaenger& empfaenger) {
+                            Empfaenger& empfaenger, Abbruch* abbruch) {
     static std::once_flag einmal;
     std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 
@@ -159,7 +193,14 @@ Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QS
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &empfangen);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &empfang);
 
-    const CURLcode code = curl_easy_perform(c);
+    const std::optional<CURLcode> beendet = ausfuehren(c, abbruch);
+    antwort.bytes = empfang.empfangen;
+    if (!beendet) {
+        antwort.abgebrochen = true;
+        antwort.grund = QStringLiteral("Die Übertragung wurde abgebrochen.");
+        return antwort;
+    }
+    const CURLcode code = *beendet;
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
     if (code == CURLE_FILESIZE_EXCEEDED)
@@ -172,7 +213,6 @@ Antwort Uebertragung::holen(const QString& url, const Grenzen& grenzen, const QS
         antwort.vollstaendig = true;
         empfaenger.fortschritt(empfang.empfangen, qMax(empfang.angekuendigt, qint64(0)));
     }
-    antwort.bytes = empfang.empfangen;
     return antwort;
 }
 

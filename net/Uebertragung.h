@@ -16,8 +16,11 @@ struct Grenzen {
 // The installer: a few dozen MB, on lines that may be slow.
 inline constexpr Grenzen InstallerGrenzen{10000, 30, 3600, qint64(256) * 1024 * 1024};
 
+class Abbruch;
+
 struct Antwort {
     bool vollstaendig = false; // ended normally with a 2xx status
+    bool abgebrochen = false;  // stopped through its Abbruch
     QByteArray inhalt;         // what arrived, unless it went to an Empfaenger
     qint64 bytes = 0;          // how many bytes arrived
     QString grund;             // why not, in German
@@ -34,7 +37,7 @@ public:
 };
 
 // One GET over HTTPS with peer and host verified, redirects to HTTPS only and at most 5, and
-// "no-cache" for every cache on the way. Blocks; safe on any thread.
+// "no-cache" for every cache on the way. Blocks; safe on any thread. An Abbruch ends it at once.
 class Uebertragung {
 public:
     // caDatei: a PEM file that replaces the system's CA store; empty for the system's.
@@ -42,7 +45,7 @@ public:
     // The same, streamed into empfaenger, which also hears the progress; after a complete
     // transfer it hears the final count once more.
     static Antwort holen(const QString& url, const Grenzen& grenzen, const QString& caDatei,
-                         Empfaenger& empfaenger);
+                         Empfaenger& empfaenger, Abbruch* abbruch = nullptr);
 };
 
 } // namespace net

@@ -5,11 +5,9 @@
 #include "core/grund/DateiFehler.h"
 #include "core/grund/Fehler.h"
 #include "core/text/TextDatei.h"
-#include "core/text/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace settings {
 namespace {
@@ -51,10 +49,7 @@ QString IniDatei::dekodieren(const QByteArray& bytes) {
     if (core::TextDatei::kodierung(bytes, marke) != core::TextDatei::Kodierung::Windows1252)
         return core::TextDatei::dekodieren(bytes);
     // Written as UTF-8 without a mark; an older file in the 8-bit code page is no valid UTF-8.
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? core::Windows1252::dekodieren(bytes) : text;
+    return core::TextDatei::utf8OderWindows1252(bytes);
 }
 
 QStringList IniDatei::vorhandeneZeilen() const {
@@ -168,11 +163,8 @@ void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel,
     }
     QString text = liste.join(QStringLiteral("\r\n"));
     text += QStringLiteral("\r\n");
-    try {
-        core::TextDatei::bytesSchreiben(pfad_, text.toUtf8());
-    } catch (const core::Fehler&) {
-        throw core::Fehler(nichtGeschrieben);
-    }
+    if (const int nummer = core::TextDatei::bytesErsetzen(pfad_, text.toUtf8()))
+        throw core::Fehler(nichtGeschrieben + QStringLiteral("\n\n") + core::SystemGrund(nummer));
 }
 
 void FensterpositionSpeichern(const IniDatei& datei, const QString& fenstername, int left, int top) {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace settings {
@@ -38,9 +39,10 @@ Ordner Ordner::ermitteln(const QString& programDir) {
 
 void Ordner::anlegen() const {
     // A new user may have no XDG data home yet; it is made as the XDG rules ask, for this user alone.
+    // Made with its mode, so that it is never open to others for a moment.
     const QString datenHeim = QFileInfo(QDir::cleanPath(DataRoot)).path();
-    if (!QDir(datenHeim).exists() && QDir().mkpath(datenHeim))
-        QFile::setPermissions(datenHeim, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!QFileInfo::exists(datenHeim) && QDir().mkpath(QFileInfo(datenHeim).path()))
+        ::mkdir(QFile::encodeName(datenHeim).constData(), 0700);
     for (const QString& ordner : {DataRoot, ShotsDir, SlipDir, MatchdayDir, SettingsDir})
         QDir().mkpath(ordner);
 }

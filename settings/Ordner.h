@@ -17,8 +17,9 @@ struct Ordner {
 
     // The per-user data folder is the XDG data home + "Remisator/".
     static Ordner ermitteln(const QString& programDir);
-    // Creates the missing folders with their missing parents; a folder that cannot be created is
-    // passed over.
+    // Creates the missing folders with their missing parents, a missing XDG data home with mode
+    // 0700; a folder that cannot be created is passed over. The program and the command line both
+    // call it.
     void anlegen() const;
     QString optionenDatei() const { return SettingsDir + QStringLiteral("optionen.ini"); }
 };

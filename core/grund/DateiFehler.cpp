@@ -36,6 +36,8 @@ QString SystemGrund(int fehlernummer) {
         return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
     case EFBIG:
         return QStringLiteral("Die Datei ist zu groß.");
+    case ECANCELED:
+        return QStringLiteral("Das Lesen wurde abgebrochen.");
     case 0:
         return QStringLiteral("Unbekannter Fehler.");
     default:

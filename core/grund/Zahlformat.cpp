@@ -60,4 +60,8 @@ QString Ganzzahltext(std::int64_t zahl) {
     return (negativ ? QStringLiteral("-") : QString()) + gruppiert(ziffern);
 }
 
+QString Bytetext(std::int64_t anzahl) {
+    return anzahl == 1 ? QStringLiteral("1 Byte") : Ganzzahltext(anzahl) + QStringLiteral(" Bytes");
+}
+
 } // namespace core

@@ -13,4 +13,7 @@ QString Betragstext(double betrag);
 // A whole number with German thousands grouping (1716 -> "1.716").
 QString Ganzzahltext(std::int64_t zahl);
 
+// A count of bytes: "1 Byte", "3.792 Bytes".
+QString Bytetext(std::int64_t anzahl);
+
 } // namespace core

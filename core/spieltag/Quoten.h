@@ -31,8 +31,8 @@ struct Quotendatei {
     TQuoten inBoxen(TQuoten boxen) const;
 };
 
-// nullopt when the name is empty or there is no such file; a file that cannot be read throws.
-// Only the lines the boxes take are read.
+// nullopt when the name is empty or there is no such file; a file that cannot be read throws, so
+// does a line longer than 1 KiB. Only the lines the boxes take are read.
 std::optional<Quotendatei> QuotenLaden(const QString& pfad);
 // The same from a device, from its position on; pfad names the file.
 Quotendatei QuotenLesen(QIODevice& geraet, const QString& pfad);

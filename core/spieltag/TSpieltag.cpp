@@ -39,16 +39,12 @@ void doubleSchreiben(double wert, char* ziel) {
     qToLittleEndian(std::bit_cast<quint64>(wert), ziel);
 }
 
-QString byteText(qint64 anzahl) {
-    return anzahl == 1 ? QStringLiteral("1 Byte") : Ganzzahltext(anzahl) + QStringLiteral(" Bytes");
-}
-
 } // namespace
 
 TSpieltag TSpieltag::ausBytes(QByteArrayView bytes) {
     if (bytes.size() < Groesse)
         throw Fehler(QStringLiteral("Ein Spieltag umfasst %1, vorhanden sind %2.")
-                         .arg(byteText(Groesse), byteText(bytes.size())));
+                         .arg(Bytetext(Groesse), Bytetext(bytes.size())));
     const char* b = bytes.data();
     TSpieltag s;
     s.Datum = doubleLesen(b + DatumOffset);
@@ -83,7 +79,7 @@ TSpieltag TSpieltag::lesen(QIODevice& geraet, const QString& pfad) {
     if (groesse < Groesse)
         throw Fehler(QStringLiteral("Die Datei \"%1\" enthält keinen Spieltag.\n\n"
                                     "Sie ist %2 groß, ein Spieltag umfasst %3.")
-                         .arg(QDir::toNativeSeparators(pfad), byteText(groesse), byteText(Groesse)));
+                         .arg(QDir::toNativeSeparators(pfad), Bytetext(groesse), Bytetext(Groesse)));
     // Only the last whole record counts: the reader goes straight to it.
     errno = 0;
     QByteArray satz;

@@ -1,15 +1,19 @@
 #include "Statistik.h"
 
 #include "Reihenmasken.h"
+#include "Spieltagsordner.h"
 #include "core/grund/DateiFehler.h"
 #include "core/grund/Datumswert.h"
 #include "core/grund/Fehler.h"
 #include "core/schein/G1Spalten.h"
+#include "core/schein/Rechtsbuendig.h"
 #include "core/schein/Spielschein.h"
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/spieltag/TSpieltag.h"
+#include "core/text/StoppbareDatei.h"
+#include "core/text/TextDatei.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -21,30 +25,59 @@ namespace core {
 namespace {
 
 // A matchday read from the folder, with its odds, before the slip is looked at.
-SpieltagsAuswertung spieltagLesen(const QDir& ordner, const QString& name) {
-    const TSpieltag spieltag = TSpieltag::dateiLesen(ordner.filePath(name));
+SpieltagsAuswertung spieltagLesen(const Spieltagsordner& ordner, const Spieltagsordner::Eintrag& eintrag) {
+    const QString pfad = ordner.pfad(eintrag.anzeige);
+    const std::unique_ptr<QFile> datei = ordner.oeffnen(eintrag.name, eintrag.anzeige);
+    if (!datei) // gone since the folder was listed
+        throw Fehler(LesefehlerText(pfad, ENOENT), ENOENT);
+    const TSpieltag spieltag = TSpieltag::lesen(*datei, pfad);
     const Gewinnreihenermittlung ermittelt = GewinnreiheErmitteln(spieltag.Ergebnis);
     SpieltagsAuswertung s;
-    s.datei = name;
+    s.datei = eintrag.anzeige;
     s.datumswert = spieltag.Datum;
     s.datum = DatumText(spieltag.Datum);
     s.gewinnreihe = ermittelt.Gewinnreihe;
     s.boxen = ermittelt.Boxen;
     if (s.datum.isEmpty())
         return s;
-    const std::optional<Quotendatei> quoten = QuotenLaden(ordner.filePath(QuotenDateiname(spieltag.Datum)));
-    if (!quoten)
+    // An odds file that is a link into nothing or a pipe is not "no odds file": the matchday is
+    // left out with the reason.
+    const QString quotenName = QuotenDateiname(spieltag.Datum);
+    const std::unique_ptr<QFile> quotenDatei = ordner.oeffnen(QFile::encodeName(quotenName), quotenName);
+    if (!quotenDatei)
         return s;
-    s.quotenDatei = quoten->dateiname;
-    if (!quoten->fehler().isEmpty())
-        throw Fehler(QStringLiteral("%1: %2").arg(s.quotenDatei, quoten->fehler()));
-    s.quoten = quoten->inBoxen(s.quoten);
+    const Quotendatei quoten = QuotenLesen(*quotenDatei, ordner.pfad(quotenName));
+    s.quotenDatei = quoten.dateiname;
+    if (!quoten.fehler().isEmpty())
+        throw Fehler(QStringLiteral("%1: %2").arg(s.quotenDatei, quoten.fehler()));
+    s.quoten = quoten.inBoxen(s.quoten);
     return s;
 }
 
 int zusatzzahl(const SpieltagsAuswertung& s) {
     return s.boxen[7].isEmpty() ? Reihenmasken::KeinZs : s.gewinnreihe.ZS;
 }
+
+// Labelling the rows of a long slip measures every label when digits differ in width, which takes
+// longer than reading it: the stop is asked there too.
+class StoppbaresTextmass : public Textmass {
+public:
+    StoppbaresTextmass(const Textmass& mass, const std::function<bool()>& abbrechen, const QString& pfad)
+        : mass_(mass), abbrechen_(abbrechen), pfad_(pfad) {}
+
+    int breite(QStringView text) const override {
+        if (abbrechen_ && ++gemessen_ % 1024 == 0 && abbrechen_())
+            throw Fehler(LesefehlerText(pfad_, ECANCELED), ECANCELED);
+        return mass_.breite(text);
+    }
+    bool ziffernGleichBreit() const override { return mass_.ziffernGleichBreit(); }
+
+private:
+    const Textmass& mass_;
+    const std::function<bool()>& abbrechen_;
+    const QString& pfad_;
+    mutable unsigned gemessen_ = 0;
+};
 
 } // namespace
 
@@ -75,23 +108,18 @@ std::array<Zahlhaeufigkeit, 45> HaeufigkeitZaehlen(const std::vector<TGewinnreih
 Spieltagsstatistik StatistikErstellen(const Reihenmasken& masken, const QString& ordnerPfad,
                                       const std::function<void(int, int)>& fortschritt,
                                       const std::function<bool()>& abbrechen) {
-    const QFileInfo info(ordnerPfad);
-    if (!info.exists())
-        throw Fehler(LesefehlerText(ordnerPfad, ENOENT));
-    if (!info.isDir())
-        throw Fehler(LesefehlerText(ordnerPfad, ENOTDIR));
-    if (!info.isReadable() || !info.isExecutable())
-        throw Fehler(LesefehlerText(ordnerPfad, EACCES));
-
-    const QDir ordner(ordnerPfad);
+    const Spieltagsordner ordner(ordnerPfad);
     Spieltagsstatistik st;
     std::vector<SpieltagsAuswertung> gelesen;
-    const QStringList namen = ordner.entryList({QStringLiteral("*.sp45")}, QDir::Files, QDir::Name);
-    for (const QString& name : namen) {
+    for (const Spieltagsordner::Eintrag& eintrag : ordner.spieltage()) {
+        if (abbrechen && abbrechen()) {
+            st.abgebrochen = true;
+            return st;
+        }
         try {
-            gelesen.push_back(spieltagLesen(ordner, name));
+            gelesen.push_back(spieltagLesen(ordner, eintrag));
         } catch (const Fehler& f) {
-            st.uebersprungen.push_back({name, f.text()});
+            st.uebersprungen.push_back({eintrag.anzeige, f.text()});
         }
     }
     std::sort(gelesen.begin(), gelesen.end(), [](const auto& a, const auto& b) {
@@ -141,15 +169,17 @@ Spieltagsstatistik StatistikErstellen(const Reihenmasken& masken, const QString&
 }
 
 ScheinAuswertung ScheinAuswerten(const QString& pfad, Zahlenmenge menge, QStringView zsText,
-                                 const TQuoten& quoten, const Textmass& mass) {
+                                 const TQuoten& quoten, const Textmass& mass,
+                                 const std::function<bool()>& abbrechen) {
     ScheinAuswertung s;
     s.datei = QFileInfo(pfad).fileName();
     try {
-        std::optional<Spielschein> schein = SpielscheinEinlesen(pfad, Zeilentabelle(G1Spalten::Anzahl), mass);
-        if (!schein)
-            throw Fehler(LesefehlerText(pfad, ENOENT));
-        s.reihen = schein->zeilen;
-        s.auswertung = Auswerten(schein->tabelle, menge, zsText, quoten, false);
+        StoppbareDatei datei(abbrechen);
+        TextDatei::oeffnen(datei, pfad);
+        const StoppbaresTextmass stoppbar(mass, abbrechen, pfad);
+        Spielschein schein = SpielscheinLesen(datei, pfad, Zeilentabelle(G1Spalten::Anzahl), stoppbar);
+        s.reihen = schein.zeilen;
+        s.auswertung = Auswerten(schein.tabelle, menge, zsText, quoten, false);
         s.fehler = s.auswertung.fehler;
     } catch (const Fehler& f) {
         s.fehler = f.text();

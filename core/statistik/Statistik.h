@@ -57,13 +57,14 @@ struct Spieltagsstatistik {
 // The numbers of matchdays in this order (oldest first).
 std::array<Zahlhaeufigkeit, 45> HaeufigkeitZaehlen(const std::vector<TGewinnreihe>& nachDatum);
 
-// Every matchday file *.sp45 of the folder (any case of the extension) against the slip: the
-// winning row from its results, the odds from dd.mm.yyyy.quo beside it when there is one, exactly
-// as reading a matchday does. A matchday file that cannot be read or holds no whole record, and a
-// matchday whose odds file cannot be read, is short, or holds an odds text the evaluation refuses,
-// is left out with the message; the others go on. Throws Fehler when the folder cannot be read.
-// fortschritt(fertig, gesamt) follows the evaluation matchday by matchday; abbrechen is asked
-// between passes and ends the run early when it says so. Both may be called from a worker thread.
+// Every entry *.sp45 of the folder (any case of the extension; Spieltagsordner.h) against the
+// slip: the winning row from its results, the odds from dd.mm.yyyy.quo beside it when there is
+// one, exactly as reading a matchday does. An entry that is no plain file or cannot be read or
+// holds no whole record, and a matchday whose odds file is no plain file, cannot be read, is short,
+// or holds an odds text the evaluation refuses, is left out with the message; the others go on.
+// Throws Fehler when the folder cannot be read. fortschritt(fertig, gesamt) follows the
+// evaluation matchday by matchday; abbrechen is asked between files and between passes and ends
+// the run early when it says so. Both may be called from a worker thread.
 Spieltagsstatistik StatistikErstellen(const Reihenmasken& masken, const QString& ordner,
                                       const std::function<void(int fertig, int gesamt)>& fortschritt = {},
                                       const std::function<bool()>& abbrechen = {});
@@ -77,8 +78,10 @@ struct ScheinAuswertung {
 };
 
 // Reads the slip and evaluates it as "Gewinn- Prüfung" does. A slip that cannot be read gives
-// its message in fehler; so does an evaluation that stops, with what Auswerten left.
+// its message in fehler; so does an evaluation that stops, with what Auswerten left. abbrechen is
+// asked at every read of the file: a long slip stops in the middle when it says so, with an error.
 ScheinAuswertung ScheinAuswerten(const QString& pfad, Zahlenmenge menge, QStringView zsText,
-                                 const TQuoten& quoten, const Textmass& mass);
+                                 const TQuoten& quoten, const Textmass& mass,
+                                 const std::function<bool()>& abbrechen = {});
 
 } // namespace core

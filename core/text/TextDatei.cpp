@@ -4,7 +4,9 @@
 #include "Windows1252.h"
 #include "core/grund/DateiFehler.h"
 #include "core/grund/Fehler.h"
+#include "core/grund/Zahlformat.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -34,6 +36,18 @@ QByteArray TextDatei::bytesLesen(const QString& pfad) {
     oeffnen(datei, pfad);
     errno = 0;
     QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        const int nummer = errno ? errno : EIO;
+        throw Fehler(LesefehlerText(pfad, nummer), nummer);
+    }
+    return bytes;
+}
+
+QByteArray TextDatei::anfangLesen(const QString& pfad, qsizetype hoechstens) {
+    QFile datei;
+    oeffnen(datei, pfad);
+    errno = 0;
+    QByteArray bytes = datei.read(hoechstens);
     if (datei.error() != QFileDevice::NoError) {
         const int nummer = errno ? errno : EIO;
         throw Fehler(LesefehlerText(pfad, nummer), nummer);
@@ -103,6 +117,13 @@ QString TextDatei::dekodieren(const QByteArray& bytes) {
     return dekodieren(QByteArrayView(bytes).sliced(marken), k);
 }
 
+QString TextDatei::utf8OderWindows1252(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? Windows1252::dekodieren(bytes) : text;
+}
+
 QString TextDatei::lesen(const QString& pfad) {
     return dekodieren(bytesLesen(pfad));
 }
@@ -117,11 +138,19 @@ QStringList TextDatei::zeilenLesen(const QString& pfad) {
     return zeilen(lesen(pfad));
 }
 
-QStringList TextDatei::ersteZeilen(QIODevice& geraet, const QString& pfad, qsizetype anzahl) {
+QStringList TextDatei::ersteZeilen(QIODevice& geraet, const QString& pfad, qsizetype anzahl,
+                                   qsizetype hoechstZeile) {
     QStringList liste;
-    Textbloecke bloecke(geraet, pfad);
+    Textbloecke bloecke(geraet, pfad, hoechstZeile);
     while (liste.size() < anzahl) {
         const QByteArrayView block = bloecke.naechster();
+        if (bloecke.zuLang())
+            throw Fehler(
+                QStringLiteral(
+                    "Die Datei \"%1\" kann nicht gelesen werden.\n\nIhre Zeile %2 ist länger als %3.")
+                    .arg(QDir::toNativeSeparators(pfad))
+                    .arg(liste.size() + 1)
+                    .arg(Bytetext(hoechstZeile)));
         if (block.isEmpty())
             break;
         jedeZeile(dekodieren(block, bloecke.kodierung()), [&](QStringView z) {
@@ -154,12 +183,21 @@ void TextDatei::bytesSchreiben(const QString& pfad, const QByteArray& bytes) {
         throw Fehler(SchreibfehlerText(pfad, nummer));
 }
 
-int TextDatei::bytesErsetzen(const QString& pfad, QByteArrayView bytes) {
-    QSaveFile datei(pfad);
+int TextDatei::ersatzOeffnen(QSaveFile& datei) {
+    // Qt refuses a folder without telling the system's reason.
+    if (QFileInfo(datei.fileName()).isDir())
+        return EISDIR;
     errno = 0;
     // Unbuffered: a buffered flush drops the rest of a partial write and still commits.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return errno ? errno : EACCES;
+    return 0;
+}
+
+int TextDatei::bytesErsetzen(const QString& pfad, QByteArrayView bytes) {
+    QSaveFile datei(pfad);
+    if (const int nummer = ersatzOeffnen(datei))
+        return nummer;
     // A partial write is retried, so that the second attempt tells the reason (disk full ...).
     for (qsizetype geschrieben = 0; geschrieben < bytes.size();) {
         errno = 0;

@@ -40,7 +40,8 @@ bool zeilenende(char16_t c) {
 
 } // namespace
 
-Textbloecke::Textbloecke(QIODevice& geraet, const QString& pfad) : geraet_(geraet), pfad_(pfad) {
+Textbloecke::Textbloecke(QIODevice& geraet, const QString& pfad, qsizetype hoechstZeile)
+    : geraet_(geraet), pfad_(pfad), hoechstZeile_(hoechstZeile) {
     while (puffer_.size() < 3 && !amEnde_)
         nachlesen();
     qsizetype marken = 0;
@@ -102,6 +103,11 @@ QByteArrayView Textbloecke::naechster() {
         if (ende > 0 || amEnde_) {
             ausgegeben_ = ende > 0 ? ende : puffer_.size();
             return QByteArrayView(puffer_).first(ausgegeben_);
+        }
+        // The buffer starts with the line: it is longer than the bound.
+        if (hoechstZeile_ > 0 && puffer_.size() > hoechstZeile_) {
+            zuLang_ = true;
+            return {};
         }
         nachlesen();
     }

@@ -15,12 +15,14 @@ namespace core {
 class Textbloecke {
 public:
     // Reads from the device's position on and skips the byte-order marks there. A read error
-    // throws Fehler naming pfad.
-    Textbloecke(QIODevice& geraet, const QString& pfad);
+    // throws Fehler naming pfad. With hoechstZeile, a line longer than that many bytes is not read
+    // on: the blocks end there, and zuLang() tells why.
+    Textbloecke(QIODevice& geraet, const QString& pfad, qsizetype hoechstZeile = 0);
 
     TextDatei::Kodierung kodierung() const { return kodierung_; }
     // The next block's bytes, empty at the end; valid until the next call.
     QByteArrayView naechster();
+    bool zuLang() const { return zuLang_; }
 
     // The number of lines a block holds (a final line end makes no extra line).
     static qint64 zeilenZaehlen(QByteArrayView block, TextDatei::Kodierung kodierung);
@@ -32,6 +34,8 @@ private:
 
     QIODevice& geraet_;
     QString pfad_;
+    qsizetype hoechstZeile_;
+    bool zuLang_ = false;
     TextDatei::Kodierung kodierung_ = TextDatei::Kodierung::Windows1252;
     QByteArray puffer_;
     qsizetype ausgegeben_ = 0; // bytes at the start of the buffer that are handed out or marks

@@ -16,6 +16,7 @@
 #include "ui/hauptfenster/SpieltagBereich.h"
 #include "ui/hauptfenster/TFfrAnzeigeGew.h"
 #include "ui/hauptfenster/TFfrPaarung.h"
+#include "ui/internet/Zaehleranzeige.h"
 #include "ui/kreuzbrett/KreuzBereich.h"
 #include "ui/kreuzbrett/KreuzBrett.h"
 #include "ui/kreuzbrett/TKreuz.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <csignal>
@@ -356,6 +358,9 @@ private slots:
                                   << true << "0";
         QTest::newRow("leerer Stand")
             << QByteArray("[Wach]\r\nStand=\r\n") << QPoint(0, 70) << true << true << "";
+        // Shown as it is, never as markup (no picture loaded, no large red text).
+        QTest::newRow("Stand mit Auszeichnung") << QByteArray("[Wach]\r\nStand=<img src=\"x.png\">\r\n")
+                                                << QPoint(0, 70) << true << true << "<img src=\"x.png\">";
     }
     void optionenAusDerDatei() {
         QFETCH(QByteArray, datei);
@@ -370,6 +375,37 @@ private slots:
         QCOMPARE(h.finde<QCheckBox>(namen::cbSofort)->isChecked(), sofort);
         QCOMPARE(h.finde<QCheckBox>(namen::cbSofortQ)->isChecked(), sofortQ);
         QCOMPARE(h.finde<QLabel>(namen::leur)->text(), stand);
+        QCOMPARE(h.finde<QLabel>(namen::leur)->textFormat(), Qt::PlainText);
+    }
+
+    // The counter in its narrow field: a wide text is drawn smaller, then cut, the whole of it in
+    // the tooltip; the label keeps the whole text, which closing stores.
+    void zaehlerPasstInsFeld_data() {
+        QTest::addColumn<QString>("stand");
+        QTest::addColumn<bool>("kleiner");
+        QTest::addColumn<bool>("gekuerzt");
+        QTest::newRow("kurz") << "1.234,56" << false << false;
+        QTest::newRow("mit Euro") << "12.345,67 €" << true << false;
+        QTest::newRow("lang") << "123.456.789.012,34 € <b>" << true << true;
+    }
+    void zaehlerPasstInsFeld() {
+        QFETCH(QString, stand);
+        QFETCH(bool, kleiner);
+        QFETCH(bool, gekuerzt);
+        Hauptfensterhilfe h;
+        schreibe(h.ordner.optionenDatei(), "[Wach]\r\nStand=" + stand.toUtf8() + "\r\n");
+        h.starten();
+        const auto* zaehler = h.finde<ui::Zaehleranzeige>(namen::leur);
+        QCOMPARE(zaehler->text(), stand);
+        QVERIFY(QFontMetrics(zaehler->gezeigteSchrift()).horizontalAdvance(zaehler->gezeigterText()) <=
+                zaehler->contentsRect().width());
+        QCOMPARE(zaehler->gezeigteSchrift().pixelSize() < zaehler->font().pixelSize(), kleiner);
+        QCOMPARE(zaehler->gezeigterText() != stand, gekuerzt);
+        QTextDocument tipp;
+        tipp.setHtml(zaehler->toolTip());
+        QCOMPARE(tipp.toPlainText(), kleiner ? stand : QString());
+        h.fenster->close();
+        QCOMPARE(h.optionen().leseText(QStringLiteral("Wach"), QStringLiteral("Stand"), QString()), stand);
     }
 
     void editorPosition() {
@@ -470,7 +506,9 @@ private slots:
         h.fenster->close();
         QVERIFY(h.umgebung.nurMeldung(
             FakeUmgebung::Art::Fehler,
-            QStringLiteral("In %1 kann nicht geschrieben werden").arg(h.ordner.optionenDatei())));
+            QStringLiteral(
+                "In %1 kann nicht geschrieben werden\n\nDie Datei oder der Ordner existiert nicht.")
+                .arg(h.ordner.optionenDatei())));
     }
 
     void fehlgeschlagenesSchreibenLaesstDieDateiGanz() {

@@ -1,6 +1,6 @@
 #include "cli/Programm.h"
 #include "cli/SpeicherAusgabe.h"
-#include "cli/Systemname.h"
+#include "core/grund/Systemname.h"
 #include "core/schein/Spielschein.h"
 #include "core/schein/Zeilentabelle.h"
 #include "support/FesteBreiten.h"
@@ -1019,9 +1019,9 @@ private slots:
     void systemnamen() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, gezeigt);
-        const QString name = cli::NameAusBytes(bytes);
-        QCOMPARE(cli::NameAlsBytes(name), bytes);
-        QCOMPARE(cli::NameZumZeigen(name), gezeigt);
+        const QString name = core::NameAusBytes(bytes);
+        QCOMPARE(core::NameAlsBytes(name), bytes);
+        QCOMPARE(core::NameZumZeigen(name), gezeigt);
     }
 
     // Files under names that are not UTF-8 are read, and named in the output as well as they can be.
@@ -1038,8 +1038,8 @@ private slots:
         roh(fremd.ordner + "/tag-\xE9.sp45", dateiLesen(Spieltag));
         roh(fremd.ordner + "/18.09.2021.quo", dateiLesen(Beispiele + QStringLiteral("/18.09.2021.quo")));
         roh(fremd.ordner + "/schein-\xFC.txt", "3,8,15,22,30,41\r\n");
-        const Lauf l = lauf({"auswerten", cli::NameAusBytes(fremd.ordner + "/schein-\xFC.txt"), "--spieltag",
-                             cli::NameAusBytes(fremd.ordner + "/tag-\xE9.sp45")});
+        const Lauf l = lauf({"auswerten", core::NameAusBytes(fremd.ordner + "/schein-\xFC.txt"), "--spieltag",
+                             core::NameAusBytes(fremd.ordner + "/tag-\xE9.sp45")});
         QCOMPARE(l.fehler, QByteArray());
         const QStringList zeilen = QString::fromUtf8(l.aus).split(u'\n');
         QCOMPARE(zeilen.at(0), QStringLiteral("Spielschein:  schein-\uFFFD.txt, 1 Reihen"));
@@ -1068,7 +1068,7 @@ private slots:
                  QStringLiteral("Die Datei \"%1/schleife\" kann nicht gelesen werden.\n\n"
                                 "Zu viele Ebenen symbolischer Verknüpfungen.\n")
                      .arg(t));
-        const Lauf weg = lauf({"spieltag", cli::NameAusBytes(wurzel + "/weg-\xE9.sp45")});
+        const Lauf weg = lauf({"spieltag", core::NameAusBytes(wurzel + "/weg-\xE9.sp45")});
         QCOMPARE(weg.code, 2);
         QCOMPARE(QString::fromUtf8(weg.fehler),
                  QStringLiteral("Die Datei \"%1/weg-\uFFFD.sp45\" kann nicht gelesen "

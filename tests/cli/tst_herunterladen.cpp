@@ -16,7 +16,8 @@ using testhilfe::dateiSchreiben;
 
 namespace {
 
-const QByteArray Satz("der Spieltag vom 18.09.2021");
+// One whole record: only such a file replaces a matchday.
+const QByteArray Satz = QByteArray("der Spieltag vom 18.09.2021").leftJustified(3792, '\0');
 
 } // namespace
 
@@ -69,6 +70,16 @@ private slots:
                                       << "Der Spieltag vom 18.09.2021 ist leider nicht verfügbar.\n\n"
                                          "Der Server antwortet mit dem Status 503.\n"
                                       << QByteArray("alt");
+        QTest::newRow("Status 302 ohne Ziel") << holen << "302" << 2 << ""
+                                              << "Der Spieltag vom 18.09.2021 ist leider nicht verfügbar.\n\n"
+                                                 "Der Server antwortet mit dem Status 302.\n"
+                                              << QByteArray("alt");
+        QTest::newRow("Wartungsseite")
+            << holen << "Seite" << 2 << ""
+            << "Der Spieltag vom 18.09.2021 ist leider nicht verfügbar.\n\n"
+               "Die Antwort des Servers umfasst 42 Bytes; erwartet sind ganze Sätze zu "
+               "je 3.792 Bytes.\n"
+            << QByteArray("alt");
         QTest::newRow("abgebrochen") << holen << "kurz" << 2 << ""
                                      << "Der Spieltag vom 18.09.2021 ist leider nicht verfügbar.\n\n"
                                         "Die Übertragung ist abgebrochen.\n"
@@ -100,6 +111,8 @@ private slots:
             dateiSchreiben(ziel(), "alt");
             if (regel == QStringLiteral("kurz"))
                 seite->kurz(pfad);
+            else if (regel == QStringLiteral("Seite"))
+                seite->seite(pfad);
             else if (!regel.isEmpty())
                 seite->status(pfad, regel.toInt());
         }
@@ -115,6 +128,23 @@ private slots:
             QVERIFY(QJsonDocument::fromJson(ausgabe).isObject());
         QCOMPARE(dateiLesen(ziel()), dateiDanach);
         QVERIFY(!QFileInfo::exists(ziel(QStringLiteral("25092021.sp45"))));
+    }
+
+    // A user's first command may come before the program ever ran: the data home it makes is
+    // this user's alone, as the program makes it.
+    void datenHeimNurFuerDenBenutzer() {
+        const QString heim = QFileInfo(QDir::cleanPath(ordner.DataRoot)).path();
+        QVERIFY(QDir(heim).removeRecursively());
+        QByteArray ausgabe;
+        QByteArray fehler;
+        QCOMPARE(cli::Ausfuehren({QStringLiteral("remisator-cli"), QStringLiteral("herunterladen"),
+                                  QStringLiteral("18.09.2021")},
+                                 ausgabe, fehler),
+                 0);
+        QCOMPARE(QFileInfo(heim).permissions() & 0x7777,
+                 QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                                    QFile::WriteUser | QFile::ExeUser));
+        QCOMPARE(dateiLesen(ziel()), Satz);
     }
 
     void falscherAufruf_data() {

@@ -1,10 +1,15 @@
+#include "core/grund/Systemname.h"
 #include "support/Kommandozeile.h"
 #include "support/Spieltagssatz.h"
 #include "support/TestMain.h"
 #include "support/Testdateien.h"
 
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+
 #include <QTemporaryDir>
+#include <cstdio>
 
 using testhilfe::dateiSchreiben;
 using testhilfe::lauf;
@@ -135,6 +140,33 @@ private slots:
                            "s1.txt            3      1       0      0      0       1      0  1.005,00\n"
                            "s2.txt            1      1       0      0      0       0      0  1.000,00\n\n"
                            "Gesamtgewinn: 2.005,00\n"));
+    }
+
+    // Without a winning row nothing is evaluated, and no total pretends otherwise.
+    void scheineOhneGewinnreihe() {
+        const Beispiel b;
+        const Lauf l = lauf(b.ersetzt({"scheine", "{t}/s1.txt", "--gewinnreihe", ""}));
+        QCOMPARE(l.code, 0);
+        QCOMPARE(QString::fromUtf8(l.aus),
+                 QStringLiteral("Gewinnreihe:  leer (eingegeben)\n"
+                                "Quoten:       keine\n\n"
+                                "Die Gewinnreihe ist leer: es wurde nichts ausgewertet.\n"));
+    }
+
+    // A folder whose name is not valid UTF-8 is read by its name as the system gives it.
+    void statistikOrdnerNichtUtf8() {
+        const Beispiel b;
+        const QByteArray fremd = QFile::encodeName(b.wurzel.path()) + "/tage-\xE9";
+        QCOMPARE(::rename(QFile::encodeName(b.tage).constData(), fremd.constData()), 0);
+        // Back, so that the temporary folder can remove it.
+        const auto zurueck =
+            qScopeGuard([&] { ::rename(fremd.constData(), QFile::encodeName(b.tage).constData()); });
+        const Lauf l = lauf({"statistik", b.pfad("s1.txt"), "--ordner", core::NameAusBytes(fremd)});
+        QCOMPARE(l.fehler, QByteArray());
+        QCOMPARE(l.code, 0);
+        QVERIFY2(l.aus.contains("Spieltage:    2 ausgewertet, 1 übersprungen (" +
+                                QFile::encodeName(b.wurzel.path()) + "/tage-\xEF\xBF\xBD)\n"),
+                 l.aus.constData());
     }
 
     // Bad usage: exit 1, the message first, nothing on stdout.

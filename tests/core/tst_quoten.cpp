@@ -134,6 +134,43 @@ private slots:
         QVERIFY2(gelesen < 4 << 20, qPrintable(QString::number(gelesen)));
     }
 
+    // A line that does not end within 1 KiB is no odds line: the reader stops there, whatever the
+    // file's size, and says so.
+    void zeileOhneEnde_data() {
+        QTest::addColumn<QByteArray>("anfang");
+        QTest::addColumn<int>("zeile");
+        QTest::newRow("gleich die erste") << QByteArray() << 1;
+        QTest::newRow("die dritte") << QByteArray("1,00\r\n2,00\r\n") << 3;
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE") << 1;
+    }
+    void zeileOhneEnde() {
+        QFETCH(QByteArray, anfang);
+        QFETCH(int, zeile);
+        const QString pfad = ordner.filePath(QStringLiteral("ohne.quo"));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(anfang);
+            const QByteArray stueck(1 << 20, '7');
+            for (int i = 0; i < 16; ++i)
+                QCOMPARE(f.write(stueck), stueck.size());
+        }
+        const qint64 vorher = testhilfe::gelesen();
+        QString meldung;
+        try {
+            QuotenLaden(pfad);
+        } catch (const Fehler& f) {
+            meldung = f.text();
+        }
+        QVERIFY2(testhilfe::gelesen() - vorher < 1 << 20,
+                 qPrintable(QString::number(testhilfe::gelesen() - vorher)));
+        QCOMPARE(meldung,
+                 QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\nIhre Zeile %2 ist länger als "
+                                "1.024 Bytes.")
+                     .arg(pfad)
+                     .arg(zeile));
+    }
+
     // A first text that would read back as a byte-order mark is not written.
     void speichernWieMarke_data() {
         QTest::addColumn<QString>("quote");

@@ -1,18 +1,25 @@
 #include "core/grund/Fehler.h"
+#include "core/grund/Systemname.h"
 #include "core/schein/Auswertung.h"
 #include "core/schein/Zeilentabelle.h"
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/statistik/Reihenmasken.h"
 #include "core/statistik/Statistik.h"
 #include "support/Dateirechte.h"
+#include "support/FesteBreiten.h"
+#include "support/Prozessmass.h"
 #include "support/Spieltagssatz.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace core;
 using testhilfe::dateiSchreiben;
@@ -243,6 +250,22 @@ private slots:
                                         << "18.09.2021.quo: Listenindex überschreitet das Maximum (2)";
         QTest::newRow("Quote mit zwei Kommas") << "q.sp45" << gut << "1,2,3\r\n\r\n\r\n\r\n\r\n\r\n"
                                                << "18.09.2021.quo: '1,2,3' ist kein gültiger Gleitkommawert";
+        // Whatever an entry *.sp45 is, it is listed; a pipe is never waited for.
+        const QString lesen = QStringLiteral("Die Datei \"{t}/%1\" kann nicht gelesen werden.\n\n%2");
+        const QString insLeere = QStringLiteral("Sie ist eine Verknüpfung auf etwas, das es nicht gibt.");
+        QTest::newRow("Verknüpfung auf sich")
+            << "s.sp45" << QByteArray("<schleife>") << QString()
+            << lesen.arg("s.sp45", "Zu viele Ebenen symbolischer Verknüpfungen.");
+        QTest::newRow("Verknüpfung ins Leere")
+            << "l.SP45" << QByteArray("<leer>") << QString() << lesen.arg("l.SP45", insLeere);
+        QTest::newRow("Pipe") << "r.sp45" << QByteArray("<rohr>") << QString()
+                              << lesen.arg("r.sp45", "Sie ist keine gewöhnliche Datei.");
+        QTest::newRow("Ordner") << "o.sp45" << QByteArray("<ordner>") << QString()
+                                << lesen.arg("o.sp45", "Der Name bezeichnet einen Ordner.");
+        QTest::newRow("Quoten ins Leere")
+            << "q.sp45" << gut << "<leer>" << lesen.arg("18.09.2021.quo", insLeere);
+        QTest::newRow("Quoten als Pipe")
+            << "q.sp45" << gut << "<rohr>" << lesen.arg("18.09.2021.quo", "Sie ist keine gewöhnliche Datei.");
     }
     void uebersprungen() {
         QFETCH(QString, name);
@@ -251,9 +274,22 @@ private slots:
         QFETCH(QString, grund);
         const QTemporaryDir tage;
         dateiSchreiben(tage.filePath("gut.sp45"), Satz::mitGewinnreihe(44464, {1, 2, 10, 11, 12, 13}, 20).b);
-        const QString pfad = dateiSchreiben(tage.filePath(name), inhalt);
+        const auto anlegen = [&](const QString& pfad, const QByteArray& was) {
+            if (was == "<schleife>")
+                QVERIFY(QFile::link(pfad, pfad));
+            else if (was == "<leer>")
+                QVERIFY(QFile::link(tage.filePath("fehlt"), pfad));
+            else if (was == "<rohr>")
+                QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+            else if (was == "<ordner>")
+                QVERIFY(QDir().mkdir(pfad));
+            else
+                dateiSchreiben(pfad, was);
+        };
+        const QString pfad = tage.filePath(name);
+        anlegen(pfad, inhalt);
         if (!quoten.isNull())
-            dateiSchreiben(tage.filePath("18.09.2021.quo"), quoten.toLatin1());
+            anlegen(tage.filePath("18.09.2021.quo"), quoten.toLatin1());
         if (name == u"zu.sp45")
             QVERIFY(QFile::setPermissions(pfad, QFile::WriteOwner));
         const Zeilentabelle schein = testhilfe::tabelleAus({{"1", "2", "3", "4", "5", "6"}});
@@ -267,6 +303,32 @@ private slots:
         QCOMPARE(st.spieltage[0].datei, QStringLiteral("gut.sp45"));
         QCOMPARE(st.haeufigkeit[0].gewinnzahl, 1);
         QCOMPARE(st.haeufigkeit[2].gewinnzahl, 0);
+    }
+
+    // Names that are not valid UTF-8 are read as the system gives them, and shown with U+FFFD;
+    // so is a folder of such a name.
+    void namenNichtUtf8() {
+        const QTemporaryDir basis;
+        const QByteArray tage = QFile::encodeName(basis.path()) + "/tage-\xE9";
+        QCOMPARE(::mkdir(tage.constData(), 0700), 0);
+        // Qt cannot name these files: written and removed by their bytes.
+        const auto wegraeumen = qScopeGuard([&] {
+            ::unlink(tage + "/a.sp45");
+            ::unlink(tage + "/b-\xFF.sp45");
+            ::rmdir(tage.constData());
+        });
+        const auto schreiben = [](const QByteArray& pfad, const QByteArray& inhalt) {
+            const int fd = ::open(pfad.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+            return fd >= 0 && ::write(fd, inhalt.constData(), size_t(inhalt.size())) == inhalt.size() &&
+                   ::close(fd) == 0;
+        };
+        QVERIFY(schreiben(tage + "/a.sp45", Satz::mitGewinnreihe(44457, {1, 2, 3, 4, 5, 6}, 7).b));
+        QVERIFY(schreiben(tage + "/b-\xFF.sp45", Satz::mitGewinnreihe(44464, {1, 2, 3, 4, 5, 6}, 7).b));
+        const Spieltagsstatistik st =
+            StatistikErstellen(Reihenmasken::aus(Zeilentabelle(9)), core::NameAusBytes(tage));
+        QCOMPARE(int(st.uebersprungen.size()), 0);
+        QCOMPARE(int(st.spieltage.size()), 2);
+        QCOMPARE(st.spieltage[1].datei, QStringLiteral("b-\uFFFD.sp45"));
     }
 
     void ordnerFehler_data() {
@@ -292,16 +354,56 @@ private slots:
         QCOMPARE(text, meldung.replace(QStringLiteral("{t}"), ordner.path()));
     }
 
+    // The stop is asked between files: the files after it are not read.
     void abbrechen() {
         const QTemporaryDir tage;
         for (int i = 0; i < 10; ++i)
             dateiSchreiben(tage.filePath(QStringLiteral("%1.sp45").arg(i)),
                            Satz::mitGewinnreihe(44457 + i, {1, 2, 3, 4, 5, 6}, 7).b);
         int gefragt = 0;
+        const qint64 vorher = testhilfe::gelesen();
         const Spieltagsstatistik st = StatistikErstellen(Reihenmasken::aus(Zeilentabelle(9)), tage.path(), {},
                                                          [&] { return ++gefragt == 2; });
         QVERIFY(st.abgebrochen);
         QCOMPARE(gefragt, 2);
+        QVERIFY(testhilfe::gelesen() - vorher < 2 * 3792);
+    }
+
+    // A long slip stops in the middle of its reading.
+    void scheinAbbrechen() {
+        const QTemporaryDir d;
+        QByteArray zeilen;
+        for (int i = 0; i < 400000; ++i)
+            zeilen += "1,2,3,4,5,6\r\n";
+        const QString pfad = dateiSchreiben(d.filePath("lang.txt"), zeilen);
+        int gefragt = 0;
+        const qint64 vorher = testhilfe::gelesen();
+        const ScheinAuswertung s = ScheinAuswerten(pfad, menge({1, 2, 3, 4, 5, 6}), u"7", {},
+                                                   testhilfe::FesteBreiten(), [&] { return ++gefragt > 2; });
+        QVERIFY(testhilfe::gelesen() - vorher < zeilen.size() / 4);
+        QVERIFY2(s.fehler.endsWith(QStringLiteral("Das Lesen wurde abgebrochen.")), qPrintable(s.fehler));
+    }
+
+    // Where digits differ in width every row label is measured, which takes longer than the
+    // reading: the stop reaches it too.
+    void scheinAbbrechenBeimBeschriften() {
+        const QTemporaryDir d;
+        QByteArray zeilen;
+        for (int i = 0; i < 100000; ++i)
+            zeilen += "1,2,3,4,5,6\r\n";
+        const QString pfad = dateiSchreiben(d.filePath("lang.txt"), zeilen);
+        struct Zaehlmass : testhilfe::FesteBreiten {
+            int breite(QStringView text) const override {
+                ++gemessen;
+                return FesteBreiten::breite(text);
+            }
+            mutable int gemessen = 0;
+        } mass;
+        mass.schmaleEins = true;
+        const ScheinAuswertung s = ScheinAuswerten(pfad, menge({1, 2, 3, 4, 5, 6}), u"7", {}, mass,
+                                                   [&] { return mass.gemessen > 0; });
+        QVERIFY2(mass.gemessen < 10000, qPrintable(QString::number(mass.gemessen)));
+        QVERIFY2(s.fehler.endsWith(QStringLiteral("Das Lesen wurde abgebrochen.")), qPrintable(s.fehler));
     }
 };
 

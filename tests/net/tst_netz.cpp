@@ -1,4 +1,6 @@
 #include "core/grund/Fehler.h"
+#include "net/Abgebrochen.h"
+#include "net/Begleitung.h"
 #include "net/CurlNetz.h"
 #include "net/EAFehler.h"
 #include "net/SpieltagHolen.h"
@@ -36,6 +38,32 @@ class Verbunden : public net::CurlNetz {
 public:
     using CurlNetz::CurlNetz;
     bool InternetVerbunden() override { return true; }
+};
+
+// Shows nothing; after 100 ms of a transfer it does what the test asks with its stop.
+class Begleiter : public net::Begleitung {
+public:
+    std::function<void(const std::function<void()>&)> danach;
+    QString datei;
+    bool eingaben = false;
+
+    struct Anzeige : net::Begleitung::Anzeige {
+        QTimer zeit; // goes with the transfer: never stops a later one
+        void stand(qint64, qint64) override {}
+    };
+    std::unique_ptr<net::Begleitung::Anzeige> beginnen(const QString& d, std::function<void()> abbrechen,
+                                                       bool e) override {
+        datei = d;
+        eingaben = e;
+        auto a = std::make_unique<Anzeige>();
+        a->zeit.setSingleShot(true);
+        QObject::connect(&a->zeit, &QTimer::timeout, [this, abbrechen] {
+            if (danach)
+                danach(abbrechen);
+        });
+        a->zeit.start(100);
+        return a;
+    }
 };
 
 int modus(const QString& pfad) {
@@ -88,6 +116,9 @@ private slots:
         QTest::newRow("Status 404 mit Fehlerseite")
             << "status 404" << false << QByteArray("alt") << QByteArray("<fehlt>");
         QTest::newRow("Status 503") << "status 503" << false << QByteArray("alt") << QByteArray("<fehlt>");
+        QTest::newRow("Status 302 ohne Ziel")
+            << "status 302" << false << QByteArray("alt") << QByteArray("<fehlt>");
+        QTest::newRow("Status 304") << "status 304" << false << QByteArray("alt") << QByteArray("<fehlt>");
         QTest::newRow("nicht auf der Seite")
             << "/fehlt.sp45" << false << QByteArray("alt") << QByteArray("<fehlt>");
         QTest::newRow("abgebrochen") << "kurz" << false << QByteArray("alt") << QByteArray("<fehlt>");
@@ -133,6 +164,71 @@ private slots:
         QCOMPARE(dateiLesen(ziel), zielDanach);
         QCOMPARE(dateiLesen(probe), probeDanach);
         QCOMPARE(netz->letzterGrund().isEmpty(), geholt);
+    }
+
+    // A file of records is kept only as whole records, at least one: a short page the site answers
+    // with in its place keeps the old file.
+    void nurGanzeSaetze_data() {
+        QTest::addColumn<QByteArray>("inhalt"); // empty: the maintenance page
+        QTest::addColumn<int>("satz");
+        QTest::addColumn<QString>("grund"); // empty: fetched
+        QTest::newRow("ein Satz") << QByteArray(24, 's') << 24 << "";
+        QTest::newRow("drei Sätze") << QByteArray(72, 's') << 24 << "";
+        QTest::newRow("ein Byte zu viel")
+            << QByteArray(25, 's') << 24
+            << "Die Antwort des Servers umfasst 25 Bytes; erwartet sind ganze Sätze zu je 24 Bytes.";
+        QTest::newRow("kein ganzer Satz")
+            << QByteArray(23, 's') << 24
+            << "Die Antwort des Servers umfasst 23 Bytes; erwartet sind ganze Sätze zu je 24 Bytes.";
+        QTest::newRow("Wartungsseite statt Spieltag")
+            << QByteArray() << 3792
+            << "Die Antwort des Servers umfasst 42 Bytes; erwartet sind ganze Sätze zu je 3.792 Bytes.";
+        QTest::newRow("ein Byte") << QByteArray(1, 's') << 1 << "Der Server hat nur 1 Byte geschickt.";
+    }
+    void nurGanzeSaetze() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, satz);
+        QFETCH(QString, grund);
+        if (inhalt.isEmpty())
+            seite->seite("/saetze.bin");
+        dateiSchreiben(seitenOrdner + QStringLiteral("/saetze.bin"), inhalt.isEmpty() ? "x" : inhalt);
+        QCOMPARE(netz->DateiHerunterladen(url(QStringLiteral("/saetze.bin")), ziel, satz), grund.isEmpty());
+        QCOMPARE(dateiLesen(ziel), grund.isEmpty() ? inhalt : QByteArray("alt"));
+        QCOMPARE(netz->letzterGrund(), grund);
+    }
+
+    // "Abbrechen" ends a stalled transfer at once, long before its bound, and keeps the old file.
+    void abbrechenEndetSofort_data() {
+        QTest::addColumn<bool>("installer");
+        QTest::newRow("Datei") << false;
+        QTest::newRow("Installer") << true;
+    }
+    void abbrechenEndetSofort() {
+        QFETCH(bool, installer);
+        const net::Grenzen lang{3000, 30, 60, 100};
+        net::CurlNetz n(probe, lang, tmp.filePath(QStringLiteral("ca.pem")), lang);
+        Begleiter begleiter;
+        begleiter.danach = [](const std::function<void()>& abbrechen) { abbrechen(); };
+        n.begleitenMit(&begleiter);
+        seite->stocken("/vier.txt");
+        QElapsedTimer uhr;
+        uhr.start();
+        try {
+            if (installer)
+                n.UpdateHerunterladen(url(QStringLiteral("/vier.txt")), ziel, {});
+            else
+                n.DateiHerunterladen(url(QStringLiteral("/vier.txt")), ziel);
+            QFAIL("nicht abgebrochen");
+        } catch (const net::Abgebrochen& a) {
+            QCOMPARE(a.text(), QStringLiteral("Der Download von \"vier.txt\" wurde abgebrochen."));
+            QVERIFY(!a.programmende());
+        }
+        QVERIFY2(uhr.elapsed() < 10000, qPrintable(QString::number(uhr.elapsed())));
+        QCOMPARE(begleiter.datei, QStringLiteral("vier.txt"));
+        QCOMPARE(begleiter.eingaben, installer);
+        QCOMPARE(dateiLesen(ziel), QByteArray("alt"));
+        QCOMPARE(QDir(tmp.path()).entryList({QStringLiteral("ziel.sp45*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("ziel.sp45")});
     }
 
     void stockenEndetInDerFristOhneEinzufrieren() {
@@ -196,11 +292,12 @@ private slots:
         QTest::newRow("Ordner fehlt") << "fehlt/ziel.sp45" << 2;
         QTest::newRow("Ordner ist eine Datei") << "vier.txt/ziel.sp45" << 20;
         QTest::newRow("Ordner schreibgeschützt") << "nurlesen/ziel.sp45" << 13;
+        QTest::newRow("Ziel ist ein Ordner") << "nurlesen" << 21;
     }
     void schreibfehler() {
         QFETCH(QString, zielPfad);
         QFETCH(int, nummer);
-        if (nummer == 13 && geteuid() == 0)
+        if (nummer == 13 && zielPfad.contains(u'/') && geteuid() == 0)
             QSKIP("als root sind Ordner immer beschreibbar");
         QDir().mkpath(tmp.filePath(QStringLiteral("nurlesen")));
         QFile::setPermissions(tmp.filePath(QStringLiteral("nurlesen")), QFile::ReadOwner | QFile::ExeOwner);
@@ -210,7 +307,10 @@ private slots:
             QFAIL("keine Ausnahme");
         } catch (const net::EAFehler& f) {
             QCOMPARE(f.nummer(), nummer);
-            QCOMPARE(f.text(), QStringLiteral("E/A-Fehler %1").arg(nummer));
+            // The number, then the file and the reason, as every failed write names them.
+            QCOMPARE(f.text(), QStringLiteral("E/A-Fehler %1\n\n").arg(nummer) + f.ausfuehrlich());
+            QVERIFY(
+                f.ausfuehrlich().startsWith(QStringLiteral("Die Datei \"%1\"").arg(tmp.filePath(zielPfad))));
         }
     }
 
@@ -275,15 +375,19 @@ private slots:
 
     void spieltagHolen() {
         qputenv("REMISATOR_SEITE", url(QStringLiteral("/")).toUtf8());
-        dateiSchreiben(seitenOrdner + QStringLiteral("/downloads/spielplaene/18092021.sp45"), "satz");
+        const QByteArray satz(3792, 's');
+        dateiSchreiben(seitenOrdner + QStringLiteral("/downloads/spielplaene/18092021.sp45"), satz);
         QTemporaryDir spieltage;
+        net::Grenzen grenzen = testGrenzen();
+        grenzen.hoechstBytes = 4096;
+        net::CurlNetz n(probe, grenzen, tmp.filePath(QStringLiteral("ca.pem")));
         const net::GeholterSpieltag g =
-            net::SpieltagHolen(*netz, QStringLiteral("18.09.2021"), spieltage.path() + u'/');
+            net::SpieltagHolen(n, QStringLiteral("18.09.2021"), spieltage.path() + u'/');
         QVERIFY(g.geholt);
         QCOMPARE(g.pfad, spieltage.path() + QStringLiteral("/18092021.sp45"));
-        QCOMPARE(dateiLesen(g.pfad), QByteArray("satz"));
+        QCOMPARE(dateiLesen(g.pfad), satz);
         QCOMPARE(seite->anfragen().back().pfad, std::string("/downloads/spielplaene/18092021.sp45"));
-        QVERIFY(!net::SpieltagHolen(*netz, QStringLiteral("25.09.2021"), spieltage.path() + u'/').geholt);
+        QVERIFY(!net::SpieltagHolen(n, QStringLiteral("25.09.2021"), spieltage.path() + u'/').geholt);
         qunsetenv("REMISATOR_SEITE");
     }
 
@@ -301,6 +405,8 @@ private slots:
                                                            12)
                                              << "1,5";
         QTest::newRow("Windows-1252") << QByteArray("12 \x80") << "12 €";
+        QTest::newRow("UTF-8 ohne Marke") << QByteArray("1.234,56 \xE2\x82\xAC\r\n") << "1.234,56 €";
+        QTest::newRow("UTF-8, danach anderes") << QByteArray("5 \xE2\x82\xAC\r\n\xE9\r\n") << "5 €";
         QTest::newRow("Fehlerstatus") << QByteArray() << "";
     }
     void wachStand() {
@@ -314,7 +420,7 @@ private slots:
             dateiSchreiben(seitenOrdner + QStringLiteral("/downloads/wach45.txt"), datei);
         Verbunden v(probe, testGrenzen(), tmp.filePath(QStringLiteral("ca.pem")));
         dateiSchreiben(privat + QStringLiteral("wach45.txt"), "voriger Stand\r\n");
-        QCOMPARE(net::WachStandHolen(v, privat), stand);
+        QCOMPARE(net::WachStandHolen(v, privat).value_or(QStringLiteral("<abgebrochen>")), stand);
         qunsetenv("REMISATOR_SEITE");
     }
 
@@ -335,6 +441,35 @@ private slots:
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);
         QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("p.pem"))));
+    }
+
+    // The program ends during a stalled transfer: it stops at once, and no other starts. Last, for
+    // it ends the event loops of this process.
+    void programmendeBeendetAlles() {
+        const net::Grenzen lang{3000, 30, 60, 100};
+        net::CurlNetz n(probe, lang, tmp.filePath(QStringLiteral("ca.pem")), lang);
+        Begleiter begleiter;
+        begleiter.danach = [](const std::function<void()>&) { QCoreApplication::exit(0); };
+        n.begleitenMit(&begleiter);
+        seite->stocken("/vier.txt");
+        const auto anfragen = [&] { return seite->anfragen().size(); };
+        const size_t vorher = anfragen();
+        QElapsedTimer uhr;
+        uhr.start();
+        for (const QString& pfad : {QStringLiteral("/vier.txt"), QStringLiteral("/drei.txt")}) {
+            try {
+                n.DateiHerunterladen(url(pfad), ziel);
+                QFAIL("nicht abgebrochen");
+            } catch (const net::Abgebrochen& a) {
+                QVERIFY(a.programmende());
+            }
+        }
+        QVERIFY2(uhr.elapsed() < 10000, qPrintable(QString::number(uhr.elapsed())));
+        QCOMPARE(anfragen(), vorher + 1);
+        QCOMPARE(dateiLesen(ziel), QByteArray("alt"));
+        // exec() starts the loops afresh.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
     }
 };
 

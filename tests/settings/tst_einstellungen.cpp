@@ -130,13 +130,26 @@ private slots:
                  QStringLiteral("0"));
     }
 
-    void nichtBeschreibbarerOrdner() {
-        const IniDatei d(ordner.filePath(QStringLiteral("fehlt/optionen.ini")));
+    // The design's text, then the system's reason.
+    void nichtBeschreibbar_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("Ordner fehlt") << "fehlt/optionen.ini"
+                                      << "Die Datei oder der Ordner existiert nicht.";
+        QTest::newRow("ein Ordner statt der Datei") << "ordner.ini"
+                                                    << "Der Name bezeichnet einen Ordner.";
+    }
+    void nichtBeschreibbar() {
+        QFETCH(QString, datei);
+        QFETCH(QString, grund);
+        QDir(ordner.path()).mkdir(QStringLiteral("ordner.ini"));
+        const IniDatei d(ordner.filePath(datei));
         try {
             d.schreibeInt(QStringLiteral("Position"), QStringLiteral("x"), 1);
             QFAIL("keine Ausnahme");
         } catch (const core::Fehler& f) {
-            QCOMPARE(f.text(), QStringLiteral("In %1 kann nicht geschrieben werden").arg(d.pfad()));
+            QCOMPARE(f.text(),
+                     QStringLiteral("In %1 kann nicht geschrieben werden\n\n%2").arg(d.pfad(), grund));
         }
     }
 
@@ -153,7 +166,9 @@ private slots:
                 meldung = f.text();
             }
         });
-        QCOMPARE(meldung, QStringLiteral("In %1 kann nicht geschrieben werden").arg(d.pfad()));
+        QCOMPARE(
+            meldung,
+            QStringLiteral("In %1 kann nicht geschrieben werden\n\nDie Datei ist zu groß.").arg(d.pfad()));
         QCOMPARE(inhalt(d), QByteArray("[Wach]\r\nStand=7\r\n"));
         QCOMPARE(QDir(eng.path()).entryList(QDir::Files), QStringList{QStringLiteral("optionen.ini")});
     }

@@ -1,10 +1,12 @@
 #include "FakeNetz.h"
 
 #include "Tabellen.h"
+#include "net/Abgebrochen.h"
 #include "net/Dateiarbeit.h"
 #include "net/EAFehler.h"
 
 #include <QGuiApplication>
+#include <QUrl>
 #include <QtTest>
 
 namespace testhilfe {
@@ -27,9 +29,9 @@ bool FakeNetz::InternetVerbunden() {
     return ja;
 }
 
-bool FakeNetz::DateiHerunterladen(const QString& Url, const QString& Ziel) {
+bool FakeNetz::DateiHerunterladen(const QString& Url, const QString& Ziel, qint64 Satzgroesse) {
     const QCursor* zeiger = QGuiApplication::overrideCursor();
-    downloads.push_back({Url, Ziel, zeiger && zeiger->shape() == Qt::WaitCursor});
+    downloads.push_back({Url, Ziel, zeiger && zeiger->shape() == Qt::WaitCursor, Satzgroesse});
     if (downloads_.empty()) {
         unerwartet(QStringLiteral("DateiHerunterladen ") + Url);
         return false;
@@ -38,6 +40,10 @@ bool FakeNetz::DateiHerunterladen(const QString& Url, const QString& Ziel) {
     downloads_.pop_front();
     if (a.fehlernummer)
         throw net::EAFehler(Ziel, a.fehlernummer);
+    if (a.stopp != Stopp::Nein)
+        throw net::Abgebrochen(
+            QStringLiteral("Der Download von \"%1\" wurde abgebrochen.").arg(QUrl(Url).fileName()),
+            a.stopp == Stopp::Programmende);
     if (a.inhalt)
         dateiSchreiben(Ziel, *a.inhalt);
     return a.inhalt.has_value();

@@ -18,6 +18,7 @@ public:
         QString url;
         QString ziel;
         bool wartezeiger; // the wait cursor was shown during the call
+        qint64 satzgroesse;
     };
 
     void antworteVerbunden(bool ja) { verbunden_.push_back(ja); }
@@ -25,6 +26,10 @@ public:
     void antworteDownload(std::optional<QByteArray> inhalt) { downloads_.push_back({inhalt, 0}); }
     // The download throws EAFehler with this error number.
     void antworteSchreibfehler(int nummer) { downloads_.push_back({std::nullopt, nummer}); }
+    // The download is stopped, as by "Abbrechen" or by the program's end.
+    void antworteAbbruch(bool programmende = false) {
+        downloads_.push_back({std::nullopt, 0, programmende ? Stopp::Programmende : Stopp::Abbrechen});
+    }
     // DateiGroesse, DateiLoeschen and CacheLeeren are allowed from here on (on the real files).
     void erlaubeAufraeumen() { aufraeumen_ = true; }
 
@@ -37,7 +42,8 @@ public:
     void zuruecksetzen();
 
     bool InternetVerbunden() override;
-    bool DateiHerunterladen(const QString& Url, const QString& Ziel) override;
+    using net::Netz::DateiHerunterladen;
+    bool DateiHerunterladen(const QString& Url, const QString& Ziel, qint64 Satzgroesse) override;
     qint64 DateiGroesse(const QString& Pfad) override;
     bool DateiLoeschen(const QString& Pfad) override;
     void CacheLeeren() override;
@@ -48,9 +54,11 @@ public:
 private:
     bool aufraeumenErlaubt(const QString& was);
 
+    enum class Stopp { Nein, Abbrechen, Programmende };
     struct Antwort {
         std::optional<QByteArray> inhalt;
         int fehlernummer;
+        Stopp stopp = Stopp::Nein;
     };
     std::deque<bool> verbunden_;
     std::deque<Antwort> downloads_;

@@ -116,6 +116,7 @@ void FakeUmgebung::zuruecksetzen() {
     oeffnenAuftraege.clear();
     speichernAuftraege.clear();
     geoeffneteAdressen.clear();
+    ohneBrowser = false;
     gestarteteProgramme.clear();
     fragen_.clear();
     oeffnen_.clear();

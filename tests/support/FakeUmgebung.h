@@ -51,6 +51,7 @@ public:
     std::vector<ui::DialogAuftrag> oeffnenAuftraege;
     std::vector<ui::DialogAuftrag> speichernAuftraege;
     QStringList geoeffneteAdressen;
+    bool ohneBrowser = false;
     QStringList gestarteteProgramme;
     int beendet = 0;
     QDate datum{2024, 1, 24};
@@ -78,7 +79,11 @@ public:
     std::optional<QString> oeffnen(const ui::DialogAuftrag& auftrag) override;
     QStringList mehrereOeffnen(const ui::DialogAuftrag& auftrag) override;
     std::optional<ui::GewaehlteDatei> speichern(const ui::DialogAuftrag& auftrag) override;
-    void oeffnen(const QString& adresse) override { geoeffneteAdressen.append(adresse); }
+    // False, as without a browser, while ohneBrowser is set.
+    bool oeffnen(const QString& adresse) override {
+        geoeffneteAdressen.append(adresse);
+        return !ohneBrowser;
+    }
     bool programmStarten(const QString& programm, bool) override {
         gestarteteProgramme.append(programm);
         return true;

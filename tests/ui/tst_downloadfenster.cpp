@@ -145,6 +145,7 @@ private slots:
         QCOMPARE(d.size(), size_t(2));
         QCOMPARE(d[0].url, QStringLiteral("https://remisator.example/downloads/spielplaene/27012024.sp45"));
         QCOMPARE(d[0].ziel, ordner.MatchdayDir + QStringLiteral("27012024.sp45"));
+        QCOMPARE(d[0].satzgroesse, qint64(3792)); // only whole matchday records replace the file
         QVERIFY(d[0].wartezeiger);
         QCOMPARE(d[1].url, QStringLiteral("https://remisator.example/downloads/wach45.txt"));
         QCOMPARE(d[1].ziel, ordner.TempDir + QStringLiteral("wach45.txt"));
@@ -179,12 +180,55 @@ private slots:
         QSignalSpy stand(&f, &TFsptag::zaehlerstand);
         umgebung.netz.antworteSchreibfehler(13);
         abrufen(f);
-        QVERIFY2(umgebung.nurMeldung(FakeUmgebung::Art::Fehler, QStringLiteral("E/A-Fehler 13")),
+        // The number as designed, then the file and the reason.
+        QVERIFY2(umgebung.nurMeldung(FakeUmgebung::Art::Fehler,
+                                     QStringLiteral("E/A-Fehler 13\n\nDie Datei \"") + ordner.MatchdayDir +
+                                         QStringLiteral("27012024.sp45\" kann nicht geschrieben werden.\n\n"
+                                                        "Zugriff verweigert.")),
                  qPrintable(umgebung.meldungstexte()));
         QCOMPARE(f.lampe(), TFsptag::Grau);
         QVERIFY(!finde<QTimer>(f, namen::Timer2)->isActive());
         QCOMPARE(gespeichert.size() + stand.size(), 0);
         QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // A stopped fetch is a failed one that says so; it ends the command. A stopped counter keeps
+    // its text and lets the matchday be read.
+    void abgebrochen_data() {
+        QTest::addColumn<bool>("zaehler");
+        QTest::newRow("Spieltag abgebrochen") << false;
+        QTest::newRow("Zähler abgebrochen") << true;
+    }
+    void abgebrochen() {
+        QFETCH(bool, zaehler);
+        TFsptag f(umgebung.get(), ordner);
+        QSignalSpy gespeichert(&f, &TFsptag::spieltagGespeichert);
+        QSignalSpy stand(&f, &TFsptag::zaehlerstand);
+        if (zaehler) {
+            umgebung.netz.antworteDownload("satz");
+            umgebung.netz.antworteVerbunden(true);
+            umgebung.netz.erlaubeAufraeumen();
+        }
+        umgebung.netz.antworteAbbruch();
+        abrufen(f);
+        QCOMPARE(f.lampe(), zaehler ? TFsptag::Gruen : TFsptag::Rot);
+        QVERIFY(finde<QTimer>(f, namen::Timer2)->isActive());
+        QCOMPARE(stand.size(), 0);
+        QCOMPARE(gespeichert.size(), zaehler ? 1 : 0);
+        QCOMPARE(umgebung.netz.downloads.size(), zaehler ? size_t(2) : size_t(1));
+        if (!zaehler)
+            QVERIFY2(
+                umgebung.nurMeldung(FakeUmgebung::Art::Information,
+                                    QStringLiteral("Der Download von \"27012024.sp45\" wurde abgebrochen.")),
+                qPrintable(umgebung.meldungstexte()));
+    }
+
+    void programmendeZeigtNichts() {
+        TFsptag f(umgebung.get(), ordner);
+        umgebung.netz.antworteAbbruch(true);
+        abrufen(f);
+        QCOMPARE(umgebung.meldungstexte(), QString());
+        QCOMPARE(umgebung.netz.downloads.size(), size_t(1));
     }
 
     void lampeBlinktFuenfSekunden() {
@@ -252,6 +296,12 @@ private slots:
         QTest::newRow("Video ohne Verbindung") << "video" << false << ohne.arg("des Videos");
         QTest::newRow("Plus") << "plus" << true << "";
         QTest::newRow("Plus ohne Verbindung") << "plus" << false << ohne.arg("der Seite");
+        const QString ohneBrowser = QStringLiteral(
+            "Es ließ sich kein Web-Browser öffnen. Bitte rufen Sie die Seite selbst auf:\n\n%1");
+        QTest::newRow("Video ohne Browser")
+            << "video" << true << ohneBrowser.arg("https://video.example/remisator");
+        QTest::newRow("Plus ohne Browser")
+            << "plus" << true << ohneBrowser.arg("https://remisator.example/remisator-plus/");
     }
     void verweise() {
         QFETCH(QString, verweis);
@@ -259,6 +309,8 @@ private slots:
         QFETCH(QString, meldung);
         ui::WebVerweise v(umgebung.get());
         umgebung.netz.antworteVerbunden(verbunden);
+        // Without a browser the address is shown, to be copied.
+        umgebung.ohneBrowser = verbunden && !meldung.isEmpty();
         if (verweis == QStringLiteral("spende"))
             v.spendenSeiteOeffnen();
         else if (verweis == QStringLiteral("video"))
@@ -266,8 +318,9 @@ private slots:
         else
             v.plusSeiteOeffnen();
         QCOMPARE(umgebung.geoeffneteAdressen.size(), verbunden ? 1 : 0);
-        if (!verbunden) {
-            QVERIFY(umgebung.nurMeldung(FakeUmgebung::Art::Information, meldung));
+        if (!meldung.isEmpty()) {
+            QVERIFY2(umgebung.nurMeldung(FakeUmgebung::Art::Information, meldung),
+                     qPrintable(umgebung.meldungstexte()));
             return;
         }
         QCOMPARE(umgebung.meldungstexte(), QString());

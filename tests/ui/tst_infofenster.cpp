@@ -130,6 +130,13 @@ private slots:
         QTest::keyClick(finde(&f, namen::LMail), Qt::Key_Return);
         QCOMPARE(u.geoeffneteAdressen, (QStringList{MailLink, MailLink}));
         QVERIFY(u.meldungen.empty());
+        // Without a mail program the address is shown, to be copied.
+        u.ohneBrowser = true;
+        QTest::mouseClick(finde(&f, namen::LMail), Qt::LeftButton);
+        QVERIFY(u.nurMeldung(
+            FakeUmgebung::Art::Information,
+            QStringLiteral("Es ließ sich kein E-Mail-Programm öffnen. Bitte schreiben Sie an:\n\n"
+                           "info@remisator.example")));
     }
 
     void qrCodeLiestSichAlsMailLink() {

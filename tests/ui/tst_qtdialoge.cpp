@@ -152,6 +152,23 @@ private slots:
         QCOMPARE(knoepfe, (QStringList{"&Ja", "&Nein"}));
     }
 
+    // A message quotes names and fields from files as they are: never as markup. Its text can be
+    // selected and copied (an address, a path).
+    void meldungAlsKlartext() {
+        ui::QtMeldungen meldungen;
+        Qt::TextFormat format = Qt::AutoText;
+        Qt::TextInteractionFlags wahl;
+        QVERIFY(waehrendModal<QMessageBox>(
+            [&] { meldungen.information(QStringLiteral("''<h1>9</h1>'' ist kein gültiger Integer-Wert")); },
+            [&](QMessageBox* box) {
+                format = box->textFormat();
+                wahl = box->textInteractionFlags();
+                box->accept();
+            }));
+        QCOMPARE(format, Qt::PlainText);
+        QVERIFY(wahl & Qt::TextSelectableByMouse);
+    }
+
     // An error box stands over the active window, or in the middle of the screen when asked so.
     void fehlerboxOrt_data() {
         QTest::addColumn<bool>("bildschirm");

@@ -130,6 +130,25 @@ private slots:
         QCOMPARE(f.erg(2)->text(), QStringLiteral("2 : 1"));
     }
 
+    // Texts from the files, the teams and a slip's name, show as they are, never as markup.
+    void auszeichnungBleibtText() {
+        Fenster f;
+        core::TSpieltag sp = spieltag();
+        sp.Paarung[1].Heim.setzen(QStringLiteral("<font size=7>H</font>"));
+        sp.Tendenz[1].setzen(QStringLiteral("<b>1</b>"));
+        f.oeffnen(f.datei(sp));
+        const QString schein =
+            dateiSchreiben(f.ordner.SlipDir + QStringLiteral("<u>s.txt"), "1,2,3,4,5,6\r\n");
+        f.fenster->SpielscheinEinlesen(schein);
+        const QList<QLabel*> felder = {f.paarung(1)->findChild<QLabel*>(QString::fromLatin1(namen::PPaar)),
+                                       f.paarung(1)->findChild<QLabel*>(QString::fromLatin1(namen::PTendenz)),
+                                       f.auswertung<QLabel>(namen::LDatei)};
+        QCOMPARE(felder[0]->text(), QStringLiteral("<font size=7>H</font> - Gast 1"));
+        QCOMPARE(felder[2]->text(), QStringLiteral("<u>s.txt"));
+        for (const QLabel* l : felder)
+            QCOMPARE(l->textFormat(), Qt::PlainText);
+    }
+
     void zweiDatensaetzeZeigenDenLetzten() {
         Fenster f;
         core::TSpieltag erster = spieltag();

@@ -21,6 +21,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPointer>
@@ -28,6 +29,7 @@
 #include <QTableView>
 #include <QThreadPool>
 #include <QTimer>
+#include <QValueAxis>
 
 using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
@@ -282,12 +284,47 @@ private slots:
                                              "gelesen werden. Die Datei oder der Ordner "
                                              "existiert nicht.")
                                   .arg(f.ordner.SlipDir + QStringLiteral("fehlt.txt"))}));
-        QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),
-                 QStringLiteral("Gesamt über 3 Spielscheine mit 5 Reihen — 6 Ri.: 1, 5 + ZS: 1, 5 Ri.: 1, "
-                                "4 Ri.: 1, 3 + ZS: 0, 3 Ri.: 0 — Gewinn: 106.050,00"));
+        QCOMPARE(
+            f.in<QLabel>(w, namen::LSumme)->text(),
+            QStringLiteral("Gesamt über 2 von 3 Spielscheinen mit 5 Reihen (1 nicht ausgewertet) — 6 Ri.: 1, "
+                           "5 + ZS: 1, 5 Ri.: 1, 4 Ri.: 1, 3 + ZS: 0, 3 Ri.: 0 — Gewinn: 106.050,00"));
         f.kopfKlicken(tabelle, 8);
         QCOMPARE(zeilen(tabelle).constFirst().section(u'|', 0, 0), QStringLiteral("fehlt.txt"));
         QVERIFY(f.umgebung.meldungen.empty());
+    }
+
+    // A slip whose evaluation stops has no part in the total, which says over how many it runs.
+    void gesamtOhneGescheiterteScheine() {
+        Fenster f;
+        f.finde<QCheckBox>(namen::cbSofortQ)->setChecked(true);
+        f.fenster->SpieltagEinlesen(f.ordner.MatchdayDir + QStringLiteral("18092021.sp45"));
+        // The odds of rank VI refused: a slip with a 3 Ri. stops, its ranks counted.
+        f.finde<QLineEdit>((QByteArray(namen::eQ) + '6').constData())->setText(QStringLiteral("1,2,3"));
+        const QString a = f.schein("a.txt", "3,7,12,20,33,41\r\n");
+        const QString c = f.schein("c.txt", "3,7,12,20,33,41\r\n3,7,12,1,2,4\r\n");
+        f.umgebung.antworteMehrereOeffnen({a, c});
+        QVERIFY(f.kontextmenue(QStringLiteral("Mehrere Spielscheine auswerten...")));
+        auto* w = f.geoeffnet<ui::TFScheine>();
+        QVERIFY(w);
+        QCOMPARE(
+            f.in<QLabel>(w, namen::LSumme)->text(),
+            QStringLiteral("Gesamt über 1 von 2 Spielscheinen mit 1 Reihen (1 nicht ausgewertet) — 6 Ri.: 1, "
+                           "5 + ZS: 0, 5 Ri.: 0, 4 Ri.: 0, 3 + ZS: 0, 3 Ri.: 0 — Gewinn: 100.000,00"));
+    }
+
+    // A number that was winning number and additional number stands as one stacked bar: the
+    // axis reaches its top.
+    void haeufigkeitsachseMitZusatzzahl() {
+        Fenster f;
+        f.spieltag("16.10.2021", "3=3:3 7=2:2 12=1:1 20=1:1 33=0:0 41=0:0 1=2:1 *=4:0",
+                   "1,00\r\n1,00\r\n1,00\r\n1,00\r\n1,00\r\n1,00\r\n");
+        QVERIFY(f.kontextmenue(QStringLiteral("Statistik über alle Spieltage...")));
+        auto* w = f.geoeffnet<ui::TFStatistik>();
+        QVERIFY(w);
+        QCOMPARE(zeilen(f.in<QTableView>(w, namen::GZahlen))[0], QStringLiteral("1|2|1|1"));
+        const auto achsen = f.in<QChartView>(w, namen::CHaeufigkeit)->chart()->axes(Qt::Vertical);
+        QCOMPARE(achsen.size(), 1);
+        QCOMPARE(static_cast<QValueAxis*>(achsen[0])->max(), 3.0);
     }
 
     // Closed while the files are still read: the run is dropped and nothing breaks.

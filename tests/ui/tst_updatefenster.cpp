@@ -8,6 +8,9 @@
 #include "support/TestMain.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/internet/TFNeu.h"
+#include "ui/internet/TFUebertragung.h"
+#include "ui/internet/TFsptag.h"
+#include "ui/internet/Uebertragungsbegleitung.h"
 
 #include "Testseite.h"
 
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
@@ -26,6 +30,7 @@ using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
 using testhilfe::FakeUmgebung;
 using ui::TFNeu;
+using ui::TFsptag;
 namespace namen = ui::namen;
 
 namespace {
@@ -45,7 +50,10 @@ public:
     QStringList gestartet;
     QStringList offen;
     int beendet = 0;
-    void oeffnen(const QString&) override { QFAIL("keine Adresse erwartet"); }
+    bool oeffnen(const QString&) override {
+        QTest::qFail("keine Adresse erwartet", __FILE__, __LINE__);
+        return false;
+    }
     bool programmStarten(const QString& programm, bool) override {
         gestartet.append(programm);
         const QFileInfoList fds = QDir(QStringLiteral("/proc/self/fd"))
@@ -61,6 +69,20 @@ public:
 // One record of the version-info file.
 QByteArray satz(const QByteArray& version) {
     return (QByteArray(8, '\0') + char(version.size()) + version).leftJustified(24, '\0');
+}
+
+// The progress window of the transfer running now, if there is one.
+ui::TFUebertragung* fortschritt() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* u = qobject_cast<ui::TFUebertragung*>(w))
+            return u;
+    return nullptr;
+}
+
+void abbrechenKlicken() {
+    QTest::mouseClick(
+        fortschritt()->findChild<QPushButton*>(QString::fromLatin1(namen::UebertragungAbbrechen)),
+        Qt::LeftButton);
 }
 
 const QString Gescheitert =
@@ -80,6 +102,7 @@ class TstUpdatefenster : public QObject {
     FakeUmgebung fake;
     Shell shell;
     std::unique_ptr<Verbunden> netz;
+    ui::Uebertragungsbegleitung begleitung{100};
     std::unique_ptr<ui::Umgebung> echt;
     settings::Ordner ordner;
     std::unique_ptr<TFGewonnen> haupt;
@@ -124,6 +147,7 @@ private slots:
         ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
         ordner.anlegen();
         netz = std::make_unique<Verbunden>(ordner.ProbeFile, ca);
+        netz->begleitenMit(&begleitung);
         echt = std::make_unique<ui::Umgebung>(ui::Umgebung{fake, fake, shell, fake, *netz});
         haupt = std::make_unique<TFGewonnen>(*echt, ordner);
         haupt->show();
@@ -190,10 +214,11 @@ private slots:
         QTest::newRow("drei Sätze") << satz("1.4.0.0") + satz("1.3.0.0") + satz("1.2.0.0") << "1.2.0.0"
                                     << true << "";
         QTest::newRow("Länge 0") << satz("") << "" << true << "";
-        // Labels and buttons keep what the check before left.
+        // Labels and buttons keep what the check before left; a file of no whole records does
+        // not even replace the old one.
         QTest::newRow("kurze Datei") << satz("1.3.0.0").left(20) << "0.9" << true
-                                     << kaputt + "Ihre Länge von 20 Bytes ist kein Vielfaches von 24 Bytes." +
-                                            ende;
+                                     << "0:Die Prüfung hat leider nicht geklappt.\n";
+        QTest::newRow("Auszeichnung") << satz("<h1>9.9</h1>") << "<h1>9.9</h1>" << true << "";
         QTest::newRow("Länge 16")
             << QByteArray(8, '\0') + char(16) + QByteArray(15, '1') << "0.9" << true
             << kaputt + "Die Versionsangabe soll 16 Zeichen lang sein, höchstens 15 sind möglich." + ende;
@@ -218,6 +243,7 @@ private slots:
         klick(f, namen::BCalc);
 
         QCOMPARE(finde<QLabel>(f, namen::PvVersion)->text(), version);
+        QCOMPARE(finde<QLabel>(f, namen::PvVersion)->textFormat(), Qt::PlainText);
         QCOMPARE(an(f, namen::BDown), download);
         QVERIFY(!an(f, namen::BSetup));
         QCOMPARE(fake.meldungstexte(), meldung);
@@ -259,18 +285,21 @@ private slots:
         const QByteArray fehlt = "<fehlt>";
         QTest::newRow("Größe bekannt") << "" << skript << 5011 << "" << skript;
         QTest::newRow("Größe unbekannt") << "ohne Länge" << skript << 0 << "" << skript;
-        QTest::newRow("Status 404") << "404" << skript << -1 << Gescheitert << fehlt;
-        QTest::newRow("abgebrochen") << "kurz" << skript << -1 << Gescheitert << fehlt;
-        QTest::newRow("über der Grenze")
-            << "" << QByteArray(64 * 1024 + 1, 'x') << -1 << Gescheitert << fehlt;
+        // A failed download keeps the old installer.
+        const QByteArray alt = "altes Update";
+        QTest::newRow("Status 404") << "404" << skript << -1 << Gescheitert << alt;
+        QTest::newRow("abgebrochen") << "kurz" << skript << -1 << Gescheitert << alt;
+        QTest::newRow("über der Grenze") << "" << QByteArray(64 * 1024 + 1, 'x') << -1 << Gescheitert << alt;
         // BSetup came on with the first bytes, and goes off again: there is no installer.
         QTest::newRow("über der Grenze, Größe unbekannt")
-            << "ohne Länge" << QByteArray(200 * 1024, 'x') << -1 << Gescheitert << fehlt;
-        QTest::newRow("Umleitung auf HTTP") << "http" << skript << -1 << Gescheitert << fehlt;
-        QTest::newRow("stockt") << "stocken" << skript << -1 << Gescheitert << fehlt;
+            << "ohne Länge" << QByteArray(200 * 1024, 'x') << -1 << Gescheitert << alt;
+        QTest::newRow("Umleitung auf HTTP") << "http" << skript << -1 << Gescheitert << alt;
+        QTest::newRow("stockt") << "stocken" << skript << -1 << Gescheitert << alt;
+        QTest::newRow("\"Abbrechen\"") << "Abbrechen" << skript << -1
+                                       << "0:Der Download von \"rmstupdate.run\" wurde abgebrochen." << alt;
         QTest::newRow("Datenordner ist eine Datei")
             << "kein Ordner" << skript << -1
-            << "2:Die Datei \"" +
+            << "2:E/A-Fehler 20\n\nDie Datei \"" +
                    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
                        .filePath(QStringLiteral("Remisator/Update.run")) +
                    "\" kann nicht geschrieben werden.\n\nEin Teil des Pfades ist kein Ordner."
@@ -290,7 +319,7 @@ private slots:
             seite->status(pfad, 404);
         else if (regel == QStringLiteral("kurz"))
             seite->kurz(pfad);
-        else if (regel == QStringLiteral("stocken"))
+        else if (regel == QStringLiteral("stocken") || regel == QStringLiteral("Abbrechen"))
             seite->stocken(pfad);
         else if (regel == QStringLiteral("http"))
             seite->umleiten(pfad,
@@ -316,6 +345,8 @@ private slots:
                         gesperrt.append(QString::fromLatin1(k));
                 f->close();
             });
+        if (regel == QStringLiteral("Abbrechen"))
+            QTimer::singleShot(400, f, [] { abbrechenKlicken(); });
         klick(f, namen::BDown);
 
         if (regel == QStringLiteral("kein Ordner")) {
@@ -335,6 +366,10 @@ private slots:
         if (meldung.isEmpty()) {
             QCOMPARE(finde<QProgressBar>(f, namen::Gauge3)->maximum(), maximum);
             QCOMPARE(finde<QProgressBar>(f, namen::Gauge3)->value(), 5011);
+            // To be started by hand at once, and by this user alone.
+            QCOMPARE(QFileInfo(ziel).permissions() &
+                         ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     }
 
@@ -355,6 +390,65 @@ private slots:
         QVERIFY(!an(zweites, namen::BSetup));
     }
 
+    // Clicks made while a fetch runs are dropped, not run afterwards.
+    void eingabenWaehrendEinesAbrufsVerfallen() {
+        QDir().mkpath(downloads + QStringLiteral("spielplaene"));
+        const std::string pfad = "/downloads/spielplaene/27012024.sp45";
+        dateiSchreiben(downloads + QStringLiteral("spielplaene/27012024.sp45"), QByteArray(12, 's'));
+        seite->tropfen(pfad, 50);
+        klick(haupt.get(), namen::BFSpTagVerw);
+        TFsptag* f = haupt->findChild<TFsptag*>();
+        int geklickt = 0;
+        for (const int ms : {150, 300})
+            QTimer::singleShot(ms, f, [&] {
+                ++geklickt;
+                klick(f, namen::Abrufen);
+            });
+        klick(f, namen::Abrufen);
+        QCOMPARE(geklickt, 2);
+        const auto anfragen = seite->anfragen();
+        QCOMPARE(
+            std::count_if(anfragen.begin(), anfragen.end(), [&](const auto& a) { return a.pfad == pfad; }),
+            1);
+        // Twelve bytes are no matchday.
+        QVERIFY(fake.nurMeldung(FakeUmgebung::Art::Information,
+                                QStringLiteral("Der gewählte Spieltag ist leider nicht verfügbar.")));
+        f->close();
+    }
+
+    // A fetch that takes a while shows what it fetches; "Abbrechen" ends it at once, as a failed
+    // fetch that says so; the old file stays, and the counter is not fetched.
+    void fortschrittsfensterBrichtAb() {
+        QDir().mkpath(downloads + QStringLiteral("spielplaene"));
+        const std::string pfad = "/downloads/spielplaene/27012024.sp45";
+        seite->stocken(pfad);
+        const QString datei = ordner.MatchdayDir + QStringLiteral("27012024.sp45");
+        dateiSchreiben(datei, "alter Spieltag");
+        klick(haupt.get(), namen::BFSpTagVerw);
+        TFsptag* f = haupt->findChild<TFsptag*>();
+        QStringList gesehen;
+        QTimer::singleShot(600, f, [&] {
+            ui::TFUebertragung* u = fortschritt();
+            if (!u || !u->isVisible())
+                return;
+            gesehen << u->windowTitle()
+                    << u->findChild<QLabel*>(QString::fromLatin1(namen::LDownload))->text()
+                    << u->findChild<QLabel*>(QString::fromLatin1(namen::LBytes))->text();
+            abbrechenKlicken();
+        });
+        klick(f, namen::Abrufen);
+        QCOMPARE(gesehen, (QStringList{"Remisator", "Die Datei \"27012024.sp45\" wird heruntergeladen.",
+                                       "10 Bytes von 64 Bytes empfangen"}));
+        QVERIFY2(fake.nurMeldung(FakeUmgebung::Art::Information,
+                                 QStringLiteral("Der Download von \"27012024.sp45\" wurde abgebrochen.")),
+                 qPrintable(fake.meldungstexte()));
+        QCOMPARE(f->lampe(), TFsptag::Rot);
+        QCOMPARE(seite->anfragen().back().pfad, pfad);
+        QCOMPARE(dateiLesen(datei), QByteArray("alter Spieltag"));
+        QVERIFY(!fortschritt());
+        f->close();
+    }
+
     void installieren_data() {
         QTest::addColumn<QString>("fall");
         QTest::addColumn<bool>("ja");
@@ -363,24 +457,28 @@ private slots:
         const QString d = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
                               .filePath(QStringLiteral("Remisator/"));
         const QString p = QCoreApplication::applicationDirPath() + u'/';
+        // A shell runs the installer; a double click in a file manager may only open it.
+        const QString befehl = "mit dem Befehl \"sh '" + d + "Update.run'\" in einem Terminal";
         QTest::newRow("Ja") << "" << true << "" << true;
         QTest::newRow("Nein")
             << "" << false
             << "0:Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update "
-               "manuell durch Doppelklick auf die Datei \"Update.run\" im Verzeichnis " +
-                   d +
-                   " starten.\n\nZuvor muss das Programm geschlossen und die Programm-Datei im "
-                   "Verzeichnis " +
+               "manuell " +
+                   befehl +
+                   " starten.\n\nZuvor muss das Programm geschlossen und die Programm-Datei "
+                   "im Verzeichnis " +
                    p + " gelöscht werden."
             << false;
-        QTest::newRow("Installer fehlt")
-            << "fehlt" << true
-            << "0:Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten Sie das "
-               "Update manuell durch Doppelklick auf die Datei \"Update.run\" im Verzeichnis " +
-                   d + "."
-            << false;
+        QTest::newRow("Installer fehlt") << "fehlt" << true
+                                         << "0:Update konnte nicht gestartet werden. Bitte schließen Sie das "
+                                            "Programm und starten Sie das Update manuell " +
+                                                befehl + "."
+                                         << false;
         QTest::newRow("Einstellungen nicht speicherbar")
-            << "ordner" << true << "2:In " + d + "Einstellungen/optionen.ini kann nicht geschrieben werden"
+            << "ordner" << true
+            << "2:In " + d +
+                   "Einstellungen/optionen.ini kann nicht geschrieben werden\n\nEin Teil des Pfades ist kein "
+                   "Ordner."
             << false;
     }
     void installieren() {
@@ -392,6 +490,8 @@ private slots:
         TFNeu* f = bereit();
         QVERIFY(an(f, namen::BSetup));
         const QString installer = ordner.DataRoot + QStringLiteral("Update.run");
+        // Executable as soon as it has arrived, for the command the messages name.
+        QVERIFY(QFileInfo(installer).permissions() & QFile::ExeOwner);
         if (fall == QStringLiteral("fehlt"))
             QFile::remove(installer);
         if (fall == QStringLiteral("ordner")) {
@@ -411,9 +511,9 @@ private slots:
                  QStringLiteral(
                      "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen "
                      "werden. Die Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief "
-                     "läuft, bitte das Update manuell durch Doppelklick auf die Datei \"Update.run\" im "
-                     "Verzeichnis ") +
-                     ordner.DataRoot + QStringLiteral(" starten.\n\nSoll fortgefahren werden?"));
+                     "läuft, bitte das Update manuell mit dem Befehl \"sh '") +
+                     ordner.DataRoot +
+                     QStringLiteral("Update.run'\" in einem Terminal starten.\n\nSoll fortgefahren werden?"));
         if (!meldung.isEmpty())
             QVERIFY2(fake.meldungstexte().endsWith(meldung), qPrintable(fake.meldungstexte()));
         fake.nimmMeldungen();

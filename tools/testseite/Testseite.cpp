@@ -13,6 +13,13 @@ namespace {
 
 constexpr size_t Angekuendigt = 64;
 constexpr char ZehnBytes[] = "0123456789";
+constexpr char Wartungsseite[] = "<html><body>Wartungsarbeiten</body></html>";
+
+std::string dateiInhalt(const std::string& pfad, bool& gefunden) {
+    std::ifstream datei(pfad, std::ios::binary);
+    gefunden = bool(datei);
+    return std::string((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
+}
 
 } // namespace
 
@@ -49,13 +56,12 @@ Testseite::Testseite(const std::string& ordner, const std::string& caDatei, int 
             antwort.set_redirect(r.ziel);
             break;
         case Art::OhneLaenge: {
-            std::ifstream datei(ordner_ + anfrage.path, std::ios::binary);
-            if (!datei) {
+            bool gefunden = false;
+            const std::string inhalt = dateiInhalt(ordner_ + anfrage.path, gefunden);
+            if (!gefunden) {
                 antwort.status = 404;
                 break;
             }
-            const std::string inhalt((std::istreambuf_iterator<char>(datei)),
-                                     std::istreambuf_iterator<char>());
             antwort.set_chunked_content_provider(
                 "application/octet-stream", [inhalt](size_t stelle, httplib::DataSink& senke) {
                     if (stelle >= inhalt.size()) {
@@ -67,6 +73,29 @@ Testseite::Testseite(const std::string& ordner, const std::string& caDatei, int 
                 });
             break;
         }
+        case Art::Tropfen: {
+            bool gefunden = false;
+            const std::string inhalt = dateiInhalt(ordner_ + anfrage.path, gefunden);
+            if (!gefunden || inhalt.empty()) {
+                antwort.status = 404;
+                break;
+            }
+            const auto pause = std::chrono::milliseconds(r.status);
+            antwort.set_content_provider(
+                inhalt.size(), "application/octet-stream",
+                [this, inhalt, pause](size_t stelle, size_t, httplib::DataSink& senke) {
+                    if (stelle > 0) {
+                        const auto ende = std::chrono::steady_clock::now() + pause;
+                        while (!endet_ && std::chrono::steady_clock::now() < ende)
+                            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                    }
+                    return !endet_ && senke.write(inhalt.data() + stelle, 1);
+                });
+            break;
+        }
+        case Art::Seite:
+            antwort.set_content(Wartungsseite, "text/html");
+            break;
         case Art::Kurz:
             antwort.set_content_provider(Angekuendigt, "application/octet-stream",
                                          [](size_t, size_t, httplib::DataSink& senke) {
@@ -136,6 +165,14 @@ void Testseite::umleiten(const std::string& pfad, const std::string& ziel) {
 
 void Testseite::ohneLaenge(const std::string& pfad) {
     regel(pfad, {Art::OhneLaenge, 0, {}});
+}
+
+void Testseite::tropfen(const std::string& pfad, int ms) {
+    regel(pfad, {Art::Tropfen, ms, {}});
+}
+
+void Testseite::seite(const std::string& pfad) {
+    regel(pfad, {Art::Seite, 0, {}});
 }
 
 void Testseite::regelnLoeschen() {

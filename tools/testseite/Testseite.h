@@ -47,12 +47,16 @@ public:
     void umleiten(const std::string& pfad, const std::string& ziel);
     // The file of this path in pieces, without announcing its size.
     void ohneLaenge(const std::string& pfad);
+    // The file of this path, its size announced, one byte every `ms` milliseconds.
+    void tropfen(const std::string& pfad, int ms);
+    // Status 200 with a short web page, as a site under maintenance answers any path.
+    void seite(const std::string& pfad);
     void regelnLoeschen();
 
     std::vector<Anfrage> anfragen() const;
 
 private:
-    enum class Art { Status, Kurz, Stocken, Umleitung, OhneLaenge };
+    enum class Art { Status, Kurz, Stocken, Umleitung, OhneLaenge, Tropfen, Seite };
     struct Regel {
         Art art;
         int status = 0;

@@ -1,5 +1,6 @@
 // remisator-testseite ORDNER [--port N] [--ca DATEI] [--status PFAD=CODE] [--kurz PFAD]
 //                            [--stocken PFAD] [--umleiten PFAD=ZIEL] [--ohne-laenge PFAD]
+//                            [--tropfen PFAD=MS] [--seite PFAD]
 // Serves ORDNER as the publisher's site on 127.0.0.1 until Ctrl+C. The first line of the output is
 // the site's address.
 #include "Testseite.h"
@@ -18,7 +19,7 @@ namespace {
 int verwendung() {
     std::cerr << "Aufruf: remisator-testseite ORDNER [--port N] [--ca DATEI] [--status PFAD=CODE]\n"
                  "                            [--kurz PFAD] [--stocken PFAD] [--umleiten PFAD=ZIEL]\n"
-                 "                            [--ohne-laenge PFAD]\n";
+                 "                            [--ohne-laenge PFAD] [--tropfen PFAD=MS] [--seite PFAD]\n";
     return 1;
 }
 
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
         else if (name == "--ca")
             ca = wert;
         else if (name == "--status" || name == "--kurz" || name == "--stocken" || name == "--umleiten" ||
-                 name == "--ohne-laenge")
+                 name == "--ohne-laenge" || name == "--tropfen" || name == "--seite")
             regeln.emplace_back(name, wert);
         else
             return verwendung();
@@ -78,8 +79,12 @@ int main(int argc, char** argv) {
                 seite.kurz(text);
             else if (art == "--stocken")
                 seite.stocken(text);
+            else if (art == "--tropfen" && teilen(text, pfad, wert))
+                seite.tropfen(pfad, std::atoi(wert.c_str()));
             else if (art == "--ohne-laenge")
                 seite.ohneLaenge(text);
+            else if (art == "--seite")
+                seite.seite(text);
             else
                 return verwendung();
         }

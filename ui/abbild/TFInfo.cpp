@@ -102,7 +102,10 @@ void TFInfo::kontakteBauen() {
 }
 
 void TFInfo::LMailClick() {
-    umgebung_.shell.oeffnen(herausgeber::MailLink());
+    if (!umgebung_.shell.oeffnen(herausgeber::MailLink()))
+        umgebung_.meldungen.information(
+            QStringLiteral("Es ließ sich kein E-Mail-Programm öffnen. Bitte schreiben Sie an:\n\n%1")
+                .arg(herausgeber::Mail));
 }
 
 bool TFInfo::eventFilter(QObject* objekt, QEvent* ereignis) {

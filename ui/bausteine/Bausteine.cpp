@@ -29,6 +29,8 @@ QToolButton* Bausteine::knopf(QWidget* eltern, const char* name, const QString& 
 
 QLabel* Bausteine::text(QWidget* eltern, const QString& text, const QRect& ort, const char* name) {
     auto* l = new QLabel(text, eltern);
+    // Labels show names and texts from files and from the site: never as markup.
+    l->setTextFormat(Qt::PlainText);
     if (name)
         l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(ort);

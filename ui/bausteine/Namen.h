@@ -155,6 +155,13 @@ inline constexpr char NeuLabel3[] = "Label3";
 inline constexpr char BSetup[] = "BSetup";
 inline constexpr char NeuSchliessen[] = "bsSkinSpeedButton1";
 
+// The progress window of a transfer that takes a while
+inline constexpr char TFUebertragung[] = "TFUebertragung";
+inline constexpr char LDownload[] = "LDownload";
+inline constexpr char LBytes[] = "LBytes";
+inline constexpr char UebertragungBalken[] = "UebertragungBalken";
+inline constexpr char UebertragungAbbrechen[] = "BAbbrechen";
+
 // Windows of several evaluations at once: the frame, the statistics over all matchdays and the
 // evaluation of several slips
 inline constexpr char LSumme[] = "LSumme";

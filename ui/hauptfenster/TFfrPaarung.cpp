@@ -31,6 +31,8 @@ TFfrPaarung::TFfrPaarung(int nummer, QWidget* parent) : QFrame(parent) {
     const auto feld = [&](const char* name, const QRect& ort) {
         auto* l = new QLabel(PBase);
         l->setObjectName(QString::fromLatin1(name));
+        // Teams and tendency come from the matchday file.
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(ort);
         l->setFont(calibri);
         l->setStyleSheet(QStringLiteral("background: #006400; border: 1px solid #004D00;"

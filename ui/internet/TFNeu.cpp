@@ -1,10 +1,11 @@
 #include "TFNeu.h"
 
+#include "core/grund/Fehler.h"
 #include "core/grund/Konstanten.h"
 #include "core/text/TextDatei.h"
 #include "core/text/VerInfos.h"
 #include "net/Adressen.h"
-#include "net/EAFehler.h"
+#include "net/Entfernungsskript.h"
 #include "net/WachStand.h"
 #include "settings/Ordner.h"
 #include "ui/bausteine/Bausteine.h"
@@ -24,6 +25,7 @@
 #include <QToolButton>
 
 #include <climits>
+#include <optional>
 
 namespace ui {
 namespace {
@@ -115,27 +117,28 @@ void TFNeu::BCalcClick() {
             QStringLiteral("Für die Prüfung muss eine Verbindung zum Internet bestehen."));
         return;
     }
+    // The old file stays until a whole new one has arrived.
     const QString ziel = ordner_.DataRoot + QStringLiteral("verinfos.rmst");
-    if (netz.DateiGroesse(ziel) >= 0)
-        netz.DateiLoeschen(ziel);
     netz.CacheLeeren();
     bool geholt = false;
     {
         const Wartezeiger warten;
         repaint();
         try {
-            geholt = netz.DateiHerunterladen(net::Adressen::AufSeite(net::Adressen::VerInfos), ziel);
+            geholt = netz.DateiHerunterladen(net::Adressen::AufSeite(net::Adressen::VerInfos), ziel,
+                                             core::VerInfos::SatzGroesse);
         } catch (const core::Fehler&) {
             // counts as a failed check, which the message below tells
         }
     }
     repaint();
-    QString stand;
+    std::optional<QString> stand;
     {
         const Wartezeiger warten;
         stand = net::WachStandHolen(netz, ordner_.TempDir);
     }
-    emit zaehlerstand(stand);
+    if (stand)
+        emit zaehlerstand(*stand);
     if (!geholt) {
         umgebung_.meldungen.information(QStringLiteral("Die Prüfung hat leider nicht geklappt.\n"));
         return;
@@ -155,9 +158,8 @@ void TFNeu::BDownClick() {
                            "Verbindung zum Internet bestehen.\n\nIch breche ab."));
         return;
     }
+    // The old installer stays until the new one has arrived whole.
     const QString ziel = ordner_.DataRoot + UpdateDatei;
-    if (netz.DateiGroesse(ziel) >= 0)
-        netz.DateiLoeschen(ziel);
     netz.CacheLeeren();
     repaint();
     bool geholt = false;
@@ -170,19 +172,17 @@ void TFNeu::BDownClick() {
             laeuft_ = false;
             knoepfeSetzen();
         });
-        try {
-            geholt = netz.UpdateHerunterladen(
-                net::Adressen::AufSeite(net::Adressen::Update), ziel,
-                [this](qint64 bisher, qint64 gesamt) { DataProgress(bisher, gesamt); });
-        } catch (const net::EAFehler& f) {
+        // Unless it arrives, there is no new installer to start: "Download" again.
+        auto nochmal = qScopeGuard([this] {
             downAn_ = true;
             setupAn_ = false;
-            throw core::Fehler(f.ausfuehrlich());
-        }
-        if (!geholt) {
-            // Try again; there is no installer to start.
-            downAn_ = true;
-            setupAn_ = false;
+        });
+        geholt =
+            netz.UpdateHerunterladen(net::Adressen::AufSeite(net::Adressen::Update), ziel,
+                                     [this](qint64 bisher, qint64 gesamt) { DataProgress(bisher, gesamt); });
+        if (geholt) {
+            nochmal.dismiss();
+            ausfuehrbarMachen(ziel);
         }
     }
     if (!geholt)
@@ -205,22 +205,30 @@ void TFNeu::DataProgress(qint64 Progress, qint64 MaxProgress) {
     knoepfeSetzen();
 }
 
+QString TFNeu::startHinweis() const {
+#ifdef Q_OS_WIN
+    return QStringLiteral("durch Doppelklick auf die Datei \"") + UpdateDatei +
+           QStringLiteral("\" im Verzeichnis ") + ordner_.DataRoot;
+#else
+    // A file for a shell: a double click in a file manager may only open it as text.
+    return QStringLiteral("mit dem Befehl \"sh %1\" in einem Terminal")
+        .arg(net::Entfernungsskript::shellWort(ordner_.DataRoot + UpdateDatei));
+#endif
+}
+
 void TFNeu::BSetupClick() {
-    const QString& daten = ordner_.DataRoot;
-    const QString datei = QStringLiteral("\"") + UpdateDatei + QStringLiteral("\"");
+    const QString hinweis = startHinweis();
     if (!umgebung_.meldungen.frage(
             QStringLiteral(
                 "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. "
                 "Die Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief läuft, "
-                "bitte das Update manuell durch Doppelklick auf die Datei ") +
-            datei + QStringLiteral(" im Verzeichnis ") + daten + QStringLiteral(" starten.") +
-            QStringLiteral("\n\n") + QStringLiteral("Soll fortgefahren werden?"))) {
+                "bitte das Update manuell ") +
+            hinweis + QStringLiteral(" starten.") + QStringLiteral("\n\n") +
+            QStringLiteral("Soll fortgefahren werden?"))) {
         umgebung_.meldungen.information(
             QStringLiteral(
-                "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch "
-                "Doppelklick auf die Datei ") +
-            datei + QStringLiteral(" im Verzeichnis ") + daten + QStringLiteral(" starten.") +
-            QStringLiteral("\n\n") +
+                "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell ") +
+            hinweis + QStringLiteral(" starten.") + QStringLiteral("\n\n") +
             QStringLiteral("Zuvor muss das Programm geschlossen und die Programm-Datei ") +
             QStringLiteral("im Verzeichnis ") + ordner_.ProgramDir + QStringLiteral(" gelöscht werden."));
         return;
@@ -230,24 +238,29 @@ void TFNeu::BSetupClick() {
     emit vorDemEnde(abbrechen);
     if (abbrechen)
         return;
-    if (!installerStarten(daten + UpdateDatei)) {
+    if (!installerStarten(ordner_.DataRoot + UpdateDatei)) {
         umgebung_.meldungen.information(
             QStringLiteral(
                 "Update konnte nicht gestartet werden. Bitte schließen Sie das Programm und starten "
-                "Sie das Update manuell durch Doppelklick auf die Datei ") +
-            datei + QStringLiteral(" im Verzeichnis ") + daten + QStringLiteral("."));
+                "Sie das Update manuell ") +
+            hinweis + QStringLiteral("."));
         return;
     }
     UpdateBatchStarten(umgebung_, ordner_, QCoreApplication::applicationFilePath());
 }
 
-bool TFNeu::installerStarten(const QString& datei) {
-#ifndef Q_OS_WIN
+bool TFNeu::ausfuehrbarMachen(const QString& datei) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(datei);
+    return true;
+#else
     // A downloaded file is not executable; the installer is for this user alone.
-    if (!QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return false;
+    return QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 #endif
-    return umgebung_.shell.programmStarten(datei, false);
+}
+
+bool TFNeu::installerStarten(const QString& datei) {
+    return ausfuehrbarMachen(datei) && umgebung_.shell.programmStarten(datei, false);
 }
 
 void TFNeu::knoepfeSetzen() {

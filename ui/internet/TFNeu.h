@@ -46,6 +46,9 @@ private:
     void DataProgress(qint64 Progress, qint64 MaxProgress);
     void knoepfeSetzen();
     bool installerStarten(const QString& datei);
+    static bool ausfuehrbarMachen(const QString& datei);
+    // How the user starts the installer by hand, for the messages: "... starten".
+    QString startHinweis() const;
 
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;

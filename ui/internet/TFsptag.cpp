@@ -2,6 +2,7 @@
 
 #include "core/grund/Konstanten.h"
 #include "core/spieltag/Spieltagsdaten.h"
+#include "net/Abgebrochen.h"
 #include "net/SpieltagHolen.h"
 #include "net/WachStand.h"
 #include "settings/Ordner.h"
@@ -109,22 +110,34 @@ void TFsptag::bsSkinSpeedButton2Click() {
     net::GeholterSpieltag geholt;
     {
         const Wartezeiger warten;
-        // A target that cannot be written ends here with "E/A-Fehler <n>": no lamp, counter or reading.
-        geholt = net::SpieltagHolen(umgebung_.netz, ComboDate2->currentText(), ordner_.MatchdayDir);
+        try {
+            // A target that cannot be written ends here with "E/A-Fehler <n>", the file and the
+            // reason: no lamp, counter or reading.
+            geholt = net::SpieltagHolen(umgebung_.netz, ComboDate2->currentText(), ordner_.MatchdayDir);
+        } catch (const net::Abgebrochen&) {
+            // A failed fetch, whose message says that it was stopped; the counter is not fetched.
+            blinken(Rot);
+            throw;
+        }
     }
-    lampeSetzen(geholt.geholt ? Gruen : Rot);
-    einschalten(Timer2);
-    einschalten(Timer3);
-    QString stand;
+    blinken(geholt.geholt ? Gruen : Rot);
+    std::optional<QString> stand;
     {
         const Wartezeiger warten;
         stand = net::WachStandHolen(umgebung_.netz, ordner_.TempDir);
     }
-    emit zaehlerstand(stand);
+    if (stand)
+        emit zaehlerstand(*stand);
     if (geholt.geholt)
         emit spieltagGespeichert(geholt.pfad, cbSofort->isChecked());
     else
         umgebung_.meldungen.information(QStringLiteral("Der gewählte Spieltag ist leider nicht verfügbar."));
+}
+
+void TFsptag::blinken(Lampe lampe) {
+    lampeSetzen(lampe);
+    einschalten(Timer2);
+    einschalten(Timer3);
 }
 
 void TFsptag::Timer2Timer() {

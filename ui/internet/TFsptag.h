@@ -43,6 +43,8 @@ private:
     void Timer2Timer();
     void Timer3Timer();
     void lampeSetzen(Lampe lampe);
+    // The lamp of a fetch's end, blinking for five seconds.
+    void blinken(Lampe lampe);
 
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;

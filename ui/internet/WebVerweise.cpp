@@ -8,10 +8,13 @@ namespace ui {
 WebVerweise::WebVerweise(Umgebung& umgebung, QObject* eltern) : QObject(eltern), umgebung_(umgebung) {}
 
 void WebVerweise::oeffnen(const QString& adresse, const QString& ohneVerbindung) {
-    if (umgebung_.netz.InternetVerbunden())
-        umgebung_.shell.oeffnen(adresse);
-    else
+    if (!umgebung_.netz.InternetVerbunden())
         umgebung_.meldungen.information(ohneVerbindung);
+    else if (!umgebung_.shell.oeffnen(adresse))
+        umgebung_.meldungen.information(
+            QStringLiteral(
+                "Es ließ sich kein Web-Browser öffnen. Bitte rufen Sie die Seite selbst auf:\n\n%1")
+                .arg(adresse));
 }
 
 void WebVerweise::spendenSeiteOeffnen() {

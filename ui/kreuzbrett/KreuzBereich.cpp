@@ -76,9 +76,10 @@ void KreuzBereich::BQSaveClick() {
 }
 
 void KreuzBereich::BQOpenClick() {
-    // Read and checked in full before the board changes.
+    // Read and checked in full before the board changes; what follows a pattern is never read.
     const QString datei = musterDatei();
-    PKreuz->musterLaden(core::KreuzmusterLesen(core::TextDatei::bytesLesen(datei), datei));
+    PKreuz->musterLaden(
+        core::KreuzmusterLesen(core::TextDatei::anfangLesen(datei, core::Kreuzmuster::Groesse), datei));
 }
 
 void KreuzBereich::BVollClick() {

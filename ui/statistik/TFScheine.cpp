@@ -23,6 +23,7 @@ TFScheine::TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahl
             zahlen.append(QString::number(n));
     auto* reihe = new QLabel(QStringLiteral("Gewinnreihe: %1   ZS: %2").arg(zahlen.join(u' '), zs), this);
     reihe->setObjectName(QString::fromLatin1(namen::LGewinnreihe));
+    reihe->setTextFormat(Qt::PlainText);
     auto* waehlen = new QPushButton(QStringLiteral("Spielscheine wählen..."), this);
     waehlen->setObjectName(QString::fromLatin1(namen::BWaehlen));
     waehlen->setAccessibleName(waehlen->text());
@@ -54,7 +55,7 @@ void TFScheine::auswerten(const QStringList& dateien) {
             std::vector<core::ScheinAuswertung> ergebnisse;
             for (qsizetype i = 0; i < dateien.size() && !abbrechen(); ++i) {
                 fortschritt(int(i), int(dateien.size()));
-                ergebnisse.push_back(core::ScheinAuswerten(dateien[i], gewinn, zs, quoten, mass));
+                ergebnisse.push_back(core::ScheinAuswerten(dateien[i], gewinn, zs, quoten, mass, abbrechen));
             }
             fortschritt(int(dateien.size()), int(dateien.size()));
             return ergebnisse;
@@ -64,22 +65,35 @@ void TFScheine::auswerten(const QStringList& dateien) {
             std::array<int, 7> anzahl{};
             qint64 reihen = 0;
             double gesamt = 0;
+            int ausgewertet = 0;
             for (const core::ScheinAuswertung& s : ergebnisse) {
                 std::vector<Wert> zeile{Wert::klartext(s.datei), Wert::zahl(s.reihen)};
                 rangWerte(zeile, s.auswertung.anzahl);
                 zeile.push_back(gewinnWert(s.auswertung));
                 zeile.push_back(Wert::meldung(s.fehler));
                 zeilen.push_back(std::move(zeile));
+                // A slip that failed has no part in the total, which would mislead.
+                if (!s.fehler.isEmpty())
+                    continue;
+                ++ausgewertet;
                 addieren(anzahl, s.auswertung.anzahl);
                 reihen += s.reihen;
                 gesamt += s.auswertung.gesamt;
             }
             modell_->setzen(std::move(zeilen));
             const QString betrag = core::Betragstext(gesamt);
-            summe->setText(summentext(QStringLiteral("%1 Spielscheine mit %2 Reihen")
-                                          .arg(ergebnisse.size())
-                                          .arg(core::Ganzzahltext(reihen)),
-                                      anzahl, betrag));
+            const int alle = int(ergebnisse.size());
+            const QString worueber =
+                ausgewertet == alle
+                    ? QStringLiteral("%1 Spielscheine mit %2 Reihen")
+                          .arg(alle)
+                          .arg(core::Ganzzahltext(reihen))
+                    : QStringLiteral("%1 von %2 Spielscheinen mit %3 Reihen (%4 nicht ausgewertet)")
+                          .arg(ausgewertet)
+                          .arg(alle)
+                          .arg(core::Ganzzahltext(reihen))
+                          .arg(alle - ausgewertet);
+            summe->setText(summentext(worueber, anzahl, betrag));
             summe_ = summenfelder({QStringLiteral("Gesamt"), core::Ganzzahltext(reihen)}, anzahl, betrag)
                      << QString();
         });

@@ -85,6 +85,7 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& spieltagOrdner, cons
                                 .arg(scheinname, core::Ganzzahltext(masken.reihen()), spieltagOrdner),
                             this);
     kopf->setObjectName(QString::fromLatin1(namen::LKopf));
+    kopf->setTextFormat(Qt::PlainText);
     kopf->setWordWrap(true);
     inhalt->addWidget(kopf);
     auto* seiten = new QTabWidget(this);
@@ -169,7 +170,8 @@ void TFStatistik::verlaufZeigen(const core::Spieltagsstatistik& statistik) {
         laufend += betrag;
         verlauf->append(qreal(daten.size()), laufend);
         gewinn->append(betrag);
-        daten.append(s.datum.isEmpty() ? s.datei : s.datum);
+        // The chart draws its labels as markup: a file name is escaped.
+        daten.append(s.datum.isEmpty() ? s.datei.toHtmlEscaped() : s.datum);
     }
     auto* balken = new QBarSeries;
     balken->append(gewinn);

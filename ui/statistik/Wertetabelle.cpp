@@ -12,14 +12,6 @@ Wert Wert::zahl(qint64 n) {
     return {core::Ganzzahltext(n), n};
 }
 
-Wert Wert::betrag(const QString& t) {
-    QString ziffern = t;
-    ziffern.remove(u'.').replace(u',', u'.');
-    bool ok = false;
-    const double b = ziffern.toDouble(&ok);
-    return {t, ok ? QVariant(b) : QVariant(t)};
-}
-
 Wert Wert::datum(QDate d) {
     return {d.toString(QStringLiteral("dd.MM.yyyy")), d};
 }

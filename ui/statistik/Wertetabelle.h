@@ -18,8 +18,6 @@ struct Wert {
 
     static Wert klartext(const QString& t) { return {t, t}; }
     static Wert zahl(qint64 n);
-    // A German amount text ("1.234,50") sorts by its amount.
-    static Wert betrag(const QString& t);
     static Wert datum(QDate d);
     // A message on one line, as a table shows it; it sorts by its text.
     static Wert meldung(const QString& t) { return {t.simplified(), t}; }

@@ -20,6 +20,9 @@ QMessageBox::StandardButton zeige(QMessageBox::Icon symbol, const QString& titel
                                   bool jaNein, Meldungen::Ort ort = Meldungen::Ort::Fenster) {
     QMessageBox box(symbol, titel, text, QMessageBox::NoButton,
                     ort == Meldungen::Ort::Fenster ? QApplication::activeWindow() : nullptr);
+    // Messages quote names and fields from outside: never markup. Their text can be copied.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (jaNein) {
         box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
         QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
@@ -123,8 +126,8 @@ std::optional<GewaehlteDatei> QtDateiDialoge::speichern(const DialogAuftrag& auf
                           index > 0 ? index : 1};
 }
 
-void QtShell::oeffnen(const QString& adresse) {
-    QDesktopServices::openUrl(QUrl(adresse));
+bool QtShell::oeffnen(const QString& adresse) {
+    return QDesktopServices::openUrl(QUrl(adresse));
 }
 
 bool QtShell::programmStarten(const QString& programm, bool) {

@@ -2,6 +2,7 @@
 
 #include "net/Adressen.h"
 #include "net/CurlNetz.h"
+#include "ui/internet/Uebertragungsbegleitung.h"
 #include "ui/umgebung/Umgebung.h"
 
 #include <QWidget>
@@ -29,7 +30,7 @@ public:
 
 class QtShell : public Shell {
 public:
-    void oeffnen(const QString& adresse) override;
+    bool oeffnen(const QString& adresse) override;
     bool programmStarten(const QString& programm, bool versteckt) override;
     void sofortBeenden() override;
 };
@@ -45,7 +46,9 @@ class QtUmgebung {
 public:
     QtUmgebung()
         : netz_(probeFile(), net::Grenzen{}, net::Adressen::CaDatei()), umgebung{meldungen_, dialoge_, shell_,
-                                                                                 uhr_, netz_} {}
+                                                                                 uhr_, netz_} {
+        netz_.begleitenMit(&begleitung_);
+    }
     Umgebung& get() { return umgebung; }
 
 private:
@@ -55,6 +58,7 @@ private:
     QtUhr uhr_;
     // The probe file of the program's folders (fixed at start), the site's CA from REMISATOR_CA.
     static QString probeFile();
+    Uebertragungsbegleitung begleitung_;
     net::CurlNetz netz_;
     Umgebung umgebung;
 };

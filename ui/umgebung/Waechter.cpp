@@ -1,6 +1,7 @@
 #include "Waechter.h"
 
 #include "core/grund/Fehler.h"
+#include "net/Abgebrochen.h"
 
 #include <exception>
 
@@ -11,6 +12,10 @@ void Schuetzen(Meldungen& meldungen, const std::function<void()>& handler) {
         handler();
     } catch (const core::Fehler& f) {
         meldungen.fehler(f.text());
+    } catch (const net::Abgebrochen& a) {
+        // At the program's end nothing is shown any more.
+        if (!a.programmende())
+            meldungen.information(a.text());
     } catch (const std::bad_alloc&) {
         meldungen.fehler(QStringLiteral("Zu wenig Arbeitsspeicher."));
     } catch (const std::exception& e) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace cli {
+namespace core {
 namespace {
 
 constexpr char16_t ErsterFremdbyte = 0xDC80;
@@ -84,4 +84,4 @@ QStringList ArgumenteAusSystem(int argc, const char* const* argv) {
     return argumente;
 }
 
-} // namespace cli
+} // namespace core

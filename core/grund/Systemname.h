@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace cli {
+namespace core {
 
 // Names as the system gives them: bytes, as a rule UTF-8. A byte that is not part of valid UTF-8
 // is kept as the code point U+DC00 + byte (U+DC80..U+DCFF, never valid text), so that a name comes
@@ -18,4 +18,4 @@ QString NameZumZeigen(const QString& name);
 // The command line, each argument decoded as above.
 QStringList ArgumenteAusSystem(int argc, const char* const* argv);
 
-} // namespace cli
+} // namespace core
