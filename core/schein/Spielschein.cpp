@@ -3,6 +3,7 @@
 #include "Rechtsbuendig.h"
 #include "core/grund/DateiFehler.h"
 #include "core/grund/Fehler.h"
+#include "core/grund/Grossspeicher.h"
 #include "core/grund/Zahlformat.h"
 #include "core/text/Kommatext.h"
 #include "core/text/TextDatei.h"
@@ -237,6 +238,7 @@ QByteArray SpielscheinText(const Zeilentabelle& t, int weglassen) {
 
     QByteArray bytes(laenge, Qt::Uninitialized);
     char* z = bytes.data();
+    Grossspeicher::beraten(z, std::size_t(laenge));
     for (int r = 1; r < t.zeilen(); ++r) {
         const Zelle* zeile = t.zeile(r);
         if (zeile[1] == Zeilentabelle::Leer)

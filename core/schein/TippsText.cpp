@@ -1,6 +1,7 @@
 #include "TippsText.h"
 
 #include "Zeilentabelle.h"
+#include "core/grund/Grossspeicher.h"
 
 #include <algorithm>
 
@@ -28,6 +29,7 @@ QString TippsText(const Zeilentabelle& t, QChar trenner) {
 
     QString text(gesamt, Qt::Uninitialized);
     char16_t* z = reinterpret_cast<char16_t*>(text.data());
+    Grossspeicher::beraten(z, std::size_t(gesamt) * sizeof(char16_t));
     for (int r = 1; r < t.zeilen(); ++r) {
         const Z::Zelle* zeile = t.zeile(r);
         for (int c = 1; c <= Spalten; ++c) {
