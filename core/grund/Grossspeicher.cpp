@@ -1,5 +1,6 @@
 #include "Grossspeicher.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,9 @@
 #ifdef __linux__
 #include <sys/mman.h>
 #include <unistd.h>
+#ifndef MADV_POPULATE_WRITE
+#define MADV_POPULATE_WRITE 23
+#endif
 #endif
 
 namespace core {
@@ -25,13 +29,11 @@ std::uintptr_t aufrunden(std::uintptr_t a, std::size_t auf) {
     return abrunden(a + auf - 1, auf);
 }
 
-// The length mapped for a block: whole small pages, and the last huge page whole when at least
-// half of it is used, so that it is one fault too. A shorter tail stays in small pages: at most
-// 1 MiB more faulted in pieces, and never more than 1 MiB resident beyond the block.
+// The length mapped for a block: whole small pages. A tail shorter than a huge page stays in
+// small pages: faulted in pieces, but never resident beyond the block, so that no table holds
+// more memory than before.
 std::size_t laenge(std::size_t bytes) {
-    const std::size_t klein = std::size_t(sysconf(_SC_PAGESIZE));
-    const std::size_t rest = bytes % Seite;
-    return rest >= Seite / 2 ? aufrunden(bytes, Seite) : aufrunden(bytes, klein);
+    return aufrunden(bytes, std::size_t(sysconf(_SC_PAGESIZE)));
 }
 #endif
 
@@ -80,10 +82,24 @@ void Grossspeicher::freigeben(void* block, std::size_t bytes) noexcept {
 
 void Grossspeicher::beraten(void* block, std::size_t bytes) noexcept {
 #ifdef __linux__
-    const std::uintptr_t anfang = aufrunden(std::uintptr_t(block), Seite);
-    const std::uintptr_t ende = abrunden(std::uintptr_t(block) + bytes, Seite);
-    if (bytes >= Ab && ende > anfang)
+    if (bytes < Ab)
+        return;
+    const std::size_t klein = std::size_t(sysconf(_SC_PAGESIZE));
+    const auto von = std::uintptr_t(block);
+    const std::uintptr_t bis = von + bytes;
+    const std::uintptr_t anfang = std::min(aufrunden(von, Seite), abrunden(bis, Seite));
+    const std::uintptr_t ende = abrunden(bis, Seite);
+    if (ende > anfang)
         madvise(reinterpret_cast<void*>(anfang), ende - anfang, MADV_HUGEPAGE);
+    // The parts before and after the whole huge pages keep small pages; they are filled in one
+    // call each rather than a fault per page (ignored by kernels older than 5.14). Only the
+    // small pages that lie wholly inside the block: the others belong to the heap too.
+    const auto fuellen = [](std::uintptr_t a, std::uintptr_t e) {
+        if (e > a)
+            madvise(reinterpret_cast<void*>(a), e - a, MADV_POPULATE_WRITE);
+    };
+    fuellen(aufrunden(von, klein), anfang);
+    fuellen(std::max(ende, aufrunden(von, klein)), abrunden(bis, klein));
 #else
     (void)block;
     (void)bytes;

@@ -47,9 +47,9 @@ class TstGrossspeicher : public QObject {
     Q_OBJECT
 
 private slots:
-    // On both sides of the size from which blocks are mapped on their own, and with a last huge
-    // page more than half used: new elements are zero, kept ones stay, also where a shorter
-    // size left old values behind.
+    // On both sides of the size from which blocks are mapped on their own, and with a tail
+    // beyond the last whole huge page: new elements are zero, kept ones stay, also where a
+    // shorter size left old values behind.
     void wachsenUndSchrumpfen_data() {
         QTest::addColumn<qsizetype>("anzahl");
         QTest::newRow("eins") << qsizetype(1);
