@@ -73,7 +73,9 @@ private:
             // No digit, a leading zero or a third digit: the general way.
             if ((a >= 10) | (zwei & ((a == 0) | (ziffer(p[2]) < 10))))
                 return nullptr;
-            zeile[spalte] = Zeilentabelle::zahl(zwei ? a * 10 + b : a);
+            // Chosen by a mask: the compiler would branch on a conditional expression.
+            const unsigned maske = 0U - unsigned(zwei);
+            zeile[spalte] = Zeilentabelle::zahl(((a * 10 + b) & maske) | (a & ~maske));
             p += 1 + int(zwei);
             const Ch trenner = *p;
             if (spalte < 6 ? trenner != Ch(',') : trenner != Ch('\r') && trenner != Ch('\n'))
