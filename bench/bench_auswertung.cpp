@@ -1,5 +1,7 @@
 #include "bench/AlleReihen.h"
 #include "bench/Zufallsreihen.h"
+#include "cli/Ausgabe.h"
+#include "cli/Reihenausgabe.h"
 #include "core/grund/Grossspeicher.h"
 #include "core/schein/Auswertung.h"
 #include "core/schein/G1Spalten.h"
@@ -156,6 +158,34 @@ void Tipps_kopieren(benchmark::State& state) {
     fehler.abschliessen();
 }
 BENCHMARK(Tipps_kopieren)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// An output that only counts what it is given, so that the text alone is measured.
+class Zaehlausgabe : public cli::Ausgabe {
+public:
+    qint64 bytes = 0;
+
+protected:
+    void abgeben(QByteArrayView block) override { bytes += block.size(); }
+};
+
+// The rows of the evaluated slip as remisator-cli auswerten writes them, aligned text and JSON.
+void Reihen_ausgeben(benchmark::State& state) {
+    Zeilentabelle t = geleseneTabelle(int(state.range(0)));
+    core::Auswerten(t, gewinnreihe(), u"12", TQuoten(), false);
+    const bool json = state.range(1) != 0;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        Zaehlausgabe aus;
+        if (json)
+            cli::ReihenJson(t, aus);
+        else
+            cli::Reihentext(t, aus);
+        aus.abschliessen();
+        bytes += aus.bytes;
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(Reihen_ausgeben)->Args({1000000, 0})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
 
 // The complete slip, all 8,145,060 rows: read, evaluated and sorted by rank, each step timed on
 // its own (milliseconds per iteration); the time of the benchmark is all three together.
