@@ -44,18 +44,19 @@ public:
     T& operator[](std::size_t i) { return daten_[i]; }
     const T& operator[](std::size_t i) const { return daten_[i]; }
 
-    // n elements; new ones are zero. Growing beyond the block takes a block of at least twice its
-    // size, so that rows added one by one cost few copies; shrinking keeps the block.
+    // n elements; new ones are zero. Growing beyond the block makes it at least twice as large,
+    // so that rows added one by one cost few moves; shrinking keeps the block.
     void resize(std::size_t n) {
-        if (n > kapazitaet_) {
-            Grossfeld groesser;
-            groesser.daten_ = neu(std::max(n, kapazitaet_ * 2));
-            groesser.kapazitaet_ = std::max(n, kapazitaet_ * 2);
-            groesser.kopieren(daten_, groesse_);
-            *this = std::move(groesser);
-        } else if (n < groesse_) {
+        if (n > kapazitaet_)
+            umfang(std::max(n, kapazitaet_ * 2));
+        else if (n < groesse_)
             std::memset(static_cast<void*>(daten_ + n), 0, (groesse_ - n) * sizeof(T));
-        }
+        groesse_ = n;
+    }
+    // n elements in a block of just that size: what lies beyond is given back unread.
+    void zuschneiden(std::size_t n) {
+        groesse_ = std::min(groesse_, n);
+        umfang(n);
         groesse_ = n;
     }
     // n elements, all zero: a fresh block when the old one is not the right size.
@@ -69,6 +70,10 @@ public:
     }
 
 private:
+    void umfang(std::size_t n) {
+        daten_ = static_cast<T*>(Grossspeicher::umfang(daten_, kapazitaet_ * sizeof(T), n * sizeof(T)));
+        kapazitaet_ = n;
+    }
     static T* neu(std::size_t n) {
         return n > 0 ? static_cast<T*>(Grossspeicher::anfordern(n * sizeof(T))) : nullptr;
     }

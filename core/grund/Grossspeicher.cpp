@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #ifdef __linux__
@@ -78,6 +79,37 @@ void Grossspeicher::freigeben(void* block, std::size_t bytes) noexcept {
     }
 #endif
     std::free(block);
+}
+
+void* Grossspeicher::umfang(void* block, std::size_t alt, std::size_t neu) {
+    if (!block || alt == 0)
+        return neu > 0 ? anfordern(neu) : nullptr;
+    if (neu == 0) {
+        freigeben(block, alt);
+        return nullptr;
+    }
+#ifdef __linux__
+    if (alt >= Ab && neu >= Ab) {
+        const std::size_t a = laenge(alt);
+        const std::size_t n = laenge(neu);
+        // A cut keeps the page it ends in: the old bytes there beyond the new size are to read
+        // as new, zero.
+        if (neu < alt)
+            std::memset(static_cast<char*>(block) + neu, 0, std::min(alt, n) - neu);
+        if (a == n)
+            return block;
+        void* p = mremap(block, a, n, MREMAP_MAYMOVE);
+        if (p == MAP_FAILED)
+            throw std::bad_alloc();
+        gemappt += n;
+        gemappt -= a;
+        return p;
+    }
+#endif
+    void* p = anfordern(neu);
+    std::memcpy(p, block, std::min(alt, neu));
+    freigeben(block, alt);
+    return p;
 }
 
 void Grossspeicher::beraten(void* block, std::size_t bytes) noexcept {

@@ -20,6 +20,12 @@ public:
     static void* anfordern(std::size_t bytes);
     static void freigeben(void* block, std::size_t bytes) noexcept;
 
+    // The block at a new size, its content kept up to the smaller of both sizes, what is new
+    // zero-filled. A mapped block is grown or cut by moving its pages, never by copying them, and
+    // a cut gives the pages beyond the new size back untouched. May move the block; a size of 0
+    // gives it back and returns nullptr.
+    static void* umfang(void* block, std::size_t alt, std::size_t neu);
+
     // Asks for huge pages for a block another allocator gave (a QString's text): for the part of
     // it that covers whole huge pages. Call it before the block is first written.
     static void beraten(void* block, std::size_t bytes) noexcept;

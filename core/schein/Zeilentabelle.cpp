@@ -16,6 +16,12 @@ void Zeilentabelle::setZeilen(int n) {
     zeilen_ = n;
 }
 
+void Zeilentabelle::zuschneiden(int n) {
+    n = std::max(n, 0);
+    zellen_.zuschneiden(std::size_t(n) * std::size_t(spalten_));
+    zeilen_ = n;
+}
+
 void Zeilentabelle::zuruecksetzen(int zeilen) {
     zellen_.nullen(std::size_t(std::max(zeilen, 0)) * std::size_t(spalten_));
     zeilen_ = std::max(zeilen, 0);

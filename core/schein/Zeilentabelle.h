@@ -32,6 +32,9 @@ public:
     int zeilen() const { return zeilen_; }
     // New rows start empty; rows beyond n disappear.
     void setZeilen(int n);
+    // The same, and the memory of the rows beyond n is given back without being touched: for a
+    // table made larger than it turned out to need.
+    void zuschneiden(int n);
     // Empties every cell and the text pool, and sets the row count.
     void zuruecksetzen(int zeilen);
 

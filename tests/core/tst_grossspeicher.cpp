@@ -93,6 +93,34 @@ private slots:
         QVERIFY(nullen(bewegt, 0, 2 * n + 3));
     }
 
+    // A block cut or grown to just a size, across the size from which blocks are mapped: what
+    // it held stays up to the smaller size, what is new is zero, and it holds no more than asked.
+    void zuschneiden_data() {
+        QTest::addColumn<qsizetype>("von");
+        QTest::addColumn<qsizetype>("auf");
+        QTest::newRow("klein zu groß") << qsizetype(1000) << qsizetype(1 << 19);
+        QTest::newRow("groß zu größer") << qsizetype(1 << 19) << qsizetype(3 << 19);
+        QTest::newRow("groß zu kleiner") << qsizetype(3 << 19) << qsizetype((1 << 19) + 7);
+        QTest::newRow("groß zu klein") << qsizetype(3 << 19) << qsizetype(1000);
+        QTest::newRow("zu nichts") << qsizetype(1 << 19) << qsizetype(0);
+    }
+    void zuschneiden() {
+        QFETCH(qsizetype, von);
+        QFETCH(qsizetype, auf);
+        Feld f(static_cast<std::size_t>(von));
+        std::iota(f.begin(), f.end(), 1U);
+        f.zuschneiden(std::size_t(auf));
+        QCOMPARE(f.size(), std::size_t(auf));
+        QCOMPARE(f.capacity(), std::size_t(auf));
+        const auto bleibt = std::size_t(std::min(von, auf));
+        for (const std::size_t i : {std::size_t(0), bleibt / 2, bleibt - 1})
+            if (i < bleibt)
+                QCOMPARE(f[i], std::uint32_t(i + 1));
+        QVERIFY(nullen(f, bleibt, f.size()));
+        f.resize(std::size_t(2) << 20);
+        QVERIFY(nullen(f, bleibt, f.size()));
+    }
+
     // A large block lies on a 2 MiB boundary with huge pages asked for, is counted while held
     // and given back whole.
     void grosserBlock() {

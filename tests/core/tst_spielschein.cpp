@@ -409,6 +409,36 @@ private slots:
                      qPrintable(QString::number(r)));
     }
 
+    // A file is read in one pass into a table made for as many lines as its first block promises:
+    // when the rest has shorter lines the table grows, when longer it is cut to the lines read.
+    // Either way it holds exactly its rows, the last one labelled with its number.
+    void schaetzung_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QString>("letzteZelle");
+        const QByteArray lang = QByteArray(999, 'x') + '\n';
+        QTest::newRow("zu wenige geschätzt")
+            << lang.repeated(70) + QByteArray("1,2\n").repeated(200000) << 200070 << QStringLiteral("1");
+        QTest::newRow("zu viele geschätzt")
+            << QByteArray("1,2\n").repeated(40000) + lang.repeated(300) << 40300 << QString(999, u'x');
+        QTest::newRow("UTF-16, zu wenige geschätzt")
+            << "\xFF\xFE" + QByteArray("a\0", 2).repeated(999) + QByteArray("\n\0", 2) +
+                   QByteArray("7\0\n\0", 4).repeated(100000)
+            << 100001 << QStringLiteral("7");
+    }
+    void schaetzung() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, zeilen);
+        QFETCH(QString, letzteZelle);
+        const auto schein = SpielscheinEinlesen(datei(bytes), g1Vorlage(), mass);
+        QVERIFY(schein);
+        QCOMPARE(schein->zeilen, zeilen);
+        QCOMPARE(schein->tabelle.zeilen(), zeilen + 1);
+        QCOMPARE(schein->tabelle.zellenBytes(), std::size_t(zeilen + 1) * 9 * sizeof(Zeilentabelle::Zelle));
+        QCOMPARE(schein->tabelle.text(zeilen, 1), letzteZelle);
+        QCOMPARE(schein->tabelle.text(zeilen, 0), QString::number(zeilen));
+    }
+
     // 2^31 line feeds: more lines than a table has rows. Refused before any table is made.
     void zuVieleZeilen() {
         const QString pfad = ordner.filePath(QStringLiteral("zeilenvorschuebe.txt"));
