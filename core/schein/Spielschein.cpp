@@ -68,12 +68,12 @@ private:
             const unsigned a = ziffer(p[0]);
             const unsigned b = ziffer(p[1]);
             const bool zwei = b < 10;
-            // No digit, a leading zero or a third digit: the general way.
-            if ((a >= 10) | (zwei & ((a == 0) | (ziffer(p[2]) < 10))))
+            // No digit or a leading zero: the general way. A third digit stands where the comma
+            // or the line end is looked for.
+            if ((a >= 10) | (zwei & (a == 0)))
                 return nullptr;
             // Chosen by a mask: the compiler would branch on a conditional expression.
-            const unsigned maske = 0U - unsigned(zwei);
-            zeile[spalte] = Zeilentabelle::zahl(((a * 10 + b) & maske) | (a & ~maske));
+            zeile[spalte] = Zeilentabelle::zahl(a + ((a * 9 + b) & (0U - unsigned(zwei))));
             p += 1 + int(zwei);
             const Ch trenner = *p;
             if (spalte < 6 ? trenner != Ch(',') : trenner != Ch('\r') && trenner != Ch('\n'))
