@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # bench/zahlen.sh [ORDNER]: the speed figures of the README's table "A million rows and all rows",
 # taken in one run beside each other, printed as a Markdown table whose last column names the
-# machine and whether it was quiet; `uptime` before and after says how quiet it stayed. Needs the release build (cmake --preset release && cmake --build
-# --preset release), hyperfine and /usr/bin/time. The slips are written into ORDNER (default: a
-# temporary folder, removed at the end); slips already there are taken as they are.
+# machine and whether it was quiet; `uptime` before and after says how quiet it stayed. Needs the
+# release build (cmake --preset release && cmake --build --preset release), hyperfine and
+# /usr/bin/time. The slips are written into ORDNER (default: a temporary folder, removed at the
+# end); slips already there are taken as they are.
 #
 #   BUILD=build/release  the build folder
 #   LAEUFE=5             runs per figure (the median is reported)
