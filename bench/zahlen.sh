@@ -105,7 +105,8 @@ alle = json.loads((ordner / "alle.json").read_text())["results"][0]
 cli, py = million[0]["median"], million[1]["median"]
 mt, at = time_v("million.time"), time_v("alle.time")
 fenster = (ordner / "fenster.txt").read_text()
-lesen = re.search(r"Spielschein einlesen\.\.\.\s+(\d+) ms", fenster).group(1)
+lesen, lesen_cpu, lesen_fehler = re.search(
+    r"Spielschein einlesen\.\.\.\s+(\d+) ms \(\s*(\d+) ms Prozessor,\s*(\d+) Seitenfehler\)", fenster).groups()
 spitze = re.search(r"Spitze \(VmHWM\) (\d+) MB", fenster).group(1)
 
 einlesen = bench["Spielschein_einlesen/1000000"]
@@ -146,7 +147,8 @@ print(f"| `bench/treffer.py` on the same lines, in the same run | at least 20× 
 print(f"| `remisator-cli auswerten`, all 8,145,060 rows | ≤ 1.0 s, ≤ 350 MB peak | "
       f"{wand(zeit(alle['median']), zeit(prozessor(alle)))}, {at['spitze']:.0f} MB peak, {at['fehler']:,} page faults |")
 print(f"| `remisator-fenstermass`, the complete slip read, evaluated and sorted | peak ≤ 450 MB, read ≤ 0.5 s | "
-      f"{'' if ruhig else 'under load '}read in {zeit(int(lesen) / 1000)}, peak {spitze} MB |")
+      f"{wand('read in ' + zeit(int(lesen) / 1000), zeit(int(lesen_cpu) / 1000))}, {int(lesen_fehler):,} page faults, "
+      f"peak {spitze} MB |")
 print()
 print(f"zahlen.sh: {dauer} s")
 EOF
