@@ -1,5 +1,8 @@
 #include "bench/AlleReihen.h"
 #include "bench/Zufallsreihen.h"
+#include "cli/Ausgabe.h"
+#include "cli/Reihenausgabe.h"
+#include "core/grund/Grossspeicher.h"
 #include "core/schein/Auswertung.h"
 #include "core/schein/G1Spalten.h"
 #include "core/schein/GitterSortieren.h"
@@ -16,6 +19,7 @@
 
 #include <malloc.h>
 #include <random>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace core;
@@ -59,10 +63,31 @@ Zahlenmenge gewinnreihe() {
     return m;
 }
 
+// The heap and the blocks mapped on their own for large tables.
 std::size_t heapBytes() {
     const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
+    return info.uordblks + info.hblkhd + Grossspeicher::belegt();
 }
+
+// Page faults of the process so far: on a virtual machine each one is dear.
+long seitenfehler() {
+    struct rusage r {};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_minflt + r.ru_majflt;
+}
+
+// Counts the page faults of a benchmark's loop, per iteration.
+class Fehlerzaehler {
+public:
+    explicit Fehlerzaehler(benchmark::State& state) : state_(state), anfang_(seitenfehler()) {}
+    void abschliessen() {
+        state_.counters["Seitenfehler"] = double(seitenfehler() - anfang_) / double(state_.iterations());
+    }
+
+private:
+    benchmark::State& state_;
+    long anfang_;
+};
 
 std::size_t residentBytes() {
     QFile f(QStringLiteral("/proc/self/statm"));
@@ -76,10 +101,12 @@ void Spielschein_einlesen(benchmark::State& state) {
     const int n = int(state.range(0));
     const QString pfad = scheinDatei(n);
     const Zeilentabelle kopf = vorlage();
+    Fehlerzaehler fehler(state);
     for (auto _ : state) {
         auto schein = SpielscheinEinlesen(pfad, kopf, mass);
         benchmark::DoNotOptimize(schein);
     }
+    fehler.abschliessen();
     // What a table of n rows holds once read: live heap and resident memory per row.
     const std::size_t heap = heapBytes();
     const std::size_t resident = residentBytes();
@@ -108,27 +135,62 @@ BENCHMARK(Auswerten)->Arg(1000000)->Unit(benchmark::kMillisecond);
 void Nach_Rang_sortieren(benchmark::State& state) {
     Zeilentabelle bewertet = geleseneTabelle(int(state.range(0)));
     core::Auswerten(bewertet, gewinnreihe(), u"12", TQuoten(), false);
+    // The faults of the sort alone, without those of the copy it sorts.
+    long fehler = 0;
     for (auto _ : state) {
         state.PauseTiming();
         Zeilentabelle t = bewertet;
+        const long vorher = seitenfehler();
         state.ResumeTiming();
         RangSortieren(t);
         benchmark::DoNotOptimize(t);
         state.PauseTiming();
+        fehler += seitenfehler() - vorher;
         { const Zeilentabelle weg = std::move(t); }
         state.ResumeTiming();
     }
+    state.counters["Seitenfehler"] = double(fehler) / double(state.iterations());
 }
 BENCHMARK(Nach_Rang_sortieren)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void Tipps_kopieren(benchmark::State& state) {
     const Zeilentabelle t = geleseneTabelle(int(state.range(0)));
+    Fehlerzaehler fehler(state);
     for (auto _ : state) {
         QString text = TippsText(t);
         benchmark::DoNotOptimize(text);
     }
+    fehler.abschliessen();
 }
 BENCHMARK(Tipps_kopieren)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// An output that only counts what it is given, so that the text alone is measured.
+class Zaehlausgabe : public cli::Ausgabe {
+public:
+    qint64 bytes = 0;
+
+protected:
+    void abgeben(QByteArrayView block) override { bytes += block.size(); }
+};
+
+// The rows of the evaluated slip as remisator-cli auswerten writes them, aligned text and JSON.
+void Reihen_ausgeben(benchmark::State& state) {
+    Zeilentabelle t = geleseneTabelle(int(state.range(0)));
+    core::Auswerten(t, gewinnreihe(), u"12", TQuoten(), false);
+    const bool json = state.range(1) != 0;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        Zaehlausgabe aus;
+        if (json)
+            cli::ReihenJson(t, aus);
+        else
+            cli::Reihentext(t, aus);
+        aus.abschliessen();
+        bytes += aus.bytes;
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(Reihen_ausgeben)->Args({1000000, 0})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
 
 // The complete slip, all 8,145,060 rows: read, evaluated and sorted by rank, each step timed on
 // its own (milliseconds per iteration); the time of the benchmark is all three together.
@@ -143,6 +205,7 @@ void Alle_Reihen_auswerten(benchmark::State& state) {
     const Zeilentabelle kopf = vorlage();
     const Zahlenmenge menge = gewinnreihe();
     double lesen = 0, auswerten = 0, sortieren = 0;
+    Fehlerzaehler fehler(state);
     for (auto _ : state) {
         QElapsedTimer uhr;
         uhr.start();
@@ -159,6 +222,7 @@ void Alle_Reihen_auswerten(benchmark::State& state) {
         schein.reset();
         state.ResumeTiming();
     }
+    fehler.abschliessen();
     const double n = double(state.iterations());
     state.counters["lesen_ms"] = lesen / n;
     state.counters["auswerten_ms"] = auswerten / n;

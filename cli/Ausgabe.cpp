@@ -5,8 +5,8 @@
 namespace cli {
 
 Ausgabe::Ausgabe(qsizetype block)
-    : puffer_(std::size_t(std::max<qsizetype>(block, 1) + Platz)), ende_(puffer_.data()),
-      grenze_(puffer_.data() + std::max<qsizetype>(block, 1)) {}
+    : puffer_(std::make_unique_for_overwrite<char[]>(std::size_t(std::max<qsizetype>(block, 1) + Platz))),
+      ende_(puffer_.get()), grenze_(puffer_.get() + std::max<qsizetype>(block, 1)) {}
 
 void Ausgabe::stueckweise(const char* quelle, qsizetype n, const char* zeichen) {
     while (n > 0) {
@@ -23,13 +23,13 @@ void Ausgabe::stueckweise(const char* quelle, qsizetype n, const char* zeichen) 
 }
 
 void Ausgabe::abschliessen() {
-    if (ende_ != puffer_.data())
+    if (ende_ != puffer_.get())
         weitergeben();
 }
 
 void Ausgabe::weitergeben() {
-    abgeben(QByteArrayView(puffer_.data(), ende_ - puffer_.data()));
-    ende_ = puffer_.data();
+    abgeben(QByteArrayView(puffer_.get(), ende_ - puffer_.get()));
+    ende_ = puffer_.get();
 }
 
 } // namespace cli

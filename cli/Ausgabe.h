@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace cli {
 
@@ -62,9 +62,9 @@ private:
     void stueckweise(const char* quelle, qsizetype n, const char* zeichen);
     void weitergeben();
 
-    std::vector<char> puffer_;
-    char* ende_;   // the end of what the block holds
-    char* grenze_; // a block this full goes to the sink
+    std::unique_ptr<char[]> puffer_; // written before it is read: not filled
+    char* ende_;                     // the end of what the block holds
+    char* grenze_;                   // a block this full goes to the sink
 };
 
 } // namespace cli

@@ -131,7 +131,8 @@ struct Spaltenmass {
 
     void messen(Zellen& zellen, int r, int c) {
         const Z::Zelle z = zellen.zelle(r, c);
-        if (z == Z::zahl(Z::zahlWert(z))) {
+        // A number without blanks: its code grows with its value.
+        if (z >= Z::zahl(0) && z <= Z::zahl(Z::GroessteZahl)) {
             groessteZahl = std::max(groessteZahl, Z::zahlWert(z));
         } else if (Z::istZahl(z)) {
             breite = std::max(breite, qsizetype(Z::zahlLaenge(z)));
@@ -149,19 +150,56 @@ struct Spaltenmass {
     }
 };
 
-// A cell whose last byte goes just before ende; the blanks before it are there already.
+// The numbers below 100 as two characters: right-aligned (" 5", "17") and as the last two digits
+// of a longer number ("05", "17").
+using Paare = std::array<std::array<char, 2>, 100>;
+constexpr Paare paare(char fuehrend) {
+    Paare t{};
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = {i < 10 ? fuehrend : char('0' + i / 10), char('0' + i % 10)};
+    return t;
+}
+constexpr Paare zweiStellen = paare(' ');
+constexpr Paare zweiZiffern = paare('0');
+
+// A cell whose last byte goes just before ende; the blanks before it are there already. Beside
+// a number below 100 the byte before a one-digit number is written too, with the blank it holds
+// anyway, so that the count of digits costs no branch; only a column after another has that byte.
 void rechtsSchreiben(Zellen& zellen, char* ende, int r, int c) {
     const Z::Zelle z = zellen.zelle(r, c);
     if (Z::istZahl(z)) {
         std::uint32_t wert = Z::zahlWert(z);
-        do {
-            *--ende = char('0' + wert % 10);
-            wert /= 10;
-        } while (wert > 0);
+        if (wert < 100 && c > 0) {
+            std::memcpy(ende - 2, zweiStellen[wert].data(), 2);
+            return;
+        }
+        // Two digits a step: the row labels of a large slip have seven.
+        for (; wert >= 100; wert /= 100) {
+            ende -= 2;
+            std::memcpy(ende, zweiZiffern[wert % 100].data(), 2);
+        }
+        if (wert >= 10) {
+            std::memcpy(ende - 2, zweiZiffern[wert].data(), 2);
+        } else {
+            ende[-1] = char('0' + wert);
+        }
     } else if (z != Z::Leer) {
         const QByteArray& bytes = zellen.feld(z, c).bytes;
         std::copy(bytes.cbegin(), bytes.cend(), ende - bytes.size());
     }
+}
+
+// Counts the number that ends just before ende one up, in place; false when it has no room to grow.
+bool hochzaehlen(char* anfang, qsizetype ende) {
+    for (qsizetype i = ende - 1; i >= 0; --i) {
+        if (anfang[i] == '9') {
+            anfang[i] = '0';
+            continue;
+        }
+        anfang[i] = anfang[i] == ' ' ? '1' : char(anfang[i] + 1);
+        return true;
+    }
+    return false;
 }
 
 // A cell from p on; returns its end.
@@ -181,11 +219,32 @@ void Reihentext(const core::Zeilentabelle& g1, Ausgabe& aus) {
     for (std::size_t c = 0; c < kopf.size(); ++c)
         mass[c].breite = mass[c].bytes = kopf[c].size();
     Zellen zellen(g1);
-    for (int r = 1; r < g1.zeilen(); ++r)
-        for (int c = 0; c <= S::Rang; ++c)
-            mass[std::size_t(c)].messen(zellen, r, c);
-    for (Spaltenmass& m : mass)
+    // A row of numbers without blanks, nearly every row, is measured by the largest codes alone,
+    // without a branch per cell; any other row cell by cell.
+    constexpr int Spalten = S::Rang + 1;
+    std::array<Z::Zelle, Spalten> groesste{};
+    for (int r = 1; r < g1.zeilen(); ++r) {
+        const Z::Zelle* zeile = g1.zeile(r);
+        std::array<Z::Zelle, Spalten> z;
+        Z::Zelle marken = 0;
+        for (int c = 0; c < Spalten; ++c) {
+            z[std::size_t(c)] = c == 0 ? zellen.zelle(r, 0) : zeile[c];
+            marken |= z[std::size_t(c)] ^ Z::zahl(0);
+        }
+        if (marken <= Z::GroessteZahl) {
+            for (int c = 0; c < Spalten; ++c)
+                groesste[std::size_t(c)] = std::max(groesste[std::size_t(c)], z[std::size_t(c)]);
+        } else {
+            for (int c = 0; c < Spalten; ++c)
+                mass[std::size_t(c)].messen(zellen, r, c);
+        }
+    }
+    for (int c = 0; c < Spalten; ++c) {
+        Spaltenmass& m = mass[std::size_t(c)];
+        if (groesste[std::size_t(c)] != Z::Leer)
+            m.groessteZahl = std::max(m.groessteZahl, Z::zahlWert(groesste[std::size_t(c)]));
         m.abschliessen();
+    }
 
     // Numbers and labels stand right-aligned; the rank column, the last, left-aligned. Columns are
     // two blanks apart.
@@ -215,11 +274,37 @@ void Reihentext(const core::Zeilentabelle& g1, Ausgabe& aus) {
     }
     const qsizetype rangAnfang = laenge + 2;
     if (fest && rangAnfang + mass[S::Rang].bytes + 1 <= Ausgabe::Platz) {
+        // The start of a common line, its label and blanks, in one copy of a size the compiler
+        // knows. Labels mostly follow each other: the next one is the last one counted up.
+        constexpr std::size_t Vorlage = 64;
+        std::array<char, Vorlage> vorlage;
+        vorlage.fill(' ');
+        const bool mitVorlage = rangAnfang <= qsizetype(Vorlage);
+        std::optional<std::uint32_t> inVorlage;
         for (int r = 1; r < g1.zeilen(); ++r) {
             char* const anfang = aus.platz();
-            std::memset(anfang, ' ', std::size_t(rangAnfang));
-            for (int c = 0; c < S::Rang; ++c)
-                rechtsSchreiben(zellen, anfang + ende[std::size_t(c)], r, c);
+            const Z::Zelle label = zellen.zelle(r, 0);
+            if (mitVorlage && Z::istZahl(label)) {
+                const std::uint32_t wert = Z::zahlWert(label);
+                if (!inVorlage || wert != *inVorlage + 1 || !hochzaehlen(vorlage.data(), ende[0])) {
+                    std::fill_n(vorlage.begin(), ende[0], ' ');
+                    rechtsSchreiben(zellen, vorlage.data() + ende[0], r, 0);
+                }
+                inVorlage = wert;
+                std::memcpy(anfang, vorlage.data(), Vorlage);
+            } else {
+                std::memset(anfang, ' ', std::size_t(rangAnfang));
+                rechtsSchreiben(zellen, anfang + ende[0], r, 0);
+            }
+            // The numbers of a tip row, nearly all below 100, without a call.
+            const Z::Zelle* z = g1.zeile(r);
+            for (int c = 1; c < S::Rang; ++c) {
+                char* const bis = anfang + ende[std::size_t(c)];
+                if (const Z::Zelle wert = z[c] - Z::zahl(0); wert < 100)
+                    std::memcpy(bis - 2, zweiStellen[wert].data(), 2);
+                else
+                    rechtsSchreiben(zellen, bis, r, c);
+            }
             char* p = linksSchreiben(zellen, anfang + rangAnfang, r, S::Rang);
             while (p > anfang && p[-1] == ' ')
                 --p;

@@ -29,30 +29,16 @@ bool nurBlanks(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
 }
 
-} // namespace
+// What ReihenBewerten writes and counts for every outcome (hits, additional match), worked out once.
+struct Ergebniszellen {
+    Z::Zelle rang[7][2];
+    Z::Zelle schluessel[7][2];
+    int nummer[7][2];
+};
 
-std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringView zsText) {
-    // The result cells of every outcome, as codes, so that a row is written without any text.
-    Z::Zelle rangZelle[7][2];
-    Z::Zelle schluesselZelle[7][2];
-    int rangNummer[7][2];
-    for (int treffer = 0; treffer <= 6; ++treffer) {
-        for (int zs = 0; zs < 2; ++zs) {
-            const int r = Rang(treffer, zs != 0);
-            rangNummer[treffer][zs] = r;
-            rangZelle[treffer][zs] =
-                r > 0 ? t.kodieren(RangText[std::size_t(r)]) : Z::zahl(std::uint32_t(treffer));
-            schluesselZelle[treffer][zs] =
-                Z::zahl(std::uint32_t(r > 0 ? r : SortSchluesselOhneRang + treffer));
-        }
-    }
-    // A cell holds the additional match when its text is the box's text, so when its code is the
-    // code that text has here. An empty or blank box text matches no cell: blank cells are no number.
-    Z::Zelle zsZelle = Z::Leer;
-    if (!nurBlanks(zsText))
-        zsZelle = t.suchen(zsText).value_or(Z::Leer);
-
-    const std::uint64_t gewinn = menge.bits();
+// The row loop, inlined into a variant for processors with a population count and one without.
+[[gnu::always_inline]] inline std::array<int, 7> reihenZaehlen(Zeilentabelle& t, std::uint64_t gewinn,
+                                                               Z::Zelle zsZelle, const Ergebniszellen& e) {
     Zahlzellen klassen(t);
     std::array<int, 7> anzahl{};
     const int spalten = std::min(t.spalten() - 1, Raenge);
@@ -82,12 +68,51 @@ std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringVi
             }
         }
         const int treffer = std::popcount(zahlen & gewinn);
-        zeile[G1Spalten::Rang] = rangZelle[treffer][zs];
-        zeile[G1Spalten::Schluessel] = schluesselZelle[treffer][zs];
-        ++anzahl[std::size_t(rangNummer[treffer][zs])];
+        zeile[G1Spalten::Rang] = e.rang[treffer][zs];
+        zeile[G1Spalten::Schluessel] = e.schluessel[treffer][zs];
+        ++anzahl[std::size_t(e.nummer[treffer][zs])];
     }
     anzahl[0] = 0;
     return anzahl;
+}
+
+std::array<int, 7> reihenZaehlenAllgemein(Zeilentabelle& t, std::uint64_t gewinn, Z::Zelle zsZelle,
+                                          const Ergebniszellen& e) {
+    return reihenZaehlen(t, gewinn, zsZelle, e);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// The baseline target has no population count: a call per row without it.
+[[gnu::target("popcnt")]] std::array<int, 7> reihenZaehlenPopcnt(Zeilentabelle& t, std::uint64_t gewinn,
+                                                                 Z::Zelle zsZelle, const Ergebniszellen& e) {
+    return reihenZaehlen(t, gewinn, zsZelle, e);
+}
+#endif
+
+} // namespace
+
+std::array<int, 7> ReihenBewerten(Zeilentabelle& t, Zahlenmenge menge, QStringView zsText) {
+    // The result cells of every outcome, as codes, so that a row is written without any text.
+    Ergebniszellen e;
+    for (int treffer = 0; treffer <= 6; ++treffer) {
+        for (int zs = 0; zs < 2; ++zs) {
+            const int r = Rang(treffer, zs != 0);
+            e.nummer[treffer][zs] = r;
+            e.rang[treffer][zs] =
+                r > 0 ? t.kodieren(RangText[std::size_t(r)]) : Z::zahl(std::uint32_t(treffer));
+            e.schluessel[treffer][zs] = Z::zahl(std::uint32_t(r > 0 ? r : SortSchluesselOhneRang + treffer));
+        }
+    }
+    // A cell holds the additional match when its text is the box's text, so when its code is the
+    // code that text has here. An empty or blank box text matches no cell: blank cells are no number.
+    Z::Zelle zsZelle = Z::Leer;
+    if (!nurBlanks(zsText))
+        zsZelle = t.suchen(zsText).value_or(Z::Leer);
+#if defined(__x86_64__) || defined(__i386__)
+    if (__builtin_cpu_supports("popcnt"))
+        return reihenZaehlenPopcnt(t, menge.bits(), zsZelle, e);
+#endif
+    return reihenZaehlenAllgemein(t, menge.bits(), zsZelle, e);
 }
 
 Auswertung Auswerten(Zeilentabelle& g1, Zahlenmenge menge, QStringView zsText, const TQuoten& quoten,

@@ -3,10 +3,12 @@
 #include "G1Spalten.h"
 #include "Zeilentabelle.h"
 #include "core/grund/Fehler.h"
+#include "core/grund/Grossfeld.h"
 #include "core/grund/Umwandlung.h"
 
 #include <algorithm>
 #include <numeric>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -16,16 +18,16 @@ namespace {
 // Keys spread over at most this many values are sorted by counting.
 constexpr std::int64_t ZaehlBereich = 1 << 16;
 
-std::vector<std::int32_t> schluesselLesen(const Zeilentabelle& t, int spalte) {
+Grossfeld<int> schluesselLesen(const Zeilentabelle& t, int spalte) {
     using Z = Zeilentabelle;
-    std::vector<std::int32_t> schluessel(std::size_t(t.zeilen() - 1));
+    Grossfeld<int> schluessel(std::size_t(t.zeilen() - 1));
     // A pool text is converted once, however many rows share it.
-    std::vector<std::optional<std::int32_t>> poolWerte(t.poolGroesse());
+    std::vector<std::optional<int>> poolWerte(t.poolGroesse());
     for (int r = 1; r < t.zeilen(); ++r) {
         const Z::Zelle z = t.zelle(r, spalte);
-        std::int32_t& ziel = schluessel[std::size_t(r - 1)];
+        int& ziel = schluessel[std::size_t(r - 1)];
         if (Z::istZahl(z)) {
-            ziel = std::int32_t(Z::zahlWert(z));
+            ziel = int(Z::zahlWert(z));
         } else if (z == Z::Leer) {
             throw Fehler(KeinIntegerText(QString()));
         } else {
@@ -39,11 +41,11 @@ std::vector<std::int32_t> schluesselLesen(const Zeilentabelle& t, int spalte) {
 }
 
 // The stable order of the rows by key: ordnung[i] is the index of the row that comes i-th.
-std::vector<int> ordnen(const std::vector<std::int32_t>& schluessel, bool absteigend) {
+Grossfeld<int> ordnen(const Grossfeld<int>& schluessel, bool absteigend) {
     const auto [kleinster, groesster] = std::minmax_element(schluessel.begin(), schluessel.end());
     const std::int64_t unten = *kleinster;
     const std::int64_t bereich = std::int64_t(*groesster) - unten + 1;
-    std::vector<int> ordnung(schluessel.size());
+    Grossfeld<int> ordnung(schluessel.size());
     if (bereich > ZaehlBereich) {
         std::iota(ordnung.begin(), ordnung.end(), 0);
         std::stable_sort(ordnung.begin(), ordnung.end(), [&](int a, int b) {
@@ -52,12 +54,12 @@ std::vector<int> ordnen(const std::vector<std::int32_t>& schluessel, bool abstei
         });
         return ordnung;
     }
-    const auto fach = [&](std::int32_t k) {
+    const auto fach = [&](int k) {
         const auto i = std::size_t(k - unten);
         return absteigend ? std::size_t(bereich) - 1 - i : i;
     };
     std::vector<int> start(std::size_t(bereich) + 1, 0);
-    for (const std::int32_t k : schluessel)
+    for (const int k : schluessel)
         ++start[fach(k) + 1];
     std::partial_sum(start.begin(), start.end(), start.begin());
     for (std::size_t i = 0; i < schluessel.size(); ++i)
@@ -70,18 +72,16 @@ std::vector<int> ordnen(const std::vector<std::int32_t>& schluessel, bool abstei
 void GitterSortieren(Zeilentabelle& t, int spalte, bool absteigend) {
     if (t.zeilen() < 2 || t.text(1, spalte) == u"---")
         return;
-    std::vector<int> ordnung;
-    {
-        // The keys go before the rows move: a large slip has no memory to spare.
-        const std::vector<std::int32_t> schluessel = schluesselLesen(t, spalte);
-        const auto reihenfolge = [&](std::int32_t a, std::int32_t b) { return absteigend ? a > b : a < b; };
-        if (std::is_sorted(schluessel.begin(), schluessel.end(), reihenfolge))
-            return;
-        ordnung = ordnen(schluessel, absteigend);
-    }
+    // The keys are read before any row moves: a key that is no integer leaves the table whole.
+    Grossfeld<int> schluessel = schluesselLesen(t, spalte);
+    const auto reihenfolge = [&](int a, int b) { return absteigend ? a > b : a < b; };
+    if (std::is_sorted(schluessel.begin(), schluessel.end(), reihenfolge))
+        return;
+    Grossfeld<int> ordnung = ordnen(schluessel, absteigend);
     for (int& i : ordnung)
         ++i;
-    t.umordnen(1, std::move(ordnung));
+    // The keys are done with: their block serves the reordering as its second index.
+    t.umordnen(1, ordnung, schluessel);
 }
 
 bool RangSortieren(Zeilentabelle& g1) {

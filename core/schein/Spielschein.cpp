@@ -3,6 +3,7 @@
 #include "Rechtsbuendig.h"
 #include "core/grund/DateiFehler.h"
 #include "core/grund/Fehler.h"
+#include "core/grund/Grossspeicher.h"
 #include "core/grund/Zahlformat.h"
 #include "core/text/Kommatext.h"
 #include "core/text/TextDatei.h"
@@ -28,15 +29,15 @@ template <typename Ch, typename ZuText> class Einleser {
 public:
     Einleser(Zeilentabelle& t, ZuText zuText) : t_(t), zuText_(zuText), letzteSpalte_(t.spalten() - 1) {}
 
-    // The lines of one block of whole lines into rows r, r + 1, ...; false when the table has
-    // fewer rows than the lines need.
-    bool block(const Ch* d, qsizetype n, int& r) {
-        const Ch* p = d;
-        const Ch* ende = d + n;
+    // The lines of whole lines from p to ende into rows r, r + 1, ...; returns where it stopped:
+    // ende, or the start of the first line for which the table has no row.
+    const Ch* block(const Ch* p, const Ch* ende, int& r) {
         while (p < ende) {
             if (r >= t_.zeilen())
-                return false;
-            const Ch* zeilenende = schnell(p, ende, t_.zeile(r));
+                return p;
+            const Ch* zeilenende = sechsZahlen(p, ende, t_.zeile(r));
+            if (!zeilenende)
+                zeilenende = schnell(p, ende, t_.zeile(r));
             if (!zeilenende) {
                 zeilenende = restUeberspringen(p, ende);
                 t_.zeileLeeren(r);
@@ -47,10 +48,41 @@ public:
                 p += (*p == Ch('\r') && p + 1 < ende && p[1] == Ch('\n')) ? 2 : 1;
             ++r;
         }
-        return true;
+        return ende;
     }
 
 private:
+    static unsigned ziffer(Ch c) { return unsigned(std::make_unsigned_t<Ch>(c)) - unsigned('0'); }
+
+    // The line nearly every slip consists of: six numbers of one or two digits without a leading
+    // zero, separated by commas, then the line end. Taken without a branch on the count of
+    // digits, which no predictor guesses. Returns the line's end, or nullptr for any other line;
+    // the cells written by then hold what the general way writes there too.
+    const Ch* sechsZahlen(const Ch* p, const Ch* ende, Zelle* zeile) {
+        // The longest such line and its line end; reading a unit or two beyond a short field
+        // stays inside the block.
+        constexpr qsizetype Laengste = 6 * 3;
+        if (ende - p < Laengste || letzteSpalte_ < 6)
+            return nullptr;
+        for (int spalte = 1; spalte <= 6; ++spalte) {
+            const unsigned a = ziffer(p[0]);
+            const unsigned b = ziffer(p[1]);
+            const bool zwei = b < 10;
+            // No digit or a leading zero: the general way. A third digit stands where the comma
+            // or the line end is looked for.
+            if ((a >= 10) | (zwei & (a == 0)))
+                return nullptr;
+            // Chosen by a mask: the compiler would branch on a conditional expression.
+            zeile[spalte] = Zeilentabelle::zahl(a + ((a * 9 + b) & (0U - unsigned(zwei))));
+            p += 1 + int(zwei);
+            const Ch trenner = *p;
+            if (spalte < 6 ? trenner != Ch(',') : trenner != Ch('\r') && trenner != Ch('\n'))
+                return nullptr;
+            p += int(spalte < 6);
+        }
+        return p;
+    }
+
     // Splits a line of digits and commas and returns its end; nullptr for any other line.
     const Ch* schnell(const Ch* p, const Ch* ende, Zelle* zeile) {
         int spalte = 1;
@@ -126,23 +158,28 @@ QString geaendertText(const QString& pfad) {
         .arg(QDir::toNativeSeparators(pfad));
 }
 
+// The lines a table can hold besides its header row.
+constexpr qint64 HoechstensZeilen = Zeilentabelle::GroessteZeilenzahl - 1;
+
 // The lines of the text, counted in a first pass so that the table is made once at its size.
 int zeilenZaehlen(QIODevice& geraet, const QString& pfad) {
-    constexpr qint64 Hoechstens = Zeilentabelle::GroessteZeilenzahl - 1;
     Textbloecke bloecke(geraet, pfad);
     qint64 zeilen = 0;
     for (QByteArrayView block = bloecke.naechster(); !block.isEmpty(); block = bloecke.naechster()) {
         zeilen += Textbloecke::zeilenZaehlen(block, bloecke.kodierung());
-        if (zeilen > Hoechstens)
+        if (zeilen > HoechstensZeilen)
             throw Fehler(QStringLiteral("Die Datei \"%1\" kann nicht eingelesen werden: Sie hat mehr "
                                         "Zeilen, als die Tabelle Reihen fasst (höchstens %2).")
-                             .arg(QDir::toNativeSeparators(pfad), Ganzzahltext(Hoechstens)));
+                             .arg(QDir::toNativeSeparators(pfad), Ganzzahltext(HoechstensZeilen)));
     }
     return int(zeilen);
 }
 
-// Places the text's lines into rows 1 .. zeilen of a table of zeilen + 1 rows.
-void zeilenEinlesen(Zeilentabelle& t, QIODevice& geraet, const QString& pfad, int zeilen) {
+// Places the text's lines into rows 1.. of t and returns how many there were. With a count, the
+// table has exactly the rows they need. Without, it grows as they come: made at first for as
+// many lines as the first block's lines per byte promise for the device's size, made a quarter
+// larger whenever a line finds no row, and cut to the lines read at the end.
+int zeilenEinlesen(Zeilentabelle& t, QIODevice& geraet, const QString& pfad, std::optional<int> zeilen) {
     Textbloecke bloecke(geraet, pfad);
     const TextDatei::Kodierung k = bloecke.kodierung();
     const auto zuText = [k](const char* p, qsizetype n) {
@@ -153,19 +190,51 @@ void zeilenEinlesen(Zeilentabelle& t, QIODevice& geraet, const QString& pfad, in
     Einleser<char16_t, decltype(sicht)> sechzehnBit(t, sicht);
     const bool utf16 = k == TextDatei::Kodierung::Utf16LE || k == TextDatei::Kodierung::Utf16BE;
     int r = 1;
+    // Room for more rows when a line finds none; false when there is to be none.
+    const auto wachsen = [&] {
+        if (zeilen || t.zeilen() > HoechstensZeilen)
+            return false;
+        t.setZeilen(int(std::min(qint64(t.zeilen()) * 5 / 4 + 16, HoechstensZeilen + 1)));
+        return true;
+    };
+    const auto einlesen = [&](auto& einleser, const auto* p, const auto* ende) {
+        while ((p = einleser.block(p, ende, r)) != ende)
+            if (!wachsen())
+                throw Fehler(geaendertText(pfad));
+    };
     for (QByteArrayView block = bloecke.naechster(); !block.isEmpty(); block = bloecke.naechster()) {
-        bool passt;
+        if (!zeilen && r == 1) {
+            const double jeByte = double(Textbloecke::zeilenZaehlen(block, k)) / double(block.size());
+            t.setZeilen(
+                int(std::min(qint64(double(geraet.size()) * jeByte * 1.01) + 2, HoechstensZeilen + 1)));
+        }
         if (utf16) {
             const QString text = TextDatei::dekodieren(block, k);
-            passt = sechzehnBit.block(reinterpret_cast<const char16_t*>(text.constData()), text.size(), r);
+            const auto* d = reinterpret_cast<const char16_t*>(text.constData());
+            einlesen(sechzehnBit, d, d + text.size());
         } else {
-            passt = achtBit.block(block.data(), block.size(), r);
+            einlesen(achtBit, block.data(), block.data() + block.size());
         }
-        if (!passt)
-            throw Fehler(geaendertText(pfad));
     }
-    if (r != zeilen + 1)
+    if (!zeilen)
+        t.zuschneiden(r);
+    else if (r != *zeilen + 1)
         throw Fehler(geaendertText(pfad));
+    return r - 1;
+}
+
+// A new table with the header row of the template, the lines of the text below it and their labels.
+Spielschein scheinLesen(QIODevice& geraet, const QString& pfad, const Zeilentabelle& vorlage,
+                        const Textmass& mass, std::optional<int> zeilen) {
+    Spielschein schein{Zeilentabelle(vorlage.spalten()), 0, QFileInfo(pfad).fileName()};
+    Zeilentabelle& t = schein.tabelle;
+    if (zeilen)
+        t.setZeilen(*zeilen + 1);
+    schein.zeilen = zeilenEinlesen(t, geraet, pfad, zeilen);
+    for (int c = 0; c < vorlage.spalten() && vorlage.zeilen() > 0; ++c)
+        t.setText(0, c, vorlage.text(0, c));
+    ZeilennummernSchreiben(t, 1, schein.zeilen, BeschriftungBreite, mass);
+    return schein;
 }
 
 } // namespace
@@ -176,14 +245,7 @@ Spielschein SpielscheinLesen(QIODevice& geraet, const QString& pfad, const Zeile
     const int zeilen = zeilenZaehlen(geraet, pfad);
     if (!geraet.seek(anfang))
         throw Fehler(LesefehlerText(pfad, EIO), EIO);
-    Spielschein schein{Zeilentabelle(vorlage.spalten()), zeilen, QFileInfo(pfad).fileName()};
-    Zeilentabelle& t = schein.tabelle;
-    t.setZeilen(zeilen + 1);
-    for (int c = 0; c < vorlage.spalten() && vorlage.zeilen() > 0; ++c)
-        t.setText(0, c, vorlage.text(0, c));
-    zeilenEinlesen(t, geraet, pfad, zeilen);
-    ZeilennummernSchreiben(t, 1, zeilen, BeschriftungBreite, mass);
-    return schein;
+    return scheinLesen(geraet, pfad, vorlage, mass, zeilen);
 }
 
 std::optional<Spielschein> SpielscheinEinlesen(const QString& pfad, const Zeilentabelle& vorlage,
@@ -192,6 +254,11 @@ std::optional<Spielschein> SpielscheinEinlesen(const QString& pfad, const Zeilen
         return std::nullopt;
     QFile datei;
     TextDatei::oeffnen(datei, pfad);
+    // A file smaller than the most lines a table holds cannot have more lines than that: read in
+    // one pass. A larger one is counted first, so that too many lines are refused before any
+    // table is made.
+    if (datei.size() <= HoechstensZeilen)
+        return scheinLesen(datei, pfad, vorlage, mass, std::nullopt);
     return SpielscheinLesen(datei, pfad, vorlage, mass);
 }
 
@@ -237,6 +304,7 @@ QByteArray SpielscheinText(const Zeilentabelle& t, int weglassen) {
 
     QByteArray bytes(laenge, Qt::Uninitialized);
     char* z = bytes.data();
+    Grossspeicher::beraten(z, std::size_t(laenge));
     for (int r = 1; r < t.zeilen(); ++r) {
         const Zelle* zeile = t.zeile(r);
         if (zeile[1] == Zeilentabelle::Leer)

@@ -24,6 +24,8 @@ struct Spielschein {
 // row k, its fields 1.. columns 1.. (an empty field one blank), column 0 the row label for the
 // nominal width 34. nullopt when the name is empty or there is no such file; a file that cannot
 // be read throws Fehler. The caller's table is never touched, so a failed read leaves it whole.
+// The file is read once, in pieces, into a table that grows as its lines come and is cut to them
+// at the end; a file too large to be sure of fitting a table is read as SpielscheinLesen reads.
 std::optional<Spielschein> SpielscheinEinlesen(const QString& pfad, const Zeilentabelle& vorlage,
                                                const Textmass& mass);
 // The same from a seekable device, from its position on; pfad names the file in messages. The text

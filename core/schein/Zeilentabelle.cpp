@@ -12,12 +12,18 @@ Zeilentabelle::Zeilentabelle(int spalten, int zeilen) : spalten_(spalten), zeile
 
 void Zeilentabelle::setZeilen(int n) {
     n = std::max(n, 0);
-    zellen_.resize(std::size_t(n) * std::size_t(spalten_), Leer);
+    zellen_.resize(std::size_t(n) * std::size_t(spalten_));
+    zeilen_ = n;
+}
+
+void Zeilentabelle::zuschneiden(int n) {
+    n = std::max(n, 0);
+    zellen_.zuschneiden(std::size_t(n) * std::size_t(spalten_));
     zeilen_ = n;
 }
 
 void Zeilentabelle::zuruecksetzen(int zeilen) {
-    zellen_.assign(std::size_t(std::max(zeilen, 0)) * std::size_t(spalten_), Leer);
+    zellen_.nullen(std::size_t(std::max(zeilen, 0)) * std::size_t(spalten_));
     zeilen_ = std::max(zeilen, 0);
     pool_.clear();
     poolIndex_.clear();
@@ -99,12 +105,17 @@ void Zeilentabelle::zeileLeeren(int r) {
 }
 
 void Zeilentabelle::umordnen(int ab, std::vector<int> ordnung) {
+    Grossfeld<int> platz(ordnung.size());
+    umordnen(ab, ordnung, platz);
+}
+
+void Zeilentabelle::umordnen(int ab, std::span<int> ordnung, std::span<int> platz) {
     // In place, by swapping rows, so that sorting a large slip does not double its memory; two
     // indexes per row keep track of what the swaps moved. wo[i]: where the row that belongs at
     // ab + i lies now; ziel[i]: where the row that lies at ab + i now belongs.
-    std::vector<int>& wo = ordnung;
+    const std::span<int> wo = ordnung;
+    const std::span<int> ziel = platz.first(wo.size());
     const int n = int(wo.size());
-    std::vector<int> ziel(wo.size());
     for (int i = 0; i < n; ++i) {
         wo[std::size_t(i)] -= ab;
         ziel[std::size_t(wo[std::size_t(i)])] = i;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/grund/Grossfeld.h"
+
 #include <QHash>
 #include <QString>
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace core {
@@ -16,6 +19,7 @@ namespace core {
 class Zeilentabelle {
 public:
     using Zelle = std::uint32_t;
+    // Zero, so that new rows of a freshly allocated block are empty without being written.
     static constexpr Zelle Leer = 0;
     static constexpr std::uint32_t GroessteZahl = (1U << 24) - 1;
     static constexpr int GroessteBlanks = 63;
@@ -28,6 +32,9 @@ public:
     int zeilen() const { return zeilen_; }
     // New rows start empty; rows beyond n disappear.
     void setZeilen(int n);
+    // The same, and the memory of the rows beyond n is given back without being touched: for a
+    // table made larger than it turned out to need.
+    void zuschneiden(int n);
     // Empties every cell and the text pool, and sets the row count.
     void zuruecksetzen(int zeilen);
 
@@ -95,6 +102,9 @@ public:
     // Rows ab.. are rearranged so that new row ab+i is the former row ordnung[i]; ordnung names
     // each of the rows ab .. ab + ordnung.size() - 1 once. Besides ordnung, needs one index per row.
     void umordnen(int ab, std::vector<int> ordnung);
+    // The same on the caller's memory: ordnung is overwritten, and platz (one index per row) is
+    // taken for the second index, so that a sort can lend its keys' block.
+    void umordnen(int ab, std::span<int> ordnung, std::span<int> platz);
 
     std::size_t poolGroesse() const { return pool_.size(); }
     // Bytes held by the cells (capacity included), without the pool.
@@ -114,7 +124,7 @@ private:
 
     int spalten_;
     int zeilen_;
-    std::vector<Zelle> zellen_;
+    Grossfeld<Zelle> zellen_;
     std::vector<QString> pool_;
     QHash<QString, std::uint32_t> poolIndex_;
 };

@@ -77,9 +77,11 @@ Reihenmasken Reihenmasken::aus(const Zeilentabelle& t) {
     Reihenmasken m;
     Zahlzellen klassen(t);
     const int spalten = std::min(t.spalten() - 1, G1Spalten::LetzteZahl);
-    m.kanonisch_.reserve(std::size_t(std::max(t.zeilen() - 1, 0)));
+    // Room for every row, taken once; the rows passed over are cut off at the end.
+    m.kanonisch_.resize(std::size_t(std::max(t.zeilen() - 1, 0)));
+    std::size_t reihen = 0;
     bool mitAnders = false;
-    std::vector<std::uint64_t> anders;
+    Grossfeld<std::uint64_t> anders;
     for (int r = 1; r < t.zeilen(); ++r) {
         const Z::Zelle* zeile = t.zeile(r);
         if (zeile[G1Spalten::ErsteZahl] == Z::Leer)
@@ -100,14 +102,18 @@ Reihenmasken Reihenmasken::aus(const Zeilentabelle& t) {
                     a |= std::uint64_t{1} << klasse;
             }
         }
-        m.kanonisch_.push_back(k);
+        // The masks of the other forms start zero: their rows up to here had none.
         if (a != 0 && !mitAnders) {
             mitAnders = true;
-            anders.resize(m.kanonisch_.size() - 1);
+            anders.resize(m.kanonisch_.size());
         }
         if (mitAnders)
-            anders.push_back(a);
+            anders[reihen] = a;
+        m.kanonisch_[reihen++] = k;
     }
+    m.kanonisch_.resize(reihen);
+    if (mitAnders)
+        anders.resize(reihen);
     m.anders_ = std::move(anders);
     return m;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/grund/Grossfeld.h"
 #include "core/grund/TGewinnreihe.h"
 
 #include <array>
@@ -40,8 +41,8 @@ public:
     static constexpr int JeDurchgang = 8;
 
 private:
-    std::vector<std::uint64_t> kanonisch_;
-    std::vector<std::uint64_t> anders_; // empty when no row has a number in another form
+    Grossfeld<std::uint64_t> kanonisch_;
+    Grossfeld<std::uint64_t> anders_; // empty when no row has a number in another form
 };
 
 } // namespace core

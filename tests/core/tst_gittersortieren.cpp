@@ -172,12 +172,23 @@ private slots:
             << QList<QStringList>{{" 7", "012", "a,b", "ä", " ", ""}, {"", "5"}}
             << " 7,012,a,b,ä, ,\r\n,5,,,,\r\n";
         QTest::newRow("nur Kopf") << QList<QStringList>{} << "";
+        // One and two digits side by side, at the ends of the row and before a longer cell.
+        QTest::newRow("Ziffern") << QList<QStringList>{{"9", "10", "0", "99", "1", "45"},
+                                                       {"100", "5", "  7", "12345", "99", "9"},
+                                                       {"1", "x", "10", "", "7", "100"}}
+                                 << "9,10,0,99,1,45\r\n100,5,  7,12345,99,9\r\n1,x,10,,7,100\r\n";
     }
     void kopieren() {
         QFETCH(QList<QStringList>, zeilen);
         QFETCH(QString, text);
         const Zeilentabelle t = testhilfe::tabelleAus(zeilen);
         QCOMPARE(TippsText(t), text);
+    }
+    // A table with fewer number columns: the missing fields stay empty, the last number ends its field.
+    void kopierenSchmal() {
+        const Zeilentabelle t = testhilfe::tabelleAus({{"7", "12", "3"}, {"45", "8", "9"}}, 4);
+        QCOMPARE(TippsText(t), QStringLiteral("7,12,3,,,\r\n45,8,9,,,\r\n"));
+        QCOMPARE(TippsText(t, u';'), QStringLiteral("7;12;3;;;\r\n45;8;9;;;\r\n"));
     }
 };
 

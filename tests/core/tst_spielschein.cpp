@@ -160,6 +160,70 @@ private slots:
 
     // The header stays as the caller had it; the labels are padded for 34 pixels:
     // round(34 * 0.7) = 24, (24 - 6 per digit) / (2 * 3) blanks.
+    // The common line of six numbers is taken a quicker way when enough text follows it: every
+    // line that only looks like one reads as the general rules read it.
+    void sechsZahlen_data() {
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("ein- und zweistellig")
+            << QByteArray("10,2,30,4,45,9\r\n") << QStringList{"10", "2", "30", "4", "45", "9"};
+        QTest::newRow("die längste") << QByteArray("45,45,45,45,45,45\r\n")
+                                     << QStringList{"45", "45", "45", "45", "45", "45"};
+        QTest::newRow("Null") << QByteArray("0,1,2,3,4,5\r\n") << QStringList{"0", "1", "2", "3", "4", "5"};
+        QTest::newRow("führende Null")
+            << QByteArray("05,1,2,3,4,09\r\n") << QStringList{"05", "1", "2", "3", "4", "09"};
+        QTest::newRow("dreistellig") << QByteArray("1,2,3,4,5,100\r\n")
+                                     << QStringList{"1", "2", "3", "4", "5", "100"};
+        QTest::newRow("dreistellig vorn")
+            << QByteArray("123,2,3,4,5,6\r\n") << QStringList{"123", "2", "3", "4", "5", "6"};
+        QTest::newRow("sieben Felder")
+            << QByteArray("1,2,3,4,5,6,7\r\n") << QStringList{"1", "2", "3", "4", "5", "6", "7"};
+        QTest::newRow("fünf Felder") << QByteArray("1,2,3,4,5\r\n") << QStringList{"1", "2", "3", "4", "5"};
+        QTest::newRow("leeres Feld") << QByteArray("1,2,,4,5,6\r\n")
+                                     << QStringList{"1", "2", " ", "4", "5", "6"};
+        QTest::newRow("Blank am Ende")
+            << QByteArray("1,2,3,4,5,6 \r\n") << QStringList{"1", "2", "3", "4", "5", "6"};
+        QTest::newRow("Semikolon am Ende")
+            << QByteArray("1,2,3,4,5,6;\r\n") << QStringList{"1", "2", "3", "4", "5", "6;"};
+        QTest::newRow("Buchstabe vorn")
+            << QByteArray("x,2,3,4,5,6\r\n") << QStringList{"x", "2", "3", "4", "5", "6"};
+        QTest::newRow("Umlaut zuletzt")
+            << QByteArray("1,2,3,4,5,\xE4\r\n") << QStringList{"1", "2", "3", "4", "5", "ä"};
+        QTest::newRow("nur CR") << QByteArray("1,2,3,4,5,6\r") << QStringList{"1", "2", "3", "4", "5", "6"};
+        QTest::newRow("nur LF") << QByteArray("1,2,3,4,5,6\n") << QStringList{"1", "2", "3", "4", "5", "6"};
+    }
+    void sechsZahlen() {
+        QFETCH(QByteArray, zeile);
+        QFETCH(QStringList, erwartet);
+        const QByteArray danach = "11,12,13,14,15,16\r\n11,12,13,14,15,16\r\n";
+        const auto schein = SpielscheinEinlesen(datei(zeile + danach), g1Vorlage(), mass);
+        QVERIFY(schein);
+        QCOMPARE(schein->zeilen, 3);
+        QCOMPARE(zellen(schein->tabelle, 1), acht(erwartet));
+        QCOMPARE(zellen(schein->tabelle, 2), acht({"11", "12", "13", "14", "15", "16"}));
+    }
+
+    // Lines are counted in pieces of the block: a line end at the seam of two pieces counts once.
+    void zeilenendeAnDerNaht_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QStringList>("letzte");
+        QTest::newRow("CR | LF") << QByteArray(4095, 'x') + "\r\ny" << 2 << QStringList{"y"};
+        QTest::newRow("CR | Text") << QByteArray(4095, 'x') + "\ry" << 2 << QStringList{"y"};
+        QTest::newRow("LF | CR") << QByteArray(4095, 'x') + "\n\ry" << 3 << QStringList{"y"};
+        QTest::newRow("LF | CR am Ende") << QByteArray(4095, 'x') + "\n\r" << 2 << QStringList{" "};
+        QTest::newRow("CR LF CR | LF") << QByteArray(4093, 'x') + "\r\n\r\n" << 2 << QStringList{" "};
+    }
+    void zeilenendeAnDerNaht() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, zeilen);
+        QFETCH(QStringList, letzte);
+        const auto schein = SpielscheinEinlesen(datei(bytes), g1Vorlage(), mass);
+        QVERIFY(schein);
+        QCOMPARE(schein->zeilen, zeilen);
+        QCOMPARE(zellen(schein->tabelle, zeilen), acht(letzte));
+    }
+
     void kopfBeschriftungUndName() {
         QByteArray bytes;
         for (int i = 1; i <= 100; ++i)
@@ -343,6 +407,36 @@ private slots:
         for (int r = 2; r < zeilen; ++r)
             QVERIFY2(std::equal(t.zeile(r) + 1, t.zeile(r) + 9, t.zeile(zeilen) + 1),
                      qPrintable(QString::number(r)));
+    }
+
+    // A file is read in one pass into a table made for as many lines as its first block promises:
+    // when the rest has shorter lines the table grows, when longer it is cut to the lines read.
+    // Either way it holds exactly its rows, the last one labelled with its number.
+    void schaetzung_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<QString>("letzteZelle");
+        const QByteArray lang = QByteArray(999, 'x') + '\n';
+        QTest::newRow("zu wenige geschätzt")
+            << lang.repeated(70) + QByteArray("1,2\n").repeated(200000) << 200070 << QStringLiteral("1");
+        QTest::newRow("zu viele geschätzt")
+            << QByteArray("1,2\n").repeated(40000) + lang.repeated(300) << 40300 << QString(999, u'x');
+        QTest::newRow("UTF-16, zu wenige geschätzt")
+            << "\xFF\xFE" + QByteArray("a\0", 2).repeated(999) + QByteArray("\n\0", 2) +
+                   QByteArray("7\0\n\0", 4).repeated(100000)
+            << 100001 << QStringLiteral("7");
+    }
+    void schaetzung() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, zeilen);
+        QFETCH(QString, letzteZelle);
+        const auto schein = SpielscheinEinlesen(datei(bytes), g1Vorlage(), mass);
+        QVERIFY(schein);
+        QCOMPARE(schein->zeilen, zeilen);
+        QCOMPARE(schein->tabelle.zeilen(), zeilen + 1);
+        QCOMPARE(schein->tabelle.zellenBytes(), std::size_t(zeilen + 1) * 9 * sizeof(Zeilentabelle::Zelle));
+        QCOMPARE(schein->tabelle.text(zeilen, 1), letzteZelle);
+        QCOMPARE(schein->tabelle.text(zeilen, 0), QString::number(zeilen));
     }
 
     // 2^31 line feeds: more lines than a table has rows. Refused before any table is made.
