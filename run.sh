@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 pakete=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config lld
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev libssl-dev libcpp-httplib-dev libbenchmark-dev
   fonts-dejavu-core fonts-crosextra-carlito fonts-liberation2 fonts-comfortaa
