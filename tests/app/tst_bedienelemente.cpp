@@ -10,6 +10,7 @@
 #include "ui/internet/TFsptag.h"
 #include "ui/statistik/TFScheine.h"
 #include "ui/statistik/TFStatistik.h"
+#include "ui/werkstatt/TFWerkstatt.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -53,6 +54,10 @@ struct Fenster : Hauptfensterhilfe {
              }},
             {QStringLiteral("Mehrere Spielscheine"),
              [&] { return new ui::TFScheine(umgebung.get(), ordner.SlipDir, {}, QString(), {}); }},
+            {QStringLiteral("Systemwerkstatt"),
+             [&] {
+                 return new ui::TFWerkstatt(umgebung.get(), ordner.DataRoot + QStringLiteral("Systeme/"));
+             }},
         };
         anderes.reset(andere.at(welches)());
         return anderes.get();
@@ -60,8 +65,8 @@ struct Fenster : Hauptfensterhilfe {
 };
 
 QStringList alleFenster() {
-    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster",    "Abbild",
-            "Info",         "Update",       "Statistik",          "Mehrere Spielscheine"};
+    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster",     "Abbild",
+            "Info",         "Update",       "Statistik",          "Mehrere Spielscheine", "Systemwerkstatt"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the
