@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -91,6 +92,15 @@ struct Fenster : Hauptfensterhilfe {
         klicken(wn::BBauen);
         QVERIFY(fertig());
     }
+    // 30 numbers, 3 wenn 3, ten minutes: a search that goes on until it is stopped.
+    void langeSuche() const {
+        QStringList zahlen;
+        for (int z = 1; z <= 30; ++z)
+            zahlen.append(QString::number(z));
+        tippen(wn::EZahlen, zahlen.join(u' '));
+        tippen(wn::SZeit, QStringLiteral("600"));
+        klicken(wn::BBauen);
+    }
     QStringList gitter() {
         const core::Zeilentabelle& t = finde<ui::AuswertungsBereich>(namen::PFoto)->reihen();
         QStringList z;
@@ -141,11 +151,7 @@ private slots:
     void abbrechenBehaeltDasBeste() {
         Fenster f;
         QVERIFY(f.oeffnen());
-        f.tippen(wn::EZahlen,
-                 QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 "
-                                "26 27 28 29 30"));
-        f.tippen(wn::SZeit, QStringLiteral("600"));
-        f.klicken(wn::BBauen);
+        f.langeSuche();
         QVERIFY(f.w->laeuft());
         QVERIFY(!f.in<QPushButton>(wn::BBauen)->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(f.in<QProgressBar>(wn::Fortschritt)
@@ -158,6 +164,35 @@ private slots:
                  qPrintable(f.ergebnis()));
         QVERIFY(!f.reihen().isEmpty());
         QVERIFY(f.in<QPushButton>(wn::BBauen)->isEnabled());
+    }
+
+    // A row limit the guarantee cannot be kept in: that many rows, and what stays open.
+    void hoechstzahlZeigtDieLoecher() {
+        Fenster f;
+        QVERIFY(f.oeffnen());
+        f.tippen(wn::SHoechstens, QStringLiteral("5"));
+        f.tippen(wn::SZeit, QStringLiteral("1"));
+        f.kleinerBau(QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12"));
+        QCOMPARE(f.reihen().size(), 5);
+        QVERIFY(!testhilfe::deckt(f.reihen(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 3));
+        const QString e = f.ergebnis();
+        QVERIFY2(e.contains(QStringLiteral("\nDie Garantie 3 wenn 3 hält nicht: ")) &&
+                     e.contains(QStringLiteral(
+                         " von 220 Fällen mit 3 Gewinnzahlen unter Ihren Zahlen sind offen")) &&
+                     e.contains(QStringLiteral("\nOffen sind zum Beispiel: ")),
+                 qPrintable(e));
+    }
+
+    // Closing the window during a search ends it; nothing reaches the grid.
+    void schliessenWaehrendDesBaus() {
+        Fenster f;
+        QVERIFY(f.oeffnen());
+        f.langeSuche();
+        QVERIFY(f.w->laeuft());
+        QPointer<ui::TFWerkstatt> w = f.w;
+        f.klicken(wn::BSchliessen);
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 10000);
+        QCOMPARE(f.gitter(), QStringList());
     }
 
     // "In die Tabelle übernehmen" writes the rows into the grid as "System abwickeln" does.

@@ -14,6 +14,7 @@ Garantietafel::Garantietafel(QWidget* parent) : QTableWidget(7, 9, parent) {
     setVerticalHeaderLabels(zeilen);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setAccessibleName(QStringLiteral("Garantietabelle"));
 }
 

@@ -119,7 +119,7 @@ TFWerkstatt::TFWerkstatt(Umgebung& umgebung, const QString& systemOrdner, QWidge
     setObjectName(QString::fromLatin1(n::FWerkstatt));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Systemwerkstatt"));
-    resize(900, 720);
+    resize(980, 720);
     bauen();
     verbinden();
     eigeneSystemeLesen();
@@ -223,7 +223,7 @@ void TFWerkstatt::bauen() {
     TReihen->setObjectName(QString::fromLatin1(n::TReihen));
     TReihen->setAccessibleName(QStringLiteral("Reihen des Systems"));
     TReihen->setReadOnly(true);
-    TReihen->setMaximumWidth(200);
+    TReihen->setMaximumWidth(170);
     GGarantie = new Garantietafel(ergebnis);
     GGarantie->setObjectName(QString::fromLatin1(n::GGarantie));
     inhalt->addWidget(TReihen);
