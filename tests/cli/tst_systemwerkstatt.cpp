@@ -165,6 +165,22 @@ private slots:
         QCOMPARE(qint64(m2["faelle"].toDouble()), faelleMit2);
     }
 
+    // An own system's file, played over other numbers.
+    void pruefenEigenesSystem() {
+        const QString datei = testhilfe::dateiSchreiben(
+            ordner.filePath(QStringLiteral("sieben.txt")),
+            "Remisator-System 1\r\nName: Sieben\r\nZahlen: 7\r\nGarantie: 5 wenn 5\r\nReihen: 6\r\n"
+            "1 2 3 4 5 7\r\n1 2 3 4 6 7\r\n1 2 3 5 6 7\r\n1 2 4 5 6 7\r\n1 3 4 5 6 7\r\n2 3 4 5 6 7\r\n");
+        const Lauf l = lauf({"system", "pruefen", datei, "44", "3", "9", "17", "24", "31", "38", "--json"});
+        QCOMPARE(l.code, 0);
+        const QJsonObject o = json(l);
+        QCOMPARE(zahlen(o["zahlen"]), QList<int>({3, 9, 17, 24, 31, 38, 44}));
+        QList<int> gefunden;
+        for (const QJsonValue& g : o["garantie"].toArray())
+            gefunden.append(g["mindestens"].toInt(-1));
+        QCOMPARE(gefunden, QList<int>({0, 1, 2, 3, 4, 5, 5}));
+    }
+
     // The text shows the guarantee and its table.
     void pruefenText() {
         const Lauf l = lauf({"system", "pruefen", "22/77"});
