@@ -20,6 +20,7 @@
 #include "ui/statistik/TFStatistik.h"
 #include "ui/umgebung/Umgebung.h"
 #include "ui/umgebung/Waechter.h"
+#include "ui/werkstatt/TFWerkstatt.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -219,6 +220,8 @@ void TFGewonnen::nebenfensterVerbinden() {
                    [this] { statistikOeffnen(); });
     ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::mehrereScheineVerlangt, this, m,
                    [this] { scheineOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::systemwerkstattVerlangt, this, m,
+                   [this] { werkstattOeffnen(); });
 }
 
 void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
@@ -269,6 +272,24 @@ void TFGewonnen::scheineOeffnen() {
         new ui::TFScheine(umgebung_, ordner_.SlipDir, gewinn, PFoto->zsText(), PFoto->quoten(), this);
     fenster->show();
     fenster->scheineWaehlen();
+}
+
+void TFGewonnen::werkstattOeffnen() {
+    FWerkstatt.oeffnen([this] {
+        auto* fenster = new ui::TFWerkstatt(umgebung_, ordner_.DataRoot + QStringLiteral("Systeme/"), this);
+        ui::Meldungen& m = umgebung_.meldungen;
+        ui::Geschuetzt(fenster, &ui::TFWerkstatt::kreuzeVerlangt, fenster, m,
+                       [this, fenster] { fenster->zahlenSetzen(Kreuze->kreuze()); });
+        ui::Geschuetzt(fenster, &ui::TFWerkstatt::tabellenreihenVerlangt, fenster, m,
+                       [this, fenster] { fenster->tabellenreihePruefen(PFoto->reihen()); });
+        ui::Geschuetzt(
+            fenster, &ui::TFWerkstatt::reihenUebernehmen, PFoto, m,
+            [this](const std::vector<std::array<int, 6>>& reihen) { PFoto->SystemreihenSchreiben(reihen); });
+        // The usual way to choose numbers is the cross board.
+        if (!Kreuze->kreuze().leer())
+            fenster->zahlenSetzen(Kreuze->kreuze());
+        return fenster;
+    });
 }
 
 void TFGewonnen::updateVerbinden() {

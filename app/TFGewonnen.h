@@ -21,6 +21,7 @@ class TFEingabe;
 class TFInfo;
 class TFNeu;
 class TFsptag;
+class TFWerkstatt;
 class WebVerweise;
 class Zaehleranzeige;
 struct GelesenerSpieltag;
@@ -92,6 +93,8 @@ private:
     // The windows of several evaluations at once, from the row grid's context menu.
     void statistikOeffnen();
     void scheineOeffnen();
+    // The system workshop, from the row grid's context menu or Ctrl+W.
+    void werkstattOeffnen();
 
     ui::WebVerweise* verweise_;
     // The windows of which one at a time is open: the download window is made at the first press
@@ -99,5 +102,6 @@ private:
     ui::Einzelfenster<ui::TFsptag> FSpTag;
     ui::Einzelfenster<ui::TFNeu> FNeu;
     ui::Einzelfenster<ui::TFInfo> FInfo;
+    ui::Einzelfenster<ui::TFWerkstatt> FWerkstatt;
     ui::Abbilder abbilder_;
 };

@@ -16,23 +16,23 @@
 #include <QJsonArray>
 
 namespace cli {
-namespace {
-
-// The width of the row grid's column 0, which the window passes for the row labels.
-constexpr int BeschriftungBreite = 37;
 
 QString SystemName(int index) {
     const std::string_view name = core::System(index).Name;
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-// The catalogue index 1..14 of a system's name, 0 for none.
 int SystemIndex(const QString& name) {
     for (int i = core::ErstesVollsystem; i <= core::LetztesTeilsystem; ++i)
         if (name == SystemName(i))
             return i;
     return 0;
 }
+
+namespace {
+
+// The width of the row grid's column 0, which the window passes for the row labels.
+constexpr int BeschriftungBreite = 37;
 
 core::Zahlenmenge kreuzeAus(const QStringList& zahlen, int s) {
     const core::TSystemDef& system = core::System(s);

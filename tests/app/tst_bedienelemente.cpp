@@ -11,6 +11,7 @@
 #include "ui/internet/TFsptag.h"
 #include "ui/statistik/TFScheine.h"
 #include "ui/statistik/TFStatistik.h"
+#include "ui/werkstatt/TFWerkstatt.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -56,6 +57,10 @@ struct Fenster : Hauptfensterhilfe {
              [&] { return new ui::TFScheine(umgebung.get(), ordner.SlipDir, {}, QString(), {}); }},
             {QStringLiteral("Download-Fortschritt"),
              [] { return new ui::TFUebertragung(QStringLiteral("18092021.sp45"), nullptr); }},
+            {QStringLiteral("Systemwerkstatt"),
+             [&] {
+                 return new ui::TFWerkstatt(umgebung.get(), ordner.DataRoot + QStringLiteral("Systeme/"));
+             }},
         };
         anderes.reset(andere.at(welches)());
         return anderes.get();
@@ -63,8 +68,17 @@ struct Fenster : Hauptfensterhilfe {
 };
 
 QStringList alleFenster() {
-    return {"Hauptfenster", "Startfenster", "Spielschein-Editor",   "Download-Fenster",    "Abbild", "Info",
-            "Update",       "Statistik",    "Mehrere Spielscheine", "Download-Fortschritt"};
+    return {"Hauptfenster",
+            "Startfenster",
+            "Spielschein-Editor",
+            "Download-Fenster",
+            "Abbild",
+            "Info",
+            "Update",
+            "Statistik",
+            "Mehrere Spielscheine",
+            "Download-Fortschritt",
+            "Systemwerkstatt"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the

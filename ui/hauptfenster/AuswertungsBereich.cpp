@@ -119,7 +119,12 @@ void AuswertungsBereich::kontextmenueBauen() {
     auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
     connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
     connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
-    G1->addActions({statistik, scheine});
+    // Its shortcut works anywhere in the main window.
+    auto* werkstatt = new QAction(QStringLiteral("Eigenes System erstellen..."), G1);
+    werkstatt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    werkstatt->setShortcutContext(Qt::WindowShortcut);
+    connect(werkstatt, &QAction::triggered, this, &AuswertungsBereich::systemwerkstattVerlangt);
+    G1->addActions({statistik, scheine, werkstatt});
 }
 
 void AuswertungsBereich::verbinden() {
@@ -189,6 +194,21 @@ void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kr
         reihen = core::SystemAbwickeln(system, kreuze, tabelle, breite, mass, SystemReihen, SystemZahlen);
     });
     LReihen->setText(reihen);
+}
+
+void AuswertungsBereich::SystemreihenSchreiben(const std::vector<std::array<int, 6>>& reihen) {
+    // The rows hold the numbers themselves: placeholder k stands for the number k.
+    SystemReihen.assign(reihen.begin(), reihen.end());
+    SystemZahlen.resize(core::Zahlenmenge::Groesste);
+    for (std::size_t k = 0; k < SystemZahlen.size(); ++k)
+        SystemZahlen[k] = std::uint8_t(k + 1);
+    const SchriftTextmass mass = G1->textmass();
+    const int breite = G1->spaltenbreite(core::G1Spalten::Reihe);
+    const auto anzahl = std::int32_t(reihen.size());
+    G1Modell->umbauen([&](core::Zeilentabelle& tabelle) {
+        core::SystemReihenSchreiben(tabelle, anzahl, SystemReihen, SystemZahlen, breite, mass);
+    });
+    LReihen->setText(core::ReihenText(anzahl));
 }
 
 void AuswertungsBereich::ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -56,6 +57,8 @@ public:
     void SystemAbwickeln(int system, const core::Zahlenmenge& kreuze);
     // Rows of the slip editor into the row grid; anzahl is the row count it shows.
     void ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl);
+    // Rows of six numbers (of an own system) into the row grid, as "System abwickeln" writes them.
+    void SystemreihenSchreiben(const std::vector<std::array<int, 6>>& reihen);
 
     // What the windows of several evaluations start from: the rows of the grid, the winning row
     // (the box being typed into counts as left) with the ZS text, and the odds.
@@ -71,6 +74,7 @@ signals:
     // The entries of the row grid's context menu.
     void statistikVerlangt();
     void mehrereScheineVerlangt();
+    void systemwerkstattVerlangt();
 
 private:
     void bauen();

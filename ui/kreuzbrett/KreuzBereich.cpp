@@ -66,6 +66,10 @@ KreuzBereich::KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, Q
     connect(Label5, &Verweis::angeklickt, this, &KreuzBereich::plusSeiteVerlangt);
 }
 
+core::Zahlenmenge KreuzBereich::kreuze() const {
+    return PKreuz->stand().Kreuze();
+}
+
 QString KreuzBereich::musterDatei() const {
     return ordner_.DataRoot + QStringLiteral("struktur.qui");
 }

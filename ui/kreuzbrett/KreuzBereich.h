@@ -27,6 +27,8 @@ public:
     KreuzBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent);
 
     QString musterDatei() const;
+    // The numbers ticked on the board.
+    core::Zahlenmenge kreuze() const;
 
 signals:
     // "System abwickeln": the rows of this catalogue entry over these numbers are to go into the
