@@ -1,5 +1,7 @@
 #include "Beendensignal.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -32,7 +34,6 @@ Beendensignal::Beendensignal(QObject* parent) : QObject(parent) {
     for (std::size_t i = 0; i < Signale.size(); ++i)
         ::sigaction(Signale[i], &neu, &vorher_[i]);
     melder_ = new QSocketNotifier(rohr[0], QSocketNotifier::Read, this);
-    melder_->setEnabled(false);
     connect(melder_, &QSocketNotifier::activated, this, &Beendensignal::gemeldet);
 }
 
@@ -49,16 +50,24 @@ Beendensignal::~Beendensignal() {
 
 void Beendensignal::schliesst(QWidget* fenster) {
     fenster_ = fenster;
-    if (melder_)
-        melder_->setEnabled(true);
+    // Closed once the event loop runs, so that quitting the application takes effect.
+    if (verlangt_ && fenster_)
+        QMetaObject::invokeMethod(fenster_, &QWidget::close, Qt::QueuedConnection);
 }
 
 void Beendensignal::gemeldet() {
     char puffer[16];
     while (::read(rohr[0], puffer, sizeof puffer) > 0) {
     }
-    if (fenster_)
+    verlangt_ = true;
+    if (fenster_) {
         fenster_->close();
+        return;
+    }
+    // Before the main window exists only a message of the start can hold the program: it ends, and
+    // the window is closed as soon as it is named.
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
 }
 
 } // namespace app

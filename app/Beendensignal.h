@@ -14,7 +14,8 @@ namespace app {
 // The session ending (SIGTERM), a terminal closing (SIGHUP) or Ctrl+C (SIGINT) ends the program as
 // closing its main window does, with what that stores, instead of killing it. The handler only
 // writes a byte into a pipe; the event loop reads it and closes the window. A signal that comes
-// before the window is named waits in the pipe. One object per process.
+// before the window is named ends an open message of the start and closes the window when it is
+// named. One object per process.
 class Beendensignal : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,7 @@ private:
     std::array<struct sigaction, 3> vorher_{};
     QSocketNotifier* melder_ = nullptr;
     QPointer<QWidget> fenster_;
+    bool verlangt_ = false;
 };
 
 } // namespace app

@@ -3,6 +3,8 @@
 #include "support/TestMain.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QTimer>
 
 #include <csignal>
 
@@ -49,6 +51,19 @@ private slots:
         beenden.schliesst(h.fenster.get());
         QTRY_COMPARE(ende.count(), 1);
         QVERIFY(QFile::exists(h.ordner.optionenDatei()));
+    }
+
+    void signalBeendetEineMeldungDesStarts() {
+        Hauptfensterhilfe h;
+        h.starten();
+        app::Beendensignal beenden;
+        QSignalSpy ende(h.fenster.get(), &TFGewonnen::geschlossen);
+        QDialog meldung;
+        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        QTimer::singleShot(5000, &meldung, &QDialog::accept);
+        QCOMPARE(meldung.exec(), int(QDialog::Rejected));
+        beenden.schliesst(h.fenster.get());
+        QTRY_COMPARE(ende.count(), 1);
     }
 
     void danachGeltenDieAltenHandler() {
