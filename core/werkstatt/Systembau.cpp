@@ -99,6 +99,7 @@ struct Gemeinsam {
 struct Gruppe {
     int laenge = 0;
     int kreise = 1;
+    int platz = 0; // in the list of groups: the seed goes by it, not by the order they are tried in
 
     QString text() const {
         if (kreise > 1)
@@ -118,7 +119,7 @@ std::vector<Gruppe> drehgruppen(int n, int t) {
     std::vector<Gruppe> g;
     auto nehmen = [&](int kreise, int fest) {
         if ((n - fest) % kreise == 0 && (n - fest) / kreise >= 5)
-            g.push_back({(n - fest) / kreise, kreise});
+            g.push_back({(n - fest) / kreise, kreise, int(g.size())});
     };
     for (int kreise = 1; kreise <= 4; ++kreise)
         for (int fest = 0; fest <= 2; ++fest)
@@ -355,8 +356,9 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                 const std::int64_t je = aufgabe.t == 2 ? 50000 : 300000;
                 for (int versuch = 0; versuch < versuche; ++versuch) {
                     std::vector<std::uint64_t> r = symmetrischSuchen(
-                        aufgabe, gruppen[i], auftrag.saat + i + 1000 * std::uint64_t(versuch), budget(je),
-                        ziel, [&] { return vorbei() || i > erreicht.load(); });
+                        aufgabe, gruppen[i],
+                        auftrag.saat + std::uint64_t(gruppen[i].platz) + 1000 * std::uint64_t(versuch),
+                        budget(je), ziel, [&] { return vorbei() || i > erreicht.load(); });
                     if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
                         gefunden[i] = std::move(r);
                     if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
