@@ -94,29 +94,70 @@ struct Gemeinsam {
     std::atomic<bool> halt{false};
 };
 
-// The cyclic groups tried: up to four cycles of equal length and up to two fixed numbers.
-std::vector<std::pair<int, int>> drehgruppen(int n) {
-    std::vector<std::pair<int, int>> g; // length, cycles
+// A rotation a symmetric system is sought under: `kreise` cycles of `laenge` numbers, the other
+// numbers fixed.
+struct Gruppe {
+    int laenge = 0;
+    int kreise = 1;
+    int platz = 0; // in the list of groups: the seed goes by it, not by the order they are tried in
+
+    QString text() const {
+        if (kreise > 1)
+            return QStringLiteral("symmetrisch unter einer Drehung von %1 Kreisen zu %2 Zahlen")
+                .arg(kreise)
+                .arg(laenge);
+        return QStringLiteral("symmetrisch unter einer Drehung von %1 Zahlen").arg(laenge);
+    }
+};
+
+// The rotations tried: up to four cycles of equal length and up to two fixed numbers. For t = 2
+// after them also many short cycles and up to four fixed numbers: there one row per orbit of a
+// long cycle covers far too few of the pairs for the rows to be fitted closely (two orbits of 35
+// for 35 numbers against a best known 42), and the small orbits of cycles of five or seven let
+// them be fitted to a few rows.
+std::vector<Gruppe> drehgruppen(int n, int t) {
+    std::vector<Gruppe> g;
+    auto nehmen = [&](int kreise, int fest) {
+        if ((n - fest) % kreise == 0 && (n - fest) / kreise >= 5)
+            g.push_back({(n - fest) / kreise, kreise, int(g.size())});
+    };
     for (int kreise = 1; kreise <= 4; ++kreise)
         for (int fest = 0; fest <= 2; ++fest)
-            if ((n - fest) % kreise == 0 && (n - fest) / kreise >= 5)
-                g.push_back({(n - fest) / kreise, kreise});
+            nehmen(kreise, fest);
+    if (t == 2)
+        for (int kreise = 1; kreise <= n / 5; ++kreise)
+            for (int fest = 0; fest <= 4; ++fest)
+                if (kreise > 4 || fest > 2)
+                    nehmen(kreise, fest);
     return g;
 }
 
 // A system that the group maps onto itself, found as one row per orbit: smaller searches, and
 // for many numbers often a better start than any greedy cover.
-std::vector<std::uint64_t> symmetrischSuchen(const Ueberdeckung::Aufgabe& a, int laenge, int kreise,
-                                             std::uint64_t saat, std::int64_t schritte,
+std::vector<std::uint64_t> symmetrischSuchen(const Ueberdeckung::Aufgabe& a, const Gruppe& gruppe,
+                                             std::uint64_t saat, std::int64_t schritte, std::int64_t ziel,
                                              const std::function<bool()>& stop) {
-    const Bahnen bahnen(a.n, a.t, laenge, kreise);
+    const Bahnen bahnen(a.n, a.t, gruppe.laenge, gruppe.kreise);
     Ueberdeckung u(a, saat, &bahnen);
     Ueberdeckung::Gluehen g;
     g.schritte = 5000;
     g.runde = 100000;
     g.t0 = 0.5;
     g.t1 = 0.05;
-    return bahnen.ausbreiten(u.verkleinern(schritte, g, stop));
+    u.gierigAuffuellen();
+    u.ueberfluessigeEntfernen();
+    std::vector<std::uint64_t> bestes = bahnen.ausbreiten(u.reihen());
+    while (u.schritteGesamt() < schritte && !(stop && stop())) {
+        if (u.offen() == 0) {
+            bestes = bahnen.ausbreiten(u.reihen());
+            if (std::int64_t(bestes.size()) <= ziel || u.reihen().size() <= 1)
+                break;
+            u.schwaechsteEntfernen();
+            continue;
+        }
+        u.gluehen(g, nullptr);
+    }
+    return bestes;
 }
 
 } // namespace
@@ -281,24 +322,64 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     const bool symmetrisch = aufgabe.m == aufgabe.t && std::int64_t(kleinster()) > ziel &&
                              (aufgabe.t >= 3 ? aufgabe.n >= 16 : aufgabe.n >= 30);
     if (symmetrisch) {
-        const std::vector<std::pair<int, int>> gruppen = drehgruppen(aufgabe.n);
+        std::vector<Gruppe> gruppen = drehgruppen(aufgabe.n, aufgabe.t);
+        if (aufgabe.t == 2) {
+            // A row meets at most 15 orbits of pairs, so about orbits / 15 rows per orbit are
+            // needed. Groups that by this count cannot beat the start go; the most promising first.
+            auto schranke = [&](const Gruppe& gr) {
+                const std::int64_t bahnen = Bahnen(aufgabe.n, 2, gr.laenge, gr.kreise).anzahl();
+                const std::int64_t proReihe = Kombinatorik::binom(aufgabe.k, 2);
+                return (bahnen + proReihe - 1) / proReihe * gr.laenge;
+            };
+            std::vector<std::pair<std::int64_t, Gruppe>> bewertet;
+            for (const Gruppe& gr : gruppen)
+                if (const std::int64_t b = schranke(gr); b < std::int64_t(kleinster()))
+                    bewertet.push_back({b, gr});
+            std::stable_sort(bewertet.begin(), bewertet.end(),
+                             [](const auto& x, const auto& y) { return x.first < y.first; });
+            gruppen.clear();
+            for (const auto& [b, gr] : bewertet)
+                gruppen.push_back(gr);
+        }
         std::vector<std::vector<std::uint64_t>> gefunden(gruppen.size());
         std::atomic<std::size_t> naechste{0};
+        // Once a group reaches the target, the groups after it are not needed; those before it run
+        // to their end, so that the same seed gives the same rows.
+        std::atomic<std::size_t> erreicht{gruppen.size()};
         auto arbeiten = [&] {
-            for (std::size_t i = naechste++; i < gruppen.size(); i = naechste++)
-                gefunden[i] = symmetrischSuchen(aufgabe, gruppen[i].first, gruppen[i].second,
-                                                auftrag.saat + i, budget(300000), vorbei);
+            for (std::size_t i = naechste++; i < gruppen.size(); i = naechste++) {
+                if (i > erreicht.load())
+                    break;
+                // For t = 2 the orbits are few and a search over them is quick, but where it ends
+                // depends much on where it starts: several short ones from other seeds end smaller.
+                const int versuche = aufgabe.t == 2 ? 8 : 1;
+                const std::int64_t je = aufgabe.t == 2 ? 50000 : 300000;
+                for (int versuch = 0; versuch < versuche; ++versuch) {
+                    std::vector<std::uint64_t> r = symmetrischSuchen(
+                        aufgabe, gruppen[i],
+                        auftrag.saat + std::uint64_t(gruppen[i].platz) + 1000 * std::uint64_t(versuch),
+                        budget(je), ziel, [&] { return vorbei() || i > erreicht.load(); });
+                    if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
+                        gefunden[i] = std::move(r);
+                    if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
+                        break;
+                }
+                if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel) {
+                    std::size_t bisher = erreicht.load();
+                    while (i < bisher && !erreicht.compare_exchange_weak(bisher, i)) {
+                    }
+                }
+            }
         };
         std::vector<std::thread> helfer;
         for (int i = 0; i < std::min<int>(threads, int(gruppen.size())); ++i)
             helfer.emplace_back(arbeiten);
         for (std::thread& t : helfer)
             t.join();
-        for (std::size_t i = 0; i < gruppen.size(); ++i)
+        gefunden.resize(std::min(gruppen.size(), erreicht.load() + 1));
+        for (std::size_t i = 0; i < gefunden.size(); ++i)
             if (!gefunden[i].empty() && Konstruktionen::gilt(gefunden[i], aufgabe.n, aufgabe.t, aufgabe.t))
-                starts.push_back(
-                    {QStringLiteral("symmetrisch unter einer Drehung von %1 Zahlen").arg(gruppen[i].first),
-                     gefunden[i]});
+                starts.push_back({gruppen[i].text(), gefunden[i]});
     }
     // Smallest first; runs take them in turn, so that two runs start from different designs.
     std::stable_sort(starts.begin(), starts.end(),

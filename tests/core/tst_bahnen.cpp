@@ -29,6 +29,15 @@ std::vector<int> paare(const std::vector<std::uint64_t>& reihen, int n) {
     return zahl;
 }
 
+Ueberdeckung::Gluehen gluehen(std::int64_t runde) {
+    Ueberdeckung::Gluehen g;
+    g.schritte = 5000;
+    g.runde = runde;
+    g.t0 = 0.5;
+    g.t1 = 0.05;
+    return g;
+}
+
 } // namespace
 
 class TestBahnen : public QObject {
@@ -47,6 +56,9 @@ private slots:
         QTest::newRow("Z6 und ein fester Punkt") << 7 << 6 << 1 << 4;
         // two cycles of 3: within a cycle one orbit each, between them 3 (by difference)
         QTest::newRow("zwei Kreise") << 6 << 3 << 2 << 5;
+        // seven cycles of 5 and two fixed: 2 orbits within each cycle, 5 between two cycles
+        // (21 pairs of cycles), 1 from each fixed number to each cycle, and the pair of the fixed
+        QTest::newRow("sieben Kreise zu 5") << 37 << 5 << 7 << 7 * 2 + 21 * 5 + 2 * 7 + 1;
     }
     void bahnen() {
         QFETCH(int, n);
@@ -72,17 +84,27 @@ private slots:
         QCOMPARE(Bahnen(6, 2, 6, 1).ausbreiten({menge({0, 2, 4})}).size(), std::size_t(2));
     }
 
+    // Pairs of 35 numbers under five steps along seven cycles of five: 14 + 21 * 5 = 119 orbits,
+    // a row of six meets at most 15 of them, so 8 rows per orbit cannot do and 9 (45 rows) can,
+    // found by the search over orbits; checked pair by pair.
+    void kurzeKreise() {
+        const Bahnen b(35, 2, 5, 7);
+        QCOMPARE(b.anzahl(), 119);
+        Ueberdeckung u({35, 6, 2, 2}, 3, &b);
+        const std::vector<std::uint64_t> basis = u.verkleinern(200000, gluehen(100000), {});
+        QVERIFY(basis.size() <= 9);
+        const std::vector<std::uint64_t> reihen = b.ausbreiten(basis);
+        QCOMPARE(reihen.size(), 5 * basis.size());
+        for (const int z : paare(reihen, 35))
+            QVERIFY(z >= 1);
+    }
+
     // The search over orbits finds one row of six whose 31 turns hold every pair of 31 numbers:
     // the projective plane of order 5, checked pair by pair.
     void ebene() {
         const Bahnen b(31, 2, 31, 1);
         Ueberdeckung u({31, 6, 2, 2}, 5, &b);
-        Ueberdeckung::Gluehen g;
-        g.schritte = 5000;
-        g.runde = 50000;
-        g.t0 = 0.5;
-        g.t1 = 0.05;
-        const std::vector<std::uint64_t> basis = u.verkleinern(200000, g, {});
+        const std::vector<std::uint64_t> basis = u.verkleinern(200000, gluehen(50000), {});
         QCOMPARE(basis.size(), std::size_t(1));
         const std::vector<std::uint64_t> reihen = b.ausbreiten(basis);
         QCOMPARE(reihen.size(), std::size_t(31));
