@@ -35,6 +35,16 @@ const QString TextfeldLeer =
     QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
 const QString NichtsZuUebertragen =
     QStringLiteral("Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
+const QString ErsteZeileZuKurz = QStringLiteral(
+    "Aus dem Text lässt sich keine Tippreihe auslesen: Die erste Zeile hat weniger als sieben Zeichen."
+    "\n\nIch breche erst einmal ab.");
+
+// The lines that gave no tip row, in one line.
+QString Uebersprungen(int zeilen) {
+    return (zeilen == 1 ? QStringLiteral("1 Zeile") : QStringLiteral("%1 Zeilen").arg(zeilen)) +
+           QStringLiteral(" übersprungen: keine sechs verschiedenen Zahlen von 1 bis 45");
+}
+
 // The editor's own error boxes stand in the middle of the screen.
 constexpr Meldungen::Ort Mitte = Meldungen::Ort::Bildschirm;
 
@@ -220,11 +230,25 @@ void TFEingabe::BAuslesenClick() {
         umgebung_.meldungen.fehler(TextfeldLeer, Mitte);
         return;
     }
-    const SchriftTextmass mass = G1->textmass();
-    int reihen = 0;
-    G1Modell->umbauen([&](core::Zeilentabelle& t) { reihen = core::TippreihenAuslesen(text, t, mass); });
-    LReihen->setText(QString::number(reihen));
+    core::Auslesung gelesen = core::TippreihenAuslesen(text, G1->textmass());
+    // Nothing read leaves the grid as it was.
+    if (gelesen.ersteZeileZuKurz) {
+        umgebung_.meldungen.fehler(ErsteZeileZuKurz, Mitte);
+        return;
+    }
+    if (gelesen.reihen == 0) {
+        umgebung_.meldungen.fehler(
+            QStringLiteral(
+                "Aus dem Text lässt sich keine Tippreihe auslesen (%1).\n\nIch breche erst einmal ab.")
+                .arg(Uebersprungen(gelesen.uebersprungen)),
+            Mitte);
+        return;
+    }
+    G1Modell->ersetzen(std::move(gelesen.tabelle));
+    LReihen->setText(QString::number(gelesen.reihen));
     LDatei->setText(LDatei0->text());
+    if (gelesen.uebersprungen > 0)
+        umgebung_.meldungen.information(Uebersprungen(gelesen.uebersprungen));
 }
 
 void TFEingabe::BSaveClick() {
