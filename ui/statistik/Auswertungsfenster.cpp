@@ -115,7 +115,8 @@ void Auswertungsfenster::csvSpeichern() {
     if (!tabelle)
         return;
     QList<QStringList> zeilen = Wertetabelle::sichtbar(*tabelle);
-    zeilen.append(summenzeile());
+    if (const QStringList summenfelder = summenzeile(); !summenfelder.isEmpty())
+        zeilen.append(summenfelder);
     CsvSpeichern(umgebung_, windowTitle(), zeilen);
 }
 
