@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -131,6 +132,31 @@ private slots:
         f.starten();
         QCOMPARE(f.g1().zeilen(), 4);
         QCOMPARE(f.text(namen::LDatei), QStringLiteral("Schein1.txt"));
+    }
+
+    // The row column is as wide as the largest row number needs, and the grid keeps its width:
+    // the number columns give what it takes.
+    void reihenspalteWaechstMit_data() {
+        QTest::addColumn<int>("zeilen");
+        QTest::newRow("99.999 Reihen") << 99999;
+        QTest::newRow("100.000 Reihen") << 100000;
+        QTest::newRow("1.000.000 Reihen") << 1000000;
+    }
+    void reihenspalteWaechstMit() {
+        QFETCH(int, zeilen);
+        Fenster f;
+        f.einlesen(f.schein(QByteArray("1,2,3,4,5,45\r\n").repeated(zeilen)));
+        const ui::ZeilenGitter* g = f.G1();
+        const QFontMetrics m(g->font());
+        const int nummer = g->columnWidth(0);
+        QCOMPARE(nummer, zeilen < 100000 ? 37 : 2 + m.horizontalAdvance(QString::number(zeilen)));
+        int breite = 0;
+        for (int c = 0; c <= 7; ++c)
+            breite += g->columnWidth(c);
+        QCOMPARE(breite, 37 + 6 * 20 + 50);
+        for (int c = 1; c <= 6; ++c)
+            QVERIFY(g->columnWidth(c) >= m.horizontalAdvance(QStringLiteral("45")) + 2);
+        QVERIFY(g->columnWidth(7) >= m.horizontalAdvance(QStringLiteral("5 + ZS")) + 4);
     }
 
     void abgebrochenerDialogAendertNichts() {

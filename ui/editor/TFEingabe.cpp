@@ -157,8 +157,6 @@ void TFEingabe::gitterspalteBauen() {
     G1->setObjectName(QString::fromLatin1(namen::EditorG1));
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
     G1->setItemDelegate(new WeisseZellen(G1));
-    for (int c = 1; c < core::EditorSpalten; ++c)
-        G1->setSpaltenbreite(c, 26);
     G1->setGeometry(x, 198, 198, 440);
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
     EditorGitterBeschriften(*G1);
