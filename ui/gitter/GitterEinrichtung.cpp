@@ -45,7 +45,7 @@ void G1Einrichten(ZeilenGitter& gitter) {
     int rang = 0;
     for (const QString& text : core::RangText)
         rang = std::max(rang, gitter.textmass().breite(text));
-    ReihenspalteMitwachsen(gitter, 37, 20, {S::Rang, 50, rang + 4});
+    ReihenspalteMitwachsen(gitter, G1Reihenbreite, 20, {S::Rang, 50, rang + 4});
     const SchriftTextmass mass = gitter.textmass();
     gitter.modell()->zellenAendern([&](core::Zeilentabelle& t) {
         for (int c = S::ErsteZahl; c <= S::LetzteZahl; ++c)

@@ -4,6 +4,9 @@ namespace ui {
 
 class ZeilenGitter;
 
+// The width of the row grid's row column as designed; it grows with row numbers that need more.
+inline constexpr int G1Reihenbreite = 37;
+
 // Column widths and header texts of the row grid, the result grid and the slip editor's grid.
 void G1Einrichten(ZeilenGitter& gitter);
 void G2Einrichten(ZeilenGitter& gitter);

@@ -183,10 +183,11 @@ void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e
 
 void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kreuze) {
     const SchriftTextmass mass = G1->textmass();
-    const int breite = G1->spaltenbreite(core::G1Spalten::Reihe);
     QString reihen;
     G1Modell->umbauen([&](core::Zeilentabelle& tabelle) {
-        reihen = core::SystemAbwickeln(system, kreuze, tabelle, breite, mass, SystemReihen, SystemZahlen);
+        // Padded for the column as designed: a row column widened for a large slip narrows again.
+        reihen =
+            core::SystemAbwickeln(system, kreuze, tabelle, G1Reihenbreite, mass, SystemReihen, SystemZahlen);
     });
     LReihen->setText(reihen);
 }
