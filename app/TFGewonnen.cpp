@@ -113,7 +113,8 @@ void TFGewonnen::werkzeugleisteBauen() {
     QFrame* stand = Bausteine::panel(spende, namen::Panel4, QRect(262, 2, 60, 36), "flaeche");
     Bausteine::text(stand, QStringLiteral("Stand in €"), QRect(2, 1, 56, 13), namen::Label4)
         ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
-    leur = Bausteine::text(stand, QStringLiteral("0"), QRect(2, 15, 56, 19), namen::leur);
+    leur = Bausteine::wert(stand, namen::leur, QRect(2, 15, 56, 19), QStringLiteral("Stand in €"));
+    leur->setText(QStringLiteral("0"));
     leur->setAlignment(Qt::AlignCenter);
     leur->setFont(Bausteine::schrift(QStringLiteral("Arial"), 12, true));
     leur->setStyleSheet(QStringLiteral("color: #008000; background: #FFFFFF; border: 1px solid #8D99A6;"));

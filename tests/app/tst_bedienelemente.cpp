@@ -4,6 +4,7 @@
 #include "support/TestMain.h"
 #include "ui/abbild/TFAbbild.h"
 #include "ui/abbild/TFInfo.h"
+#include "ui/bausteine/Anzeigetext.h"
 #include "ui/bausteine/Skin.h"
 #include "ui/editor/TFEingabe.h"
 #include "ui/internet/TFNeu.h"
@@ -17,6 +18,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -127,6 +129,73 @@ private slots:
         for (const auto& [n, elemente] : namen)
             QVERIFY2(elemente.size() == 1,
                      qPrintable(n + QStringLiteral(": ") + elemente.join(QStringLiteral(", "))));
+    }
+
+    // A label that shows a text is heard with it: no fixed name may hide a value. Pictures (the
+    // "Image" labels, a picture set or not yet) and labels that are clicked (links, crosses) are
+    // named for what they show or do.
+    void jedeAnzeigeSagtIhrenWert_data() { jedesBedienelementHatEinenNamen_data(); }
+    void jedeAnzeigeSagtIhrenWert() {
+        QFETCH(QString, fenster);
+        Fenster f;
+        QWidget* w = f.bauen(fenster);
+        QStringList stumm;
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->objectName().startsWith(QStringLiteral("Image")) || bedienbar(label))
+                continue;
+            label->setText(QStringLiteral("4711"));
+            if (!name(label).contains(QStringLiteral("4711")))
+                stumm.append(beschreibung(label) + QStringLiteral(" (") + name(label) + u')');
+        }
+        QVERIFY2(stumm.isEmpty(), qPrintable(stumm.join(QStringLiteral(", "))));
+    }
+
+    // Caption and value together; a value too long for its place is cut with "…" and whole in the
+    // description.
+    void wertanzeigen_data() {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("beschreibung");
+        QTest::newRow("Update PvVersion") << "Update"
+                                          << "PvVersion"
+                                          << "1.4.0.0"
+                                          << "Verfügbare Version: 1.4.0.0"
+                                          << "";
+        QTest::newRow("Reihen") << "Hauptfenster"
+                                << "PFoto/LReihen"
+                                << "1000000"
+                                << "Reihen: 1000000"
+                                << "";
+        QTest::newRow("Datei") << "Hauptfenster"
+                               << "PFoto/LDatei"
+                               << "schein.txt"
+                               << "Datei: schein.txt"
+                               << "";
+        QTest::newRow("lange Datei") << "Hauptfenster"
+                                     << "PFoto/LDatei"
+                                     << "spielschein_vom_samstag.txt"
+                                     << "Datei: spielschein_vom_samstag.txt"
+                                     << "spielschein_vom_samstag.txt";
+    }
+    void wertanzeigen() {
+        QFETCH(QString, fenster);
+        QFETCH(QString, pfad);
+        QFETCH(QString, wert);
+        QFETCH(QString, name);
+        QFETCH(QString, beschreibung);
+        Fenster f;
+        QWidget* w = f.bauen(fenster);
+        for (const QString& teil : pfad.split(u'/'))
+            w = w->findChild<QWidget*>(teil);
+        auto* label = qobject_cast<ui::Anzeigetext*>(w);
+        QVERIFY(label);
+        label->setText(wert);
+        QCOMPARE(::name(label), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description), beschreibung);
+        QCOMPARE(label->gezeigt().endsWith(u'…'), !beschreibung.isEmpty());
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->gezeigt()) <= label->width());
     }
 
     // Icon-only buttons are named by their hint, edits by what they hold.

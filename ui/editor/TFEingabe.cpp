@@ -48,9 +48,13 @@ QString Uebersprungen(int zeilen) {
 // The editor's own error boxes stand in the middle of the screen.
 constexpr Meldungen::Ort Mitte = Meldungen::Ort::Bildschirm;
 
+QFont fett() {
+    return Bausteine::schrift(QStringLiteral("Tahoma"), 11, true);
+}
+
 QLabel* fetterText(QWidget* eltern, const QString& text, const QRect& ort, const char* name = nullptr) {
     QLabel* l = Bausteine::text(eltern, text, ort, name);
-    l->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
+    l->setFont(fett());
     return l;
 }
 
@@ -61,9 +65,14 @@ std::pair<QLabel*, QLabel*> angabenZeile(QWidget* eltern, const QRect& ort, cons
     QFrame* zeile = Bausteine::panel(eltern, nullptr, ort, "flaeche");
     const int w = ort.width();
     Bausteine::text(zeile, dateiText, QRect(4, 5, 32, 16));
-    QLabel* datei = fetterText(zeile, QString(), QRect(36, 5, w - 126, 16), dateiName);
+    Anzeigetext* datei =
+        Bausteine::wert(zeile, dateiName, QRect(36, 5, w - 126, 16), QStringLiteral("Datei"));
     Bausteine::text(zeile, anzahlText, QRect(w - 88, 5, 40, 16));
-    QLabel* anzahl = fetterText(zeile, QStringLiteral("0"), QRect(w - 50, 5, 46, 16), anzahlName);
+    Anzeigetext* anzahl =
+        Bausteine::wert(zeile, anzahlName, QRect(w - 50, 5, 46, 16), QStringLiteral("Reihen"));
+    datei->setFont(fett());
+    anzahl->setFont(fett());
+    anzahl->setText(QStringLiteral("0"));
     anzahl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return {datei, anzahl};
 }

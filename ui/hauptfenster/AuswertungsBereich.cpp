@@ -56,17 +56,19 @@ void AuswertungsBereich::bauen() {
 
     QFrame* gitterleiste = Bausteine::panel(this, "PGitterKopf", QRect(0, 112, 231, 26), "flaeche");
     Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(3, 5, 30, 16));
-    LDatei = Bausteine::text(gitterleiste, QString(), QRect(33, 5, 63, 16), namen::LDatei);
+    // The file name gives the room a count of millions needs beside its caption.
+    LDatei = Bausteine::wert(gitterleiste, namen::LDatei, QRect(33, 5, 57, 16), QStringLiteral("Datei"));
     LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
     SortNachNummer =
         Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
-                         QRect(97, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
+                         QRect(91, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
     BSortier = Bausteine::knopf(gitterleiste, namen::BSortier, QString(), QStringLiteral("sort_rang"),
-                                QRect(120, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
+                                QRect(114, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
     SortNachNummer->setIconSize(QSize(16, 16));
     BSortier->setIconSize(QSize(16, 16));
-    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(145, 5, 38, 16));
-    LReihen = Bausteine::text(gitterleiste, QStringLiteral("0"), QRect(179, 5, 49, 16), namen::LReihen);
+    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(139, 5, 38, 16));
+    LReihen = Bausteine::wert(gitterleiste, namen::LReihen, QRect(178, 5, 50, 16), QStringLiteral("Reihen"));
+    LReihen->setText(QStringLiteral("0"));
     LReihen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LReihen->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
 
@@ -105,7 +107,8 @@ void AuswertungsBereich::bauen() {
                                   QStringLiteral("Alle Tippreihen mit der Gewinnreihe vergleichen"));
     Bausteine::text(ergebnis, QStringLiteral("Gesamtgewinn"), QRect(212, 76, 184, 16))
         ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
-    LGesGewinn = Bausteine::anzeige(ergebnis, namen::LGesGewinn, QRect(212, 94, 184, 26));
+    LGesGewinn = Bausteine::anzeige(ergebnis, namen::LGesGewinn, QRect(212, 94, 184, 26),
+                                    QStringLiteral("Gesamtgewinn"));
     LGesGewinn->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LGesGewinn->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 15, true));
     Abbild = Bausteine::knopf(ergebnis, namen::Abbild, QStringLiteral("Abbild der Auswertung"),
