@@ -60,6 +60,8 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
 
     optionenLesen();
     gemerkteDateienLesen();
+    // Not on "Programm beenden", the first control: one press of Space would end the program.
+    PFoto->fokusInsGitter();
 }
 
 void TFGewonnen::spaltenVerbinden() {

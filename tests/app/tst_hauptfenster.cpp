@@ -21,10 +21,12 @@
 #include "ui/kreuzbrett/TKreuz.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -543,6 +545,45 @@ private slots:
         schreibe(h.ordner.DataRoot + QStringLiteral("struktur.qui"), QByteArray(59, '\0'));
         h.starten();
         QVERIFY(h.finde<QToolButton>(namen::BQOpen)->isEnabled());
+    }
+
+    // The main window starts with the focus where a key changes nothing; Enter presses the focused
+    // button, as Space does, and the focused button shows a frame.
+    void tastaturImHauptfenster() {
+        Hauptfensterhilfe h;
+        h.starten();
+        h.fenster->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.fenster.get()));
+        QCOMPARE(QApplication::focusWidget(), h.finde<QWidget>(namen::PFoto, namen::G1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(h.fenster->isVisible());
+
+        auto* box = h.finde<QWidget>(namen::PFoto, "frAnzeige1")->findChild<QLineEdit*>(namen::ETZ);
+        box->setText(QStringLiteral("7"));
+        auto* loeschen = h.finde<QToolButton>(namen::PFoto, namen::GewinnreiheLoeschen);
+        qApp->setStyleSheet(QString::fromUtf8(ui::Skin::stilvorlage()));
+        const auto ohneSkin = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        const QImage ohneFokus = loeschen->grab().toImage();
+        loeschen->setFocus(Qt::TabFocusReason);
+        QVERIFY(loeschen->grab().toImage() != ohneFokus);
+        QTest::keyClick(loeschen, Qt::Key_Return);
+        QCOMPARE(box->text(), QString());
+    }
+
+    void enterImStartfenster() {
+        Hauptfensterhilfe h;
+        h.starten();
+        auto* start = new TFStart;
+        start->setSchrittdauer(0);
+        start->setHauptfenster(h.fenster.get());
+        start->show();
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        start->setInitializationDone(true);
+        QPointer<TFStart> zeiger(start);
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QVERIFY(h.fenster->isVisible());
+        QTRY_VERIFY(zeiger.isNull());
     }
 
     void startfenster() {

@@ -168,6 +168,7 @@ void TFEingabe::gitterspalteBauen() {
     G1->setItemDelegate(new WeisseZellen(G1));
     G1->setGeometry(x, 198, 198, 440);
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
+    G1->setFocusPolicy(Qt::TabFocus);
     EditorGitterBeschriften(*G1);
     Leiste = new QScrollBar(Qt::Vertical, this);
     Leiste->setObjectName(QString::fromLatin1(namen::EditorLeiste));

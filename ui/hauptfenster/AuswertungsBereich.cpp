@@ -84,6 +84,7 @@ void AuswertungsBereich::bauen() {
     G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
     G1->setGeometry(18, 140, 209, 305);
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
+    G1->setFocusPolicy(Qt::TabFocus);
     G1Einrichten(*G1);
     G1->scrollbarKoppeln(scrv1);
     kontextmenueBauen();
@@ -153,6 +154,10 @@ bool AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     LDatei->setText(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
     return true;
+}
+
+void AuswertungsBereich::fokusInsGitter() {
+    G1->setFocus(Qt::OtherFocusReason);
 }
 
 const core::Zeilentabelle& AuswertungsBereich::reihen() const {

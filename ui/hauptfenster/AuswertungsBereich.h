@@ -50,6 +50,8 @@ public:
     bool sofortAuswerten() const;
     void setSofortAuswerten(bool ja);
 
+    // The focus into the row grid, where no key changes anything.
+    void fokusInsGitter();
     // A derived winning row into the boxes; no evaluation follows.
     void gewinnreiheSetzen(const core::Gewinnreihenermittlung& ermittlung);
     // "System abwickeln": the rows of the system over the ticked numbers into the row grid.

@@ -47,6 +47,9 @@ Auswertungsfenster::Auswertungsfenster(Umgebung& umgebung, const QString& titel,
     schliessen->setAccessibleName(schliessen->text());
     unten->addWidget(schliessen);
     spalte->addLayout(unten);
+    // Enter presses the focused button, outside a dialog too.
+    csv->setAutoDefault(true);
+    schliessen->setAutoDefault(true);
     BeiKlick(csv, umgebung_.meldungen, [this] { csvSpeichern(); });
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
 }
