@@ -7,6 +7,7 @@
 #include "settings/Schluessel.h"
 #include "ui/abbild/TFInfo.h"
 #include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/editor/TFEingabe.h"
 #include "ui/hauptfenster/AuswertungsBereich.h"
@@ -137,7 +138,8 @@ void TFGewonnen::werkzeugleisteBauen() {
 void TFGewonnen::optionenLesen() {
     // A missing file or key gives the default, as the controls show it at their creation.
     const settings::IniDatei optionen(ordner_.optionenDatei());
-    move(settings::FensterpositionLesen(optionen, QString::fromLatin1(schluessel::FGewonnen)));
+    move(ui::ImBild(this,
+                    settings::FensterpositionLesen(optionen, QString::fromLatin1(schluessel::FGewonnen))));
     PFoto->setSofortAuswerten(settings::lesen(optionen, schluessel::Sofort));
     Spieltag->setQuotenMitSpieltag(settings::lesen(optionen, schluessel::SofortQ));
     leur->setText(settings::lesen(optionen, schluessel::Stand));

@@ -344,10 +344,14 @@ private slots:
         QTest::addColumn<QString>("stand");
         QTest::newRow("ohne Position")
             << QByteArray("[Wach]\r\nStand=12,50\r\n") << QPoint(0, 70) << true << true << "12,50";
-        QTest::newRow("Position") << QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=35\r\n")
-                                  << QPoint(120, 35) << true << true << "0";
-        QTest::newRow("hex") << QByteArray("[Position]\r\nFGewonnen-left=0x64\r\n") << QPoint(100, 70) << true
+        QTest::newRow("Position") << QByteArray("[Position]\r\nFGewonnen-left=50\r\nFGewonnen-top=35\r\n")
+                                  << QPoint(50, 35) << true << true << "0";
+        QTest::newRow("hex") << QByteArray("[Position]\r\nFGewonnen-left=0x3C\r\n") << QPoint(60, 70) << true
                              << true << "0";
+        // 962 x 690 pixels on a screen of 1024 x 768: moved just inside.
+        QTest::newRow("unten rechts hinaus")
+            << QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=100\r\n") << QPoint(62, 78)
+            << true << true << "0";
         QTest::newRow("klein geschrieben")
             << QByteArray("[position]\r\nfgewonnen-top=9\r\n") << QPoint(0, 9) << true << true << "0";
         QTest::newRow("sofort abc") << QByteArray("[Auswertung]\r\nsofort=abc\r\nsofortQ=0\r\n")
@@ -456,13 +460,13 @@ private slots:
     void positionsknopf() {
         Hauptfensterhilfe h;
         h.starten();
-        h.fenster->move(120, 35);
+        h.fenster->move(50, 35);
         QTest::mouseClick(h.finde<QToolButton>(namen::PositionSpeichern), Qt::LeftButton);
         // pressed without a settings file, it creates the file with just that section
         QCOMPARE(inhalt(h.ordner.optionenDatei()),
-                 QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=35\r\n"));
+                 QByteArray("[Position]\r\nFGewonnen-left=50\r\nFGewonnen-top=35\r\n"));
         h.starten();
-        QCOMPARE(h.fenster->pos(), QPoint(120, 35));
+        QCOMPARE(h.fenster->pos(), QPoint(50, 35));
     }
 
     void fehlenderEinstellungsordner() {

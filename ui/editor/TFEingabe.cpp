@@ -9,6 +9,7 @@
 #include "settings/Ordner.h"
 #include "settings/Schluessel.h"
 #include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/editor/Textfeld.h"
 #include "ui/gitter/GitterEinrichtung.h"
@@ -85,7 +86,8 @@ TFEingabe::TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(core::ProgrammTitel());
     setFixedSize(KlientBreite, KlientHoehe);
-    move(settings::FensterpositionLesen(settings::IniDatei(ordner_.optionenDatei()), FensterName));
+    move(ImBild(this,
+                settings::FensterpositionLesen(settings::IniDatei(ordner_.optionenDatei()), FensterName)));
 
     kopfBauen();
     textspalteBauen();
