@@ -10,6 +10,7 @@
 #include "ui/hauptfenster/QuotenPanel.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <functional>
 #include <map>
 
 using testhilfe::dateiLesen;
@@ -536,6 +538,60 @@ private slots:
         QCOMPARE(g.Zahlen, (std::array<std::uint8_t, 6>{}));
         QCOMPARE(f.g1().text(1, 7), QStringLiteral("6 Ri.")); // results stay until the next evaluation
         QCOMPARE(f.g2().text(1, 1), QStringLiteral("1"));
+    }
+
+    // Ranks, results and total stay after a change of the rows or the winning row, but grey and
+    // with a note, until the next evaluation.
+    void veralteteAuswertung_data() {
+        QTest::addColumn<QString>("schritt");
+        QTest::addColumn<bool>("veraltet");
+        QTest::newRow("nichts") << "nichts" << false;
+        QTest::newRow("anderer Schein") << "Schein" << true;
+        QTest::newRow("Reihen löschen") << "löschen" << true;
+        QTest::newRow("Gewinnreihe gelöscht") << "Gewinnreihe löschen" << true;
+        QTest::newRow("Gewinnzahl getippt") << "Gewinnzahl" << true;
+        QTest::newRow("Gewinnzahl getippt, sofort") << "Gewinnzahl sofort" << false;
+        QTest::newRow("Box nur betreten") << "Box" << false;
+        QTest::newRow("sortiert") << "sortieren" << false;
+    }
+    void veralteteAuswertung() {
+        QFETCH(QString, schritt);
+        QFETCH(bool, veraltet);
+        Fenster f;
+        f.einlesen(f.schein("3,8,15,22,30,41\r\n1,2,3,4,5,6\r\n"));
+        f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"});
+        f.pruefen();
+        const QString zweiterSchein = f.schein("1,2,3,4,5,7\r\n", QStringLiteral("zwei.txt"));
+        const std::map<QString, std::function<void()>> schritte = {
+            {QStringLiteral("nichts"), [] {}},
+            {QStringLiteral("Schein"), [&] { f.einlesen(zweiterSchein); }},
+            {QStringLiteral("löschen"), [&] { QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton); }},
+            {QStringLiteral("Gewinnreihe löschen"),
+             [&] { QTest::mouseClick(f.knopf(namen::GewinnreiheLoeschen), Qt::LeftButton); }},
+            {QStringLiteral("Gewinnzahl"),
+             [&] {
+                 f.sofort()->setChecked(false);
+                 f.gewinnreiheTippen({"4"});
+             }},
+            {QStringLiteral("Gewinnzahl sofort"), [&] { f.gewinnreiheTippen({"4"}); }},
+            {QStringLiteral("Box"), [&] { f.gewinnreiheTippen({}); }},
+            {QStringLiteral("sortieren"),
+             [&] { QTest::mouseClick(f.knopf(namen::BSortier), Qt::LeftButton); }},
+        };
+        schritte.at(schritt)();
+        auto* gesamt = f.im<QLabel>(namen::LGesGewinn);
+        const auto* rangmaler = qobject_cast<ui::G1Zellen*>(f.G1()->itemDelegate());
+        const QString hinweis = veraltet ? QStringLiteral("Veraltet: Tippreihen oder Gewinnreihe wurden nach "
+                                                          "der letzten „Gewinn- Prüfung“ geändert.")
+                                         : QString();
+        QCOMPARE(gesamt->toolTip(), hinweis);
+        QCOMPARE(QAccessible::queryAccessibleInterface(gesamt)->text(QAccessible::Description), hinweis);
+        QCOMPARE(rangmaler->farben(7, QStringLiteral("6 Ri.")).grau, veraltet);
+        // the next evaluation is current again
+        f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"});
+        f.pruefen();
+        QCOMPARE(gesamt->toolTip(), QString());
+        QVERIFY(!rangmaler->farben(7, QStringLiteral("6 Ri.")).grau);
     }
 
     void ordnungDerGewinnzahlen_data() {

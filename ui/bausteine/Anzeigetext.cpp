@@ -23,7 +23,7 @@ public:
                                   : label->beschriftung() + QStringLiteral(": ") + wert;
         }
         if (art == QAccessible::Description)
-            return label->gekuerzt() ? label->text() : QString();
+            return label->gekuerzt() ? label->text() : label->accessibleDescription();
         return QAccessibleWidget::text(art);
     }
 };

@@ -29,6 +29,14 @@
 #include <QScrollBar>
 
 namespace ui {
+namespace {
+
+const QString VeralteteAuswertung =
+    QStringLiteral("Veraltet: Tippreihen oder Gewinnreihe wurden nach der letzten „Gewinn- Prüfung“ "
+                   "geändert.");
+
+} // namespace
+
 AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
     setObjectName(QString::fromLatin1(namen::PFoto));
@@ -81,7 +89,8 @@ void AuswertungsBereich::bauen() {
     G1 = new ZeilenGitter(G1Modell, this);
     G1->setObjectName(QString::fromLatin1(namen::G1));
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
-    G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
+    G1Maler = new G1Zellen(Gewinnreihe->Gewinnreihe(), G1);
+    G1->setItemDelegate(G1Maler);
     G1->setGeometry(18, 140, 209, 305);
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
     G1->setFocusPolicy(Qt::TabFocus);
@@ -98,7 +107,8 @@ void AuswertungsBereich::bauen() {
     G2Modell = new ZeilenModell(3, 7, this);
     G2 = new ZeilenGitter(G2Modell, ergebnis);
     G2->setObjectName(QString::fromLatin1(namen::G2));
-    G2->setItemDelegate(new G2Zellen(G2));
+    G2Maler = new G2Zellen(G2);
+    G2->setItemDelegate(G2Maler);
     G2->setGeometry(6, 24, 194, 116);
     G2->setAccessibleName(QStringLiteral("Gewinn"));
     G2Einrichten(*G2);
@@ -141,6 +151,7 @@ void AuswertungsBereich::verbinden() {
         Gewinnreihe->offeneBoxVerlassen();
         emit abbildVerlangt();
     });
+    connect(Gewinnreihe, &GewinnreiheLeiste::geleert, this, &AuswertungsBereich::auswertungsstandZeigen);
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
             [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
 }
@@ -153,6 +164,7 @@ bool AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
     G1Modell->ersetzen(std::move(schein->tabelle));
     LDatei->setText(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
+    reihenGeaendert();
     return true;
 }
 
@@ -187,6 +199,7 @@ void AuswertungsBereich::setSofortAuswerten(bool ja) {
 
 void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e) {
     Gewinnreihe->setzen(e.Gewinnreihe, e.Boxen);
+    auswertungsstandZeigen();
 }
 
 void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kreuze) {
@@ -198,11 +211,13 @@ void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kr
             core::SystemAbwickeln(system, kreuze, tabelle, G1Reihenbreite, mass, SystemReihen, SystemZahlen);
     });
     LReihen->setText(reihen);
+    reihenGeaendert();
 }
 
 void AuswertungsBereich::ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl) {
     G1Modell->umbauen([&](core::Zeilentabelle& ziel) { core::ReihenUebertragen(reihen, ziel); });
     LReihen->setText(anzahl);
+    reihenGeaendert();
 }
 
 void AuswertungsBereich::bsSkinSpeedButton1Click() {
@@ -226,6 +241,7 @@ void AuswertungsBereich::BGridDelClick() {
         return;
     LDatei->clear();
     LReihen->setText(QStringLiteral("0"));
+    reihenGeaendert();
 }
 
 void AuswertungsBereich::BCopyClick() {
@@ -299,18 +315,47 @@ void AuswertungsBereich::BAuswertenClick() {
                 t.setText(i, 2, *ergebnis.betragText[i]);
         }
     });
-    if (ergebnis.gesamtText)
+    if (ergebnis.gesamtText) {
         LGesGewinn->setText(*ergebnis.gesamtText);
+        ausgewertet_ = true;
+        reihenSeitherGeaendert_ = false;
+        gepruefteZahlen_ = Gewinnreihe->Gewinnreihe().Menge;
+        gepruefterZs_ = Gewinnreihe->zsText();
+        auswertungsstandZeigen();
+    }
     if (!ergebnis.fehler.isEmpty())
         throw core::Fehler(ergebnis.fehler);
 }
 
 void AuswertungsBereich::gewinnreiheVerlassen() {
+    auswertungsstandZeigen();
     if (!Gewinnreihe->sofortAuswerten())
         return;
     if (Reihenbefehle::hatReihen(G1Modell->tabelle()))
         G1->viewport()->update();
     BAuswertenClick();
+}
+
+bool AuswertungsBereich::auswertungVeraltet() const {
+    return ausgewertet_ && (reihenSeitherGeaendert_ || Gewinnreihe->Gewinnreihe().Menge != gepruefteZahlen_ ||
+                            Gewinnreihe->zsText() != gepruefterZs_);
+}
+
+void AuswertungsBereich::reihenGeaendert() {
+    reihenSeitherGeaendert_ = true;
+    auswertungsstandZeigen();
+}
+
+void AuswertungsBereich::auswertungsstandZeigen() {
+    const bool veraltet = auswertungVeraltet();
+    G1Maler->setVeraltet(veraltet);
+    G2Maler->setVeraltet(veraltet);
+    G1->viewport()->update();
+    G2->viewport()->update();
+    const QString hinweis = veraltet ? VeralteteAuswertung : QString();
+    LGesGewinn->setToolTip(hinweis);
+    LGesGewinn->setAccessibleDescription(hinweis);
+    LGesGewinn->setStyleSheet(veraltet ? QStringLiteral("color: #8C959E;") : QString());
 }
 
 } // namespace ui

@@ -26,6 +26,7 @@ class GewinnreiheLeiste;
 class QuotenPanel;
 class ZeilenGitter;
 class ZeilenModell;
+class Zellenmaler;
 
 // The evaluation column (PFoto, also the area of a snapshot): winning row, slip bar, row grid
 // with its scroll bar and the odds, and the result panel with the evaluation.
@@ -59,6 +60,10 @@ public:
     // Rows of the slip editor into the row grid; anzahl is the row count it shows.
     void ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl);
 
+    // The ranks, the result grid and the total belong to other rows or another winning row than
+    // the ones shown: they are kept, grey, until the next "Gewinn- Prüfung".
+    bool auswertungVeraltet() const;
+
     // What the windows of several evaluations start from: the rows of the grid, the winning row
     // (the box being typed into counts as left) with the ZS text, and the odds.
     const core::Zeilentabelle& reihen() const;
@@ -79,6 +84,9 @@ private:
     void kontextmenueBauen();
     void verbinden();
     void gewinnreiheVerlassen();
+    // After a change of the rows or the winning row: the evaluation shown as current or out of date.
+    void reihenGeaendert();
+    void auswertungsstandZeigen();
     // The commands of the column.
     void bsSkinSpeedButton1Click();
     void BSaveClick();
@@ -93,6 +101,11 @@ private:
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;
     bool nachRangSortieren_ = false;
+    // What the evaluation shown was made of.
+    bool ausgewertet_ = false;
+    bool reihenSeitherGeaendert_ = false;
+    core::Zahlenmenge gepruefteZahlen_;
+    QString gepruefterZs_;
     // The buffers of the last expansion, kept for the whole run.
     std::vector<core::SystemReihe> SystemReihen;
     std::vector<std::uint8_t> SystemZahlen;
@@ -112,6 +125,8 @@ private:
     QuotenPanel* P116;
     ZeilenModell* G2Modell;
     ZeilenGitter* G2;
+    Zellenmaler* G1Maler;
+    Zellenmaler* G2Maler;
     QToolButton* BAuswerten;
     QLabel* LGesGewinn;
     QToolButton* Abbild; // bsSkinSpeedButton9

@@ -120,6 +120,7 @@ void GewinnreiheLeiste::bsSkinSpeedButton3Click() {
         Boxen[i]->clear();
     gewinnreihe_.leeren();
     offen_ = 0; // what was typed is gone
+    emit geleert();
 }
 
 void GewinnreiheLeiste::BSortier2Click() {
