@@ -17,8 +17,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -592,6 +594,66 @@ private slots:
         f.pruefen();
         QCOMPARE(gesamt->toolTip(), QString());
         QVERIFY(!rangmaler->farben(7, QStringLiteral("6 Ri.")).grau);
+    }
+
+    // Ctrl+Z takes back the last step that replaced or cleared the rows or cleared the winning row.
+    void rueckgaengig_data() {
+        QTest::addColumn<QString>("schritt");
+        QTest::newRow("Reihen löschen") << "löschen";
+        QTest::newRow("anderer Schein") << "Schein";
+        QTest::newRow("Gewinnreihe löschen") << "Gewinnreihe löschen";
+    }
+    void rueckgaengig() {
+        QFETCH(QString, schritt);
+        Fenster f;
+        QVERIFY(QTest::qWaitForWindowActive(f.fenster.get()));
+        f.einlesen(f.schein("3,8,15,22,30,41\r\n1,2,3,4,5,6\r\n"));
+        f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"}, "7");
+        const QString zweiterSchein = f.schein("1,2,3,4,5,7\r\n", QStringLiteral("zwei.txt"));
+        const std::map<QString, std::function<void()>> schritte = {
+            {QStringLiteral("löschen"), [&] { QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton); }},
+            {QStringLiteral("Schein"), [&] { f.einlesen(zweiterSchein); }},
+            {QStringLiteral("Gewinnreihe löschen"),
+             [&] { QTest::mouseClick(f.knopf(namen::GewinnreiheLoeschen), Qt::LeftButton); }},
+        };
+        schritte.at(schritt)();
+        f.G1()->setFocus();
+        QTest::keyClick(f.G1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.text(namen::LDatei), QStringLiteral("schein.txt"));
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("2"));
+        QCOMPARE(testhilfe::spalte(f.g1(), 1), QStringList({"3", "1"}));
+        QCOMPARE(f.g1().text(2, 6), QStringLiteral("6"));
+        QCOMPARE(f.box(1)->text(), QStringLiteral("3"));
+        QCOMPARE(f.box(7)->text(), QStringLiteral("7"));
+        QVERIFY(f.leiste().Gewinnreihe().Menge.enthaelt(41));
+        // one step: a second Ctrl+Z changes nothing
+        QTest::keyClick(f.G1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("2"));
+        QCOMPARE(f.box(1)->text(), QStringLiteral("3"));
+    }
+
+    // Shift+F10 and the menu key open the grid's context menu, as a right click does.
+    void kontextmenueMitTasten_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("umschalt");
+        QTest::newRow("Umschalt+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Menütaste") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    }
+    void kontextmenueMitTasten() {
+        QFETCH(int, taste);
+        QFETCH(int, umschalt);
+        Fenster f;
+        QStringList eintraege;
+        QTimer::singleShot(0, f.G1(), [&] {
+            if (auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* a : menue->actions())
+                    eintraege.append(a->text());
+                menue->close();
+            }
+        });
+        QTest::keyClick(f.G1(), Qt::Key(taste), Qt::KeyboardModifiers(umschalt));
+        QCOMPARE(eintraege, QStringList({"Rückgängig", "Statistik über alle Spieltage...",
+                                         "Mehrere Spielscheine auswerten..."}));
     }
 
     void ordnungDerGewinnzahlen_data() {

@@ -133,7 +133,12 @@ void AuswertungsBereich::kontextmenueBauen() {
     auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
     connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
     connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
-    G1->addActions({statistik, scheine});
+    auto* zurueck = new QAction(QStringLiteral("Rückgängig"), G1);
+    zurueck->setShortcut(QKeySequence::Undo);
+    zurueck->setShortcutContext(Qt::WindowShortcut);
+    connect(zurueck, &QAction::triggered, this,
+            [this] { Schuetzen(umgebung_.meldungen, [this] { rueckgaengig(); }); });
+    G1->addActions({zurueck, statistik, scheine});
 }
 
 void AuswertungsBereich::verbinden() {
@@ -151,7 +156,11 @@ void AuswertungsBereich::verbinden() {
         Gewinnreihe->offeneBoxVerlassen();
         emit abbildVerlangt();
     });
-    connect(Gewinnreihe, &GewinnreiheLeiste::geleert, this, &AuswertungsBereich::auswertungsstandZeigen);
+    connect(Gewinnreihe, &GewinnreiheLeiste::geleert, this,
+            [this](const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte) {
+                rueckschritt_ = Rueckschritt{{}, {}, {}, std::pair(reihe, texte)};
+                auswertungsstandZeigen();
+            });
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
             [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
 }
@@ -161,7 +170,8 @@ bool AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
         core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
     if (!schein)
         return false;
-    G1Modell->ersetzen(std::move(schein->tabelle));
+    const QString datei0 = LDatei->text();
+    rueckschritt_ = Rueckschritt{G1Modell->ersetzen(std::move(schein->tabelle)), datei0, LReihen->text(), {}};
     LDatei->setText(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
     reihenGeaendert();
@@ -205,6 +215,7 @@ void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e
 void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kreuze) {
     const SchriftTextmass mass = G1->textmass();
     QString reihen;
+    reihenMerken();
     G1Modell->umbauen([&](core::Zeilentabelle& tabelle) {
         // Padded for the column as designed: a row column widened for a large slip narrows again.
         reihen =
@@ -215,6 +226,7 @@ void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kr
 }
 
 void AuswertungsBereich::ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl) {
+    reihenMerken();
     G1Modell->umbauen([&](core::Zeilentabelle& ziel) { core::ReihenUebertragen(reihen, ziel); });
     LReihen->setText(anzahl);
     reihenGeaendert();
@@ -237,8 +249,10 @@ void AuswertungsBereich::BSaveClick() {
 }
 
 void AuswertungsBereich::BGridDelClick() {
-    if (!Reihenbefehle::reihenLoeschen(*G1Modell))
+    if (!Reihenbefehle::hatReihen(G1Modell->tabelle()))
         return;
+    reihenMerken();
+    Reihenbefehle::reihenLoeschen(*G1Modell);
     LDatei->clear();
     LReihen->setText(QStringLiteral("0"));
     reihenGeaendert();
@@ -356,6 +370,29 @@ void AuswertungsBereich::auswertungsstandZeigen() {
     LGesGewinn->setToolTip(hinweis);
     LGesGewinn->setAccessibleDescription(hinweis);
     LGesGewinn->setStyleSheet(veraltet ? QStringLiteral("color: #8C959E;") : QString());
+}
+
+void AuswertungsBereich::reihenMerken() {
+    // The step before is let go first: never more than one copy of the rows besides the grid.
+    rueckschritt_.reset();
+    rueckschritt_ = Rueckschritt{G1Modell->tabelle(), LDatei->text(), LReihen->text(), {}};
+}
+
+void AuswertungsBereich::rueckgaengig() {
+    if (!rueckschritt_)
+        return;
+    Rueckschritt schritt = std::move(*rueckschritt_);
+    rueckschritt_.reset();
+    if (schritt.reihen) {
+        G1Modell->ersetzen(std::move(*schritt.reihen));
+        LDatei->setText(schritt.datei);
+        LReihen->setText(schritt.anzahl);
+        reihenGeaendert();
+    }
+    if (schritt.gewinnreihe) {
+        Gewinnreihe->setzen(schritt.gewinnreihe->first, schritt.gewinnreihe->second);
+        auswertungsstandZeigen();
+    }
 }
 
 } // namespace ui

@@ -5,7 +5,12 @@
 
 #include <QWidget>
 
+#include "core/grund/TGewinnreihe.h"
+#include "core/schein/Zeilentabelle.h"
+
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -64,6 +69,9 @@ public:
     // the ones shown: they are kept, grey, until the next "Gewinn- Prüfung".
     bool auswertungVeraltet() const;
 
+    // Ctrl+Z: undoes the last step that replaced or cleared the rows or cleared the winning row.
+    void rueckgaengig();
+
     // What the windows of several evaluations start from: the rows of the grid, the winning row
     // (the box being typed into counts as left) with the ZS text, and the odds.
     const core::Zeilentabelle& reihen() const;
@@ -101,6 +109,16 @@ private:
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;
     bool nachRangSortieren_ = false;
+    // The last step that undo takes back: the rows with their labels, or the winning row boxes.
+    struct Rueckschritt {
+        std::optional<core::Zeilentabelle> reihen;
+        QString datei;
+        QString anzahl;
+        std::optional<std::pair<core::TGewinnreihe, std::array<QString, 8>>> gewinnreihe;
+    };
+    std::optional<Rueckschritt> rueckschritt_;
+    // Before a step that changes the rows in place: the rows kept, as one copy.
+    void reihenMerken();
     // What the evaluation shown was made of.
     bool ausgewertet_ = false;
     bool reihenSeitherGeaendert_ = false;
