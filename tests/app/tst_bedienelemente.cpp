@@ -17,9 +17,12 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -196,6 +199,53 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description), beschreibung);
         QCOMPARE(label->gezeigt().endsWith(u'…'), !beschreibung.isEmpty());
         QVERIFY(label->fontMetrics().horizontalAdvance(label->gezeigt()) <= label->width());
+    }
+
+    // A dark desktop theme changes no window: the skin gives every window one light palette.
+    void dunklerDesktop_data() { jedesBedienelementHatEinenNamen_data(); }
+    void dunklerDesktop() {
+        QFETCH(QString, fenster);
+        const QPalette vorher = QApplication::palette();
+        const auto zurueck = qScopeGuard([&] {
+            qApp->setStyleSheet(QString());
+            QApplication::setPalette(vorher);
+        });
+        const QColor hell(0xEE, 0xEE, 0xEE);
+        const QColor dunkel(0x35, 0x35, 0x35);
+        QApplication::setPalette(QPalette(hell, dunkel, dunkel, dunkel, dunkel, hell, hell, dunkel, dunkel));
+        ui::Skin::anwenden(*qApp);
+        Fenster f;
+        QWidget* w = f.bauen(fenster);
+        QStringList dunkleTexte;
+        // No control carries a colour of the desktop's theme.
+        for (QWidget* kind : w->findChildren<QWidget*>()) {
+            const QPalette p = kind->palette();
+            if (p.color(QPalette::WindowText) == hell || p.color(QPalette::Text) == hell ||
+                p.color(QPalette::ButtonText) == hell || p.color(QPalette::Window) == dunkel ||
+                p.color(QPalette::Base) == dunkel)
+                dunkleTexte.append(beschreibung(kind));
+        }
+        QVERIFY2(dunkleTexte.isEmpty(), qPrintable(dunkleTexte.join(QStringLiteral(", "))));
+    }
+
+    // An unticked check box is drawn as an empty framed box, a ticked one with its mark.
+    void haken() {
+        qApp->setStyleSheet(QString::fromUtf8(ui::Skin::stilvorlage()));
+        const auto zurueck = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        QCheckBox box(QStringLiteral("Sofort"));
+        box.resize(80, 18);
+        const auto rahmenpunkte = [&] {
+            const QImage bild = box.grab().toImage();
+            int n = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < 16; ++x)
+                    n += bild.pixelColor(x, y) == QColor(0x5F, 0x6B, 0x77);
+            return n;
+        };
+        QVERIFY(rahmenpunkte() >= 20);
+        const QImage leer = box.grab().toImage();
+        box.setChecked(true);
+        QVERIFY(box.grab().toImage() != leer);
     }
 
     // Icon-only buttons are named by their hint, edits by what they hold.
