@@ -7,6 +7,7 @@
 #include "settings/Schluessel.h"
 #include "ui/abbild/TFInfo.h"
 #include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/editor/TFEingabe.h"
 #include "ui/hauptfenster/AuswertungsBereich.h"
@@ -62,6 +63,8 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
 
     optionenLesen();
     gemerkteDateienLesen();
+    // Not on "Programm beenden", the first control: one press of Space would end the program.
+    PFoto->fokusInsGitter();
 }
 
 void TFGewonnen::spaltenVerbinden() {
@@ -138,7 +141,8 @@ void TFGewonnen::werkzeugleisteBauen() {
 void TFGewonnen::optionenLesen() {
     // A missing file or key gives the default, as the controls show it at their creation.
     const settings::IniDatei optionen(ordner_.optionenDatei());
-    move(settings::FensterpositionLesen(optionen, QString::fromLatin1(schluessel::FGewonnen)));
+    move(ui::ImBild(this,
+                    settings::FensterpositionLesen(optionen, QString::fromLatin1(schluessel::FGewonnen))));
     PFoto->setSofortAuswerten(settings::lesen(optionen, schluessel::Sofort));
     Spieltag->setQuotenMitSpieltag(settings::lesen(optionen, schluessel::SofortQ));
     leur->setzen(settings::lesen(optionen, schluessel::Stand));

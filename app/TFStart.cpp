@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
@@ -37,6 +38,17 @@ void TFStart::setInitializationDone(bool fertig) {
     FInitializationDone = fertig;
     BWeiter->setEnabled(fertig);
     BWeiter->setCursor(fertig ? Qt::PointingHandCursor : Qt::WaitCursor);
+    if (fertig)
+        BWeiter->setFocus(Qt::OtherFocusReason);
+}
+
+void TFStart::keyPressEvent(QKeyEvent* ereignis) {
+    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) && BWeiter->isEnabled() &&
+        BWeiter->isVisible()) {
+        BWeiter->click();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
 }
 
 void TFStart::paintEvent(QPaintEvent*) {

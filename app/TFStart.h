@@ -23,6 +23,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    // Enter presses "Weiter", the window's default button, unless the focused button takes it.
+    void keyPressEvent(QKeyEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:

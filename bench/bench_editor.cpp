@@ -29,9 +29,8 @@ const QFont gitterSchrift = ui::Bausteine::schrift(QStringLiteral("Tahoma"), 11)
 void Auslesen(benchmark::State& state) {
     const QString text = tippText(int(state.range(0)));
     const ui::SchriftTextmass mass(gitterSchrift);
-    core::Zeilentabelle tabelle(core::EditorSpalten, 36);
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::TippreihenAuslesen(text, tabelle, mass));
+        benchmark::DoNotOptimize(core::TippreihenAuslesen(text, mass));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(Auslesen)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,8 +1,9 @@
 // remisator-fenstermass [SCHEIN]: the real main window, offscreen, reads the slip through
 // "Spielschein einlesen..." (without SCHEIN the complete slip of all rows of 6 out of 45, written
 // first), evaluates it with the winning row 3 8 15 22 30 41, ZS 12, sorts it by rank and
-// evaluates once more, sorted; then prints the time of each step, the processor time and page
-// faults within it, and the resident memory (VmRSS) and its peak (VmHWM) from /proc/self/status.
+// evaluates once more, sorted, clears the rows and undoes that; then prints the time of each step,
+// the processor time and page faults within it, and the resident memory (VmRSS) and its peak (VmHWM)
+// from /proc/self/status.
 #include "bench/AlleReihen.h"
 #include "bench/Offscreen.h"
 #include "support/Hauptfensterhilfe.h"
@@ -107,6 +108,12 @@ int main(int argc, char** argv) {
                 f.finde<ui::AuswertungsBereich>(namen::PFoto)->NachRangSortieren() ? "ja" : "nein");
     std::printf("VmRSS vor dem Einlesen %lld MB, danach %lld MB, Spitze (VmHWM) %lld MB\n", vorher / 1024,
                 testhilfe::speicherJetzt() / 1024, testhilfe::speicherspitze() / 1024);
+    // Undo holds the rows once: cleared, then taken back.
+    uhr.restart();
+    f.klicken(namen::BGridDel);
+    schritt("Reihen loeschen", uhr);
+    f.finde<ui::AuswertungsBereich>(namen::PFoto)->rueckgaengig();
+    schritt("Rueckgaengig", uhr);
     QElapsedTimer schliessen;
     schliessen.start();
     f.fenster->close();

@@ -1,5 +1,5 @@
-// The editor text: rows read from any text against the lines split by hand, the first line's
-// separator standing for a comma.
+// The editor text: rows read from any text against the lines split by hand, a semicolon of the
+// first line standing for a comma, and the lines without a tip row counted.
 #include "Pruefen.h"
 
 #include "core/schein/Rechtsbuendig.h"
@@ -17,36 +17,51 @@ public:
 
 } // namespace
 
+// The tip row a line's fields give by hand: exactly six fields of digits, different numbers 1..45.
+bool tippreihe(const QStringList& felder, QStringList& zahlen) {
+    zahlen.clear();
+    for (const QString& f : felder) {
+        bool zahl = !f.isEmpty() && f.size() <= 4;
+        for (const QChar c : f)
+            zahl = zahl && c >= u'0' && c <= u'9';
+        const int wert = zahl ? f.toInt() : 0;
+        if (wert < 1 || wert > 45 || zahlen.contains(QString::number(wert)))
+            return false;
+        zahlen.append(QString::number(wert));
+    }
+    return zahlen.size() == 6;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t laenge) {
     const QString text = core::TextDatei::dekodieren(fuzz::bytes(daten, laenge));
-    core::Zeilentabelle t(core::EditorSpalten, 3);
-    t.setText(1, 1, u"alt");
-    const int reihen = core::TippreihenAuslesen(text, t, OhneFuellung());
-    PRUEFEN(t.zeilen() == reihen + 1);
+    const core::Auslesung a = core::TippreihenAuslesen(text, OhneFuellung());
+    const core::Zeilentabelle& t = a.tabelle;
 
     QStringList zeilen;
     for (const QString& z : core::TextDatei::zeilen(text))
         zeilen.append(core::ZeileTrimmen(z).toString());
     if (zeilen.isEmpty() || zeilen[0].size() < 7) {
-        PRUEFEN(reihen == 1 && t.text(1, 1) == QStringLiteral("alt"));
+        PRUEFEN(a.ersteZeileZuKurz && a.reihen == 0 && a.uebersprungen == 0);
         return 0;
     }
-    const QChar trenner = core::TrennerSuchen(zeilen[0]);
+    PRUEFEN(!a.ersteZeileZuKurz && t.zeilen() == a.reihen + 1);
+    const QChar trenner = zeilen[0].contains(u';') ? u';' : u',';
     int r = 0;
+    int uebersprungen = 0;
+    QStringList zahlen;
     for (const QString& z : zeilen) {
         if (z.isEmpty())
             continue;
-        ++r;
-        PRUEFEN(r <= reihen);
-        const QStringList felder = core::KommatextZerlegen(QString(z).replace(trenner, u','));
-        for (int c = 1; c <= 6; ++c) {
-            const QString erwartet = c <= felder.size()
-                                         ? (felder[c - 1].isEmpty() ? QStringLiteral(" ") : felder[c - 1])
-                                         : QString();
-            PRUEFEN(t.text(r, c) == erwartet);
+        if (!tippreihe(core::KommatextZerlegen(QString(z).replace(trenner, u',')), zahlen)) {
+            ++uebersprungen;
+            continue;
         }
+        ++r;
+        PRUEFEN(r <= a.reihen);
+        for (int c = 1; c <= 6; ++c)
+            PRUEFEN(t.text(r, c) == zahlen[c - 1]);
         PRUEFEN(t.text(r, 0) == QString::number(r));
     }
-    PRUEFEN(r == reihen);
+    PRUEFEN(r == a.reihen && uebersprungen == a.uebersprungen);
     return 0;
 }

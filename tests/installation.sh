@@ -2,6 +2,7 @@
 # The installation into a staging folder, as the package takes it.
 #   installation.sh aufbau BUILD STAGING VERSION   installs, checks the layout and runs the programs
 #   installation.sh pruefen STAGING                 validates the menu entry and the AppStream data
+#   installation.sh praefix BUILD                   cpack refuses a build folder not made for /usr
 set -euo pipefail
 
 id=example.remisator.Remisator
@@ -62,6 +63,19 @@ pruefen() {
   # --no-net: the screenshot's address is not fetched.
   appstreamcli validate --no-net "$staging/usr/share/metainfo/$id.metainfo.xml"
   appstreamcli validate-tree --no-net "$staging"
+}
+
+praefix() {
+  local build=$1 ausgabe rc=0 leer
+  leer=$(mktemp -d)
+  ausgabe=$(cd "$leer" && cpack --config "$build/CPackConfig.cmake" -B "$leer/paket" 2>&1) || rc=$?
+  echo "$ausgabe"
+  local debs
+  debs=$(find "$leer" -name '*.deb' | wc -l)
+  rm -rf "$leer"
+  [ "$rc" -ne 0 ] || { echo "cpack hat kein Paket verweigert" >&2; exit 1; }
+  [ "$debs" -eq 0 ] || { echo "cpack hat ein Paket gebaut" >&2; exit 1; }
+  grep -q 'Das Debian-Paket installiert nach /usr' <<<"$ausgabe"
 }
 
 "$@"

@@ -2,17 +2,30 @@
 
 #include "Kommatext.h"
 #include "TextDatei.h"
-#include "core/grund/Konstanten.h"
 #include "core/schein/Rechtsbuendig.h"
 #include "core/schein/Zeilentabelle.h"
 
 #include <algorithm>
+#include <array>
 
 namespace core {
 namespace {
 
 constexpr int Zahlen = 6;
 constexpr int KuerzesteErsteZeile = 7;
+
+// The number 1..45 a field of digits stands for (leading zeros allowed), 0 for any other field.
+int Tippzahl(QStringView feld) {
+    if (feld.isEmpty() || feld.size() > 4)
+        return 0;
+    int zahl = 0;
+    for (const QChar c : feld) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        zahl = zahl * 10 + (c.unicode() - u'0');
+    }
+    return zahl <= 45 ? zahl : 0;
+}
 
 } // namespace
 
@@ -35,13 +48,11 @@ QStringView ZeileTrimmen(QStringView zeile) {
 }
 
 QChar TrennerSuchen(QStringView zeile) {
-    for (const QChar t : Trenner)
-        if (zeile.contains(t))
-            return t;
-    return u',';
+    return zeile.contains(u';') ? u';' : u',';
 }
 
-int TippreihenAuslesen(QStringView text, Zeilentabelle& t, const Textmass& mass) {
+Auslesung TippreihenAuslesen(QStringView text, const Textmass& mass) {
+    Auslesung a;
     int zeilen = 0;
     QStringView erste;
     TextDatei::jedeZeile(text, [&](QStringView zeile) {
@@ -49,34 +60,42 @@ int TippreihenAuslesen(QStringView text, Zeilentabelle& t, const Textmass& mass)
             erste = ZeileTrimmen(zeile);
     });
     if (erste.size() < KuerzesteErsteZeile) {
-        // Nothing is read: the grid keeps one row as it was.
-        t.setZeilen(2);
-        return 1;
+        a.ersteZeileZuKurz = true;
+        return a;
     }
 
-    // The probe is the first line, the one the length test looked at.
     const char16_t trenner = TrennerSuchen(erste).unicode();
+    Zeilentabelle& t = a.tabelle;
     t.zuruecksetzen(zeilen + 1);
-    const Zeilentabelle::Zelle blank = t.kodieren(u" ");
-    int reihe = 0;
     TextDatei::jedeZeile(text, [&](QStringView roh) {
         const QStringView zeile = ZeileTrimmen(roh);
         if (zeile.isEmpty())
             return;
-        Zeilentabelle::Zelle* zellen = t.zeile(++reihe);
-        int spalte = 0;
+        std::array<int, Zahlen> reihe{};
+        int felder = 0;
+        bool tipp = true;
         KommatextFelder(
             zeile,
             [&](QStringView feld) {
-                // Fields beyond the sixth are dropped.
-                if (spalte < Zahlen)
-                    zellen[++spalte] = feld.isEmpty() ? blank : t.kodieren(feld);
+                const int zahl = Tippzahl(feld);
+                tipp = tipp && felder < Zahlen && zahl > 0 &&
+                       std::find(reihe.begin(), reihe.begin() + felder, zahl) == reihe.begin() + felder;
+                if (felder < Zahlen)
+                    reihe[std::size_t(felder)] = zahl;
+                ++felder;
             },
             trenner);
+        if (!tipp || felder != Zahlen) {
+            ++a.uebersprungen;
+            return;
+        }
+        Zeilentabelle::Zelle* zellen = t.zeile(++a.reihen);
+        for (int c = 0; c < Zahlen; ++c)
+            zellen[c + 1] = Zeilentabelle::zahl(std::uint32_t(reihe[std::size_t(c)]));
     });
-    t.setZeilen(reihe + 1);
+    t.setZeilen(a.reihen + 1);
     EditorTabelleBeschriften(t, mass);
-    return reihe;
+    return a;
 }
 
 void ReihenUebertragen(const Zeilentabelle& quelle, Zeilentabelle& ziel) {

@@ -4,6 +4,7 @@
 #include "support/TestMain.h"
 #include "ui/abbild/TFAbbild.h"
 #include "ui/abbild/TFInfo.h"
+#include "ui/bausteine/Anzeigetext.h"
 #include "ui/bausteine/Skin.h"
 #include "ui/editor/TFEingabe.h"
 #include "ui/internet/TFNeu.h"
@@ -18,8 +19,12 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -144,6 +149,120 @@ private slots:
         for (const auto& [n, elemente] : namen)
             QVERIFY2(elemente.size() == 1,
                      qPrintable(n + QStringLiteral(": ") + elemente.join(QStringLiteral(", "))));
+    }
+
+    // A label that shows a text is heard with it: no fixed name may hide a value. Pictures (the
+    // "Image" labels, a picture set or not yet) and labels that are clicked (links, crosses) are
+    // named for what they show or do.
+    void jedeAnzeigeSagtIhrenWert_data() { jedesBedienelementHatEinenNamen_data(); }
+    void jedeAnzeigeSagtIhrenWert() {
+        QFETCH(QString, fenster);
+        Fenster f;
+        QWidget* w = f.bauen(fenster);
+        QStringList stumm;
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->objectName().startsWith(QStringLiteral("Image")) || bedienbar(label))
+                continue;
+            label->setText(QStringLiteral("4711"));
+            if (!name(label).contains(QStringLiteral("4711")))
+                stumm.append(beschreibung(label) + QStringLiteral(" (") + name(label) + u')');
+        }
+        QVERIFY2(stumm.isEmpty(), qPrintable(stumm.join(QStringLiteral(", "))));
+    }
+
+    // Caption and value together; a value too long for its place is cut with "…" and whole in the
+    // description.
+    void wertanzeigen_data() {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("beschreibung");
+        QTest::newRow("Update PvVersion") << "Update"
+                                          << "PvVersion"
+                                          << "1.4.0.0"
+                                          << "Verfügbare Version: 1.4.0.0"
+                                          << "";
+        QTest::newRow("Reihen") << "Hauptfenster"
+                                << "PFoto/LReihen"
+                                << "1000000"
+                                << "Reihen: 1000000"
+                                << "";
+        QTest::newRow("Datei") << "Hauptfenster"
+                               << "PFoto/LDatei"
+                               << "schein.txt"
+                               << "Datei: schein.txt"
+                               << "";
+        QTest::newRow("lange Datei") << "Hauptfenster"
+                                     << "PFoto/LDatei"
+                                     << "spielschein_vom_samstag.txt"
+                                     << "Datei: spielschein_vom_samstag.txt"
+                                     << "spielschein_vom_samstag.txt";
+    }
+    void wertanzeigen() {
+        QFETCH(QString, fenster);
+        QFETCH(QString, pfad);
+        QFETCH(QString, wert);
+        QFETCH(QString, name);
+        QFETCH(QString, beschreibung);
+        Fenster f;
+        QWidget* w = f.bauen(fenster);
+        for (const QString& teil : pfad.split(u'/'))
+            w = w->findChild<QWidget*>(teil);
+        auto* label = qobject_cast<ui::Anzeigetext*>(w);
+        QVERIFY(label);
+        label->setText(wert);
+        QCOMPARE(::name(label), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description), beschreibung);
+        QCOMPARE(label->gezeigt().endsWith(u'…'), !beschreibung.isEmpty());
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->gezeigt()) <= label->width());
+    }
+
+    // A dark desktop theme changes no window: the skin gives every window one light palette.
+    void dunklerDesktop_data() { jedesBedienelementHatEinenNamen_data(); }
+    void dunklerDesktop() {
+        QFETCH(QString, fenster);
+        const QPalette vorher = QApplication::palette();
+        const auto zurueck = qScopeGuard([&] {
+            qApp->setStyleSheet(QString());
+            QApplication::setPalette(vorher);
+        });
+        const QColor hell(0xEE, 0xEE, 0xEE);
+        const QColor dunkel(0x35, 0x35, 0x35);
+        QApplication::setPalette(QPalette(hell, dunkel, dunkel, dunkel, dunkel, hell, hell, dunkel, dunkel));
+        ui::Skin::anwenden(*qApp);
+        Fenster f;
+        QWidget* w = f.bauen(fenster);
+        QStringList dunkleTexte;
+        // No control carries a colour of the desktop's theme.
+        for (QWidget* kind : w->findChildren<QWidget*>()) {
+            const QPalette p = kind->palette();
+            if (p.color(QPalette::WindowText) == hell || p.color(QPalette::Text) == hell ||
+                p.color(QPalette::ButtonText) == hell || p.color(QPalette::Window) == dunkel ||
+                p.color(QPalette::Base) == dunkel)
+                dunkleTexte.append(beschreibung(kind));
+        }
+        QVERIFY2(dunkleTexte.isEmpty(), qPrintable(dunkleTexte.join(QStringLiteral(", "))));
+    }
+
+    // An unticked check box is drawn as an empty framed box, a ticked one with its mark.
+    void haken() {
+        qApp->setStyleSheet(QString::fromUtf8(ui::Skin::stilvorlage()));
+        const auto zurueck = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        QCheckBox box(QStringLiteral("Sofort"));
+        box.resize(80, 18);
+        const auto rahmenpunkte = [&] {
+            const QImage bild = box.grab().toImage();
+            int n = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < 16; ++x)
+                    n += bild.pixelColor(x, y) == QColor(0x5F, 0x6B, 0x77);
+            return n;
+        };
+        QVERIFY(rahmenpunkte() >= 20);
+        const QImage leer = box.grab().toImage();
+        box.setChecked(true);
+        QVERIFY(box.grab().toImage() != leer);
     }
 
     // Icon-only buttons are named by their hint, edits by what they hold.

@@ -22,10 +22,12 @@
 #include "ui/kreuzbrett/TKreuz.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolButton>
@@ -344,10 +346,14 @@ private slots:
         QTest::addColumn<QString>("stand");
         QTest::newRow("ohne Position")
             << QByteArray("[Wach]\r\nStand=12,50\r\n") << QPoint(0, 70) << true << true << "12,50";
-        QTest::newRow("Position") << QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=35\r\n")
-                                  << QPoint(120, 35) << true << true << "0";
-        QTest::newRow("hex") << QByteArray("[Position]\r\nFGewonnen-left=0x64\r\n") << QPoint(100, 70) << true
+        QTest::newRow("Position") << QByteArray("[Position]\r\nFGewonnen-left=50\r\nFGewonnen-top=35\r\n")
+                                  << QPoint(50, 35) << true << true << "0";
+        QTest::newRow("hex") << QByteArray("[Position]\r\nFGewonnen-left=0x3C\r\n") << QPoint(60, 70) << true
                              << true << "0";
+        // 962 x 690 pixels on a screen of 1024 x 768: moved just inside.
+        QTest::newRow("unten rechts hinaus")
+            << QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=100\r\n") << QPoint(62, 78)
+            << true << true << "0";
         QTest::newRow("klein geschrieben")
             << QByteArray("[position]\r\nfgewonnen-top=9\r\n") << QPoint(0, 9) << true << true << "0";
         QTest::newRow("sofort abc") << QByteArray("[Auswertung]\r\nsofort=abc\r\nsofortQ=0\r\n")
@@ -490,13 +496,13 @@ private slots:
     void positionsknopf() {
         Hauptfensterhilfe h;
         h.starten();
-        h.fenster->move(120, 35);
+        h.fenster->move(50, 35);
         QTest::mouseClick(h.finde<QToolButton>(namen::PositionSpeichern), Qt::LeftButton);
         // pressed without a settings file, it creates the file with just that section
         QCOMPARE(inhalt(h.ordner.optionenDatei()),
-                 QByteArray("[Position]\r\nFGewonnen-left=120\r\nFGewonnen-top=35\r\n"));
+                 QByteArray("[Position]\r\nFGewonnen-left=50\r\nFGewonnen-top=35\r\n"));
         h.starten();
-        QCOMPARE(h.fenster->pos(), QPoint(120, 35));
+        QCOMPARE(h.fenster->pos(), QPoint(50, 35));
     }
 
     void fehlenderEinstellungsordner() {
@@ -581,6 +587,45 @@ private slots:
         schreibe(h.ordner.DataRoot + QStringLiteral("struktur.qui"), QByteArray(59, '\0'));
         h.starten();
         QVERIFY(h.finde<QToolButton>(namen::BQOpen)->isEnabled());
+    }
+
+    // The main window starts with the focus where a key changes nothing; Enter presses the focused
+    // button, as Space does, and the focused button shows a frame.
+    void tastaturImHauptfenster() {
+        Hauptfensterhilfe h;
+        h.starten();
+        h.fenster->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.fenster.get()));
+        QCOMPARE(QApplication::focusWidget(), h.finde<QWidget>(namen::PFoto, namen::G1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(h.fenster->isVisible());
+
+        auto* box = h.finde<QWidget>(namen::PFoto, "frAnzeige1")->findChild<QLineEdit*>(namen::ETZ);
+        box->setText(QStringLiteral("7"));
+        auto* loeschen = h.finde<QToolButton>(namen::PFoto, namen::GewinnreiheLoeschen);
+        qApp->setStyleSheet(QString::fromUtf8(ui::Skin::stilvorlage()));
+        const auto ohneSkin = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        const QImage ohneFokus = loeschen->grab().toImage();
+        loeschen->setFocus(Qt::TabFocusReason);
+        QVERIFY(loeschen->grab().toImage() != ohneFokus);
+        QTest::keyClick(loeschen, Qt::Key_Return);
+        QCOMPARE(box->text(), QString());
+    }
+
+    void enterImStartfenster() {
+        Hauptfensterhilfe h;
+        h.starten();
+        auto* start = new TFStart;
+        start->setSchrittdauer(0);
+        start->setHauptfenster(h.fenster.get());
+        start->show();
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        start->setInitializationDone(true);
+        QPointer<TFStart> zeiger(start);
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QVERIFY(h.fenster->isVisible());
+        QTRY_VERIFY(zeiger.isNull());
     }
 
     void startfenster() {

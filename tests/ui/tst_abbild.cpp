@@ -317,26 +317,33 @@ private slots:
         QCOMPARE(groesse("zwei.jpg"), QSize(404, 700));
     }
 
+    // The places of the window as designed where it fits a screen of 1024 x 768 pixels, else moved
+    // just inside.
     void fensterposition_data() {
         QTest::addColumn<QPoint>("gespeichert"); // (-1, -1): no settings file
+        QTest::addColumn<int>("hoehe");          // of the evaluation column; the window has 80 more
         QTest::addColumn<QPoint>("ort");
-        QTest::newRow("ohne Datei") << QPoint(-1, -1) << QPoint(0, 70);
-        QTest::newRow("gespeichert") << QPoint(150, 80) << QPoint(150, 80);
-        QTest::newRow("links negativ") << QPoint(-200, 90) << QPoint(0, 90);
+        QTest::newRow("ohne Datei") << QPoint(-1, -1) << 580 << QPoint(0, 70);
+        QTest::newRow("ohne Datei, zu hoch") << QPoint(-1, -1) << 650 << QPoint(0, 38);
+        QTest::newRow("gespeichert") << QPoint(150, 80) << 580 << QPoint(150, 80);
+        QTest::newRow("links negativ") << QPoint(-200, 90) << 580 << QPoint(0, 90);
+        QTest::newRow("rechts hinaus") << QPoint(900, 20) << 580 << QPoint(384, 20);
     }
     void fensterposition() {
         QFETCH(QPoint, gespeichert);
+        QFETCH(int, hoehe);
         QFETCH(QPoint, ort);
         Hilfe h;
+        h.spalte->resize(404, hoehe);
         if (gespeichert != QPoint(-1, -1))
             settings::FensterpositionSpeichern(h.optionen(), QStringLiteral("FAbbild"), gespeichert.x(),
                                                gespeichert.y());
         ui::TFAbbild* f = h.abbild();
         QCOMPARE(f->pos(), ort);
         // the position button of any snapshot window places every later one
-        f->move(120, 35);
+        f->move(120, 20);
         h.klick(f, namen::AbbildPosition);
-        QCOMPARE(h.abbild()->pos(), QPoint(120, 35));
+        QCOMPARE(h.abbild()->pos(), QPoint(120, 20));
     }
 
     void fehlgeschlagenesSchreibenLaesstAllesStehen_data() {

@@ -10,15 +10,20 @@
 #include "ui/hauptfenster/QuotenPanel.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <map>
 
 using testhilfe::dateiLesen;
@@ -131,6 +136,31 @@ private slots:
         f.starten();
         QCOMPARE(f.g1().zeilen(), 4);
         QCOMPARE(f.text(namen::LDatei), QStringLiteral("Schein1.txt"));
+    }
+
+    // The row column is as wide as the largest row number needs, and the grid keeps its width:
+    // the number columns give what it takes.
+    void reihenspalteWaechstMit_data() {
+        QTest::addColumn<int>("zeilen");
+        QTest::newRow("99.999 Reihen") << 99999;
+        QTest::newRow("100.000 Reihen") << 100000;
+        QTest::newRow("1.000.000 Reihen") << 1000000;
+    }
+    void reihenspalteWaechstMit() {
+        QFETCH(int, zeilen);
+        Fenster f;
+        f.einlesen(f.schein(QByteArray("1,2,3,4,5,45\r\n").repeated(zeilen)));
+        const ui::ZeilenGitter* g = f.G1();
+        const QFontMetrics m(g->font());
+        const int nummer = g->columnWidth(0);
+        QCOMPARE(nummer, zeilen < 100000 ? 37 : 2 + m.horizontalAdvance(QString::number(zeilen)));
+        int breite = 0;
+        for (int c = 0; c <= 7; ++c)
+            breite += g->columnWidth(c);
+        QCOMPARE(breite, 37 + 6 * 20 + 50);
+        for (int c = 1; c <= 6; ++c)
+            QVERIFY(g->columnWidth(c) >= m.horizontalAdvance(QStringLiteral("45")) + 2);
+        QVERIFY(g->columnWidth(7) >= m.horizontalAdvance(QStringLiteral("5 + ZS")) + 4);
     }
 
     void abgebrochenerDialogAendertNichts() {
@@ -510,6 +540,120 @@ private slots:
         QCOMPARE(g.Zahlen, (std::array<std::uint8_t, 6>{}));
         QCOMPARE(f.g1().text(1, 7), QStringLiteral("6 Ri.")); // results stay until the next evaluation
         QCOMPARE(f.g2().text(1, 1), QStringLiteral("1"));
+    }
+
+    // Ranks, results and total stay after a change of the rows or the winning row, but grey and
+    // with a note, until the next evaluation.
+    void veralteteAuswertung_data() {
+        QTest::addColumn<QString>("schritt");
+        QTest::addColumn<bool>("veraltet");
+        QTest::newRow("nichts") << "nichts" << false;
+        QTest::newRow("anderer Schein") << "Schein" << true;
+        QTest::newRow("Reihen löschen") << "löschen" << true;
+        QTest::newRow("Gewinnreihe gelöscht") << "Gewinnreihe löschen" << true;
+        QTest::newRow("Gewinnzahl getippt") << "Gewinnzahl" << true;
+        QTest::newRow("Gewinnzahl getippt, sofort") << "Gewinnzahl sofort" << false;
+        QTest::newRow("Box nur betreten") << "Box" << false;
+        QTest::newRow("sortiert") << "sortieren" << false;
+    }
+    void veralteteAuswertung() {
+        QFETCH(QString, schritt);
+        QFETCH(bool, veraltet);
+        Fenster f;
+        f.einlesen(f.schein("3,8,15,22,30,41\r\n1,2,3,4,5,6\r\n"));
+        f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"});
+        f.pruefen();
+        const QString zweiterSchein = f.schein("1,2,3,4,5,7\r\n", QStringLiteral("zwei.txt"));
+        const std::map<QString, std::function<void()>> schritte = {
+            {QStringLiteral("nichts"), [] {}},
+            {QStringLiteral("Schein"), [&] { f.einlesen(zweiterSchein); }},
+            {QStringLiteral("löschen"), [&] { QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton); }},
+            {QStringLiteral("Gewinnreihe löschen"),
+             [&] { QTest::mouseClick(f.knopf(namen::GewinnreiheLoeschen), Qt::LeftButton); }},
+            {QStringLiteral("Gewinnzahl"),
+             [&] {
+                 f.sofort()->setChecked(false);
+                 f.gewinnreiheTippen({"4"});
+             }},
+            {QStringLiteral("Gewinnzahl sofort"), [&] { f.gewinnreiheTippen({"4"}); }},
+            {QStringLiteral("Box"), [&] { f.gewinnreiheTippen({}); }},
+            {QStringLiteral("sortieren"),
+             [&] { QTest::mouseClick(f.knopf(namen::BSortier), Qt::LeftButton); }},
+        };
+        schritte.at(schritt)();
+        auto* gesamt = f.im<QLabel>(namen::LGesGewinn);
+        const auto* rangmaler = qobject_cast<ui::G1Zellen*>(f.G1()->itemDelegate());
+        const QString hinweis = veraltet ? QStringLiteral("Veraltet: Tippreihen oder Gewinnreihe wurden nach "
+                                                          "der letzten „Gewinn- Prüfung“ geändert.")
+                                         : QString();
+        QCOMPARE(gesamt->toolTip(), hinweis);
+        QCOMPARE(QAccessible::queryAccessibleInterface(gesamt)->text(QAccessible::Description), hinweis);
+        QCOMPARE(rangmaler->farben(7, QStringLiteral("6 Ri.")).grau, veraltet);
+        // the next evaluation is current again
+        f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"});
+        f.pruefen();
+        QCOMPARE(gesamt->toolTip(), QString());
+        QVERIFY(!rangmaler->farben(7, QStringLiteral("6 Ri.")).grau);
+    }
+
+    // Ctrl+Z takes back the last step that replaced or cleared the rows or cleared the winning row.
+    void rueckgaengig_data() {
+        QTest::addColumn<QString>("schritt");
+        QTest::newRow("Reihen löschen") << "löschen";
+        QTest::newRow("anderer Schein") << "Schein";
+        QTest::newRow("Gewinnreihe löschen") << "Gewinnreihe löschen";
+    }
+    void rueckgaengig() {
+        QFETCH(QString, schritt);
+        Fenster f;
+        QVERIFY(QTest::qWaitForWindowActive(f.fenster.get()));
+        f.einlesen(f.schein("3,8,15,22,30,41\r\n1,2,3,4,5,6\r\n"));
+        f.gewinnreiheTippen({"3", "8", "15", "22", "30", "41"}, "7");
+        const QString zweiterSchein = f.schein("1,2,3,4,5,7\r\n", QStringLiteral("zwei.txt"));
+        const std::map<QString, std::function<void()>> schritte = {
+            {QStringLiteral("löschen"), [&] { QTest::mouseClick(f.knopf(namen::BGridDel), Qt::LeftButton); }},
+            {QStringLiteral("Schein"), [&] { f.einlesen(zweiterSchein); }},
+            {QStringLiteral("Gewinnreihe löschen"),
+             [&] { QTest::mouseClick(f.knopf(namen::GewinnreiheLoeschen), Qt::LeftButton); }},
+        };
+        schritte.at(schritt)();
+        f.G1()->setFocus();
+        QTest::keyClick(f.G1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.text(namen::LDatei), QStringLiteral("schein.txt"));
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("2"));
+        QCOMPARE(testhilfe::spalte(f.g1(), 1), QStringList({"3", "1"}));
+        QCOMPARE(f.g1().text(2, 6), QStringLiteral("6"));
+        QCOMPARE(f.box(1)->text(), QStringLiteral("3"));
+        QCOMPARE(f.box(7)->text(), QStringLiteral("7"));
+        QVERIFY(f.leiste().Gewinnreihe().Menge.enthaelt(41));
+        // one step: a second Ctrl+Z changes nothing
+        QTest::keyClick(f.G1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.text(namen::LReihen), QStringLiteral("2"));
+        QCOMPARE(f.box(1)->text(), QStringLiteral("3"));
+    }
+
+    // Shift+F10 and the menu key open the grid's context menu, as a right click does.
+    void kontextmenueMitTasten_data() {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("umschalt");
+        QTest::newRow("Umschalt+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Menütaste") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    }
+    void kontextmenueMitTasten() {
+        QFETCH(int, taste);
+        QFETCH(int, umschalt);
+        Fenster f;
+        QStringList eintraege;
+        QTimer::singleShot(0, f.G1(), [&] {
+            if (auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* a : menue->actions())
+                    eintraege.append(a->text());
+                menue->close();
+            }
+        });
+        QTest::keyClick(f.G1(), Qt::Key(taste), Qt::KeyboardModifiers(umschalt));
+        QCOMPARE(eintraege, QStringList({"Rückgängig", "Statistik über alle Spieltage...",
+                                         "Mehrere Spielscheine auswerten..."}));
     }
 
     void ordnungDerGewinnzahlen_data() {

@@ -22,8 +22,6 @@ namespace namen = ui::namen;
 
 namespace {
 
-const QString B = QStringLiteral(" ");
-
 // The main window with the editor created as at program start and shown by its button.
 struct Editor : testhilfe::Hauptfensterhilfe {
     ui::TFEingabe* e = nullptr;
@@ -208,32 +206,41 @@ private slots:
     void auslesen_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<QStringList>>("erwartet");
+        QTest::addColumn<QString>("meldung");
+        const QString keineTipps =
+            QStringLiteral(" übersprungen: keine sechs verschiedenen Zahlen von 1 bis 45");
         QTest::newRow("Leerzeichen") << "1 2 3 4 5 6\n7 8 9 10 11 12\n13 14 15 16 17 18"
                                      << QList<QStringList>{{"1", "2", "3", "4", "5", "6"},
                                                            {"7", "8", "9", "10", "11", "12"},
-                                                           {"13", "14", "15", "16", "17", "18"}};
+                                                           {"13", "14", "15", "16", "17", "18"}}
+                                     << "";
         QTest::newRow("Komma und Leerzeichen")
-            << "6, 12, 20, 30, 40, 45" << QList<QStringList>{{"6", B, "12", B, "20", B}};
+            << "3, 8, 15, 22, 30, 41" << QList<QStringList>{{"3", "8", "15", "22", "30", "41"}} << "";
         QTest::newRow("Leerzeilen übersprungen")
             << "  1,2,3,4,5,6  \n\n   \n7,8,9,10,11,12\n\n13,14,15,16,17,18\n"
             << QList<QStringList>{{"1", "2", "3", "4", "5", "6"},
                                   {"7", "8", "9", "10", "11", "12"},
-                                  {"13", "14", "15", "16", "17", "18"}};
-        QTest::newRow("sieben und vier Zahlen")
-            << "1,2,3,4,5,6,7\n8,9,10,11"
-            << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}, {"8", "9", "10", "11", "", ""}};
-        QTest::newRow("Komma vorn") << ",1,2,3,4,5" << QList<QStringList>{{B, "1", "2", "3", "4", "5"}};
+                                  {"13", "14", "15", "16", "17", "18"}}
+            << "";
+        QTest::newRow("Kopfzeile") << "Tipps vom Samstag\n1 2 3 4 5 6"
+                                   << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}}
+                                   << "1 Zeile" + keineTipps;
+        QTest::newRow("sieben und vier Zahlen, Komma vorn")
+            << "1,2,3,4,5,6,7\n8,9,10,11\n,1,2,3,4,5\n1,2,3,4,5,6"
+            << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}} << "3 Zeilen" + keineTipps;
         QTest::newRow("Semikolon, eine Zeile")
-            << "6;12;20;30;40;45" << QList<QStringList>{{"6", "12", "20", "30", "40", "45"}};
+            << "6;12;20;30;40;45" << QList<QStringList>{{"6", "12", "20", "30", "40", "45"}} << "";
         QTest::newRow("Semikolon, zwei Zeilen")
             << "1;2;3;4;5;6\n7;8;9;10;11;12"
-            << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}, {"7", "8", "9", "10", "11", "12"}};
-        QTest::newRow("Tabs") << "1\t2\t3\t4\t5\t6" << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}};
+            << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}, {"7", "8", "9", "10", "11", "12"}} << "";
+        QTest::newRow("Tabs") << "1\t2\t3\t4\t5\t6" << QList<QStringList>{{"1", "2", "3", "4", "5", "6"}}
+                              << "";
     }
 
     void auslesen() {
         QFETCH(QString, text);
         QFETCH(QList<QStringList>, erwartet);
+        QFETCH(QString, meldung);
         Editor f;
         f.einfuegen(text);
         const QString gezeigt = f.m1()->toPlainText();
@@ -245,18 +252,42 @@ private slots:
         QCOMPARE(f.G1()->model()->rowCount(), int(erwartet.size()));
         QCOMPARE(f.text(namen::EditorLReihen), QString::number(erwartet.size()));
         QCOMPARE(f.m1()->toPlainText(), gezeigt); // the text field keeps the untrimmed text
-        QVERIFY(f.umgebung.meldungen.empty());
+        if (meldung.isEmpty())
+            QVERIFY(f.umgebung.meldungen.empty());
+        else
+            QVERIFY2(f.umgebung.nurMeldung(FakeUmgebung::Art::Information, meldung),
+                     qPrintable(f.umgebung.meldungstexte()));
     }
 
-    void kurzeErsteZeile() {
-        // Nothing is read: one data row stays with what it held.
+    void nichtsAusgelesen_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("kurze erste Zeile")
+            << "1,2,3\n4,5,6,7,8,9"
+            << "Aus dem Text lässt sich keine Tippreihe auslesen: Die erste Zeile hat weniger als sieben "
+               "Zeichen.\n\nIch breche erst einmal ab.";
+        QTest::newRow("Nummernspalte")
+            << "1;3;8;15;22;30;41\n2;1;2;3;4;5;6"
+            << "Aus dem Text lässt sich keine Tippreihe auslesen (2 Zeilen übersprungen: "
+               "keine sechs verschiedenen Zahlen von 1 bis 45).\n\nIch breche erst "
+               "einmal ab.";
+    }
+
+    void nichtsAusgelesen() {
+        // The rows read before stay as they were, and a message says why nothing was read.
+        QFETCH(QString, text);
+        QFETCH(QString, meldung);
         Editor f;
         f.auslesen(QStringLiteral("1 2 3 4 5 6\n7 8 9 10 11 12"));
-        f.auslesen(QStringLiteral("1,2,3\n4,5,6,7,8,9"));
-        QCOMPARE(f.reihen(), (QList<QStringList>{{"1", "2", "3", "4", "5", "6"}}));
-        QCOMPARE(f.text(namen::EditorLReihen), QStringLiteral("1"));
-        QCOMPARE(f.nummern(), QStringList{"1"});
-        QVERIFY(f.umgebung.meldungen.empty());
+        f.auslesen(text);
+        QCOMPARE(f.reihen(),
+                 (QList<QStringList>{{"1", "2", "3", "4", "5", "6"}, {"7", "8", "9", "10", "11", "12"}}));
+        QCOMPARE(f.text(namen::EditorLReihen), QStringLiteral("2"));
+        QCOMPARE(f.nummern(), (QStringList{"1", "2"}));
+        const std::vector<FakeUmgebung::Meldung> gezeigt = f.umgebung.nimmMeldungen();
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
+        QCOMPARE(gezeigt[0].text, meldung);
     }
 
     void meldungen_data() {
@@ -294,14 +325,14 @@ private slots:
 
     void alsSpielscheinSpeichern() {
         Editor f;
-        f.auslesen(QStringLiteral(",1,2,3,4,5\n7 8 9 10 11 12"));
+        f.auslesen(QStringLiteral("3, 8, 15, 22, 30, 41\n7 8 9 10 11 12"));
         const QString ziel = f.ordner.SlipDir + QStringLiteral("neu.txt");
         f.umgebung.antworteSpeichern(ziel);
         f.klick(namen::EditorSpeichern);
         QCOMPARE(auftrag(f.umgebung.speichernAuftraege.at(0)),
                  (QStringList{"Spielschein speichern", "Spielschein-Datei|*.txt", "txt", f.ordner.SlipDir,
                               "fragt"}));
-        QCOMPARE(dateiLesen(ziel), QByteArray("\" \",1,2,3,4,5\r\n7,8,9,10,11,12\r\n"));
+        QCOMPARE(dateiLesen(ziel), QByteArray("3,8,15,22,30,41\r\n7,8,9,10,11,12\r\n"));
         QCOMPARE(f.text(namen::EditorLDatei), QStringLiteral("neu.txt"));
     }
 
@@ -309,8 +340,8 @@ private slots:
         QTest::addColumn<int>("filter");
         QTest::addColumn<bool>("leer");
         QTest::addColumn<QByteArray>("inhalt");
-        QTest::newRow("Text") << 1 << false << QByteArray("1,2,3,4,5,6\r\n7,8,9,10,,\r\n\xe4,,,,,\r\n");
-        QTest::newRow("CSV") << 2 << false << QByteArray("1;2;3;4;5;6\r\n7;8;9;10;;\r\n\xe4;;;;;\r\n");
+        QTest::newRow("Text") << 1 << false << QByteArray("1,2,3,4,5,6\r\n7,8,9,10,11,12\r\n");
+        QTest::newRow("CSV") << 2 << false << QByteArray("1;2;3;4;5;6\r\n7;8;9;10;11;12\r\n");
         QTest::newRow("Text, leere Reihe") << 1 << true << QByteArray(",,,,,\r\n");
         QTest::newRow("CSV, leere Reihe") << 2 << true << QByteArray(";;;;;\r\n");
     }
@@ -320,7 +351,7 @@ private slots:
         QFETCH(bool, leer);
         QFETCH(QByteArray, inhalt);
         Editor f;
-        f.auslesen(leer ? QStringLiteral("1,2,3,4,5,6") : QStringLiteral("1 2 3 4 5 6\n7 8 9 10\nä"));
+        f.auslesen(leer ? QStringLiteral("1,2,3,4,5,6") : QStringLiteral("1 2 3 4 5 6\n7 8 9 10 11 12"));
         if (leer)
             f.klick(namen::EditorGridDel);
         const QString ziel = f.ordner.SlipDir + QStringLiteral("export.csv");
@@ -358,14 +389,14 @@ private slots:
                 t.setText(r, 8, u"6");
             }
         });
-        f.auslesen(QStringLiteral("1 2 3 4 5 6\n,7,8\nx y,9"));
+        f.auslesen(QStringLiteral("1 2 3 4 5 6\n7,8,9,10,11,12\n13 14 15 16 17 18"));
         f.klick(namen::BTransfer);
         QVERIFY(f.umgebung.meldungen.empty());
         QCOMPARE(f.haupt().zeilen(), 4);
         QCOMPARE(f.hauptG1()->model()->rowCount(), 3);
         for (int c = 0; c <= 6; ++c)
             QCOMPARE(spalte(f.haupt(), c), spalte(f.g1(), c));
-        QCOMPARE(spalte(f.haupt(), 1), (QStringList{"1", B, "x"}));
+        QCOMPARE(spalte(f.haupt(), 1), (QStringList{"1", "7", "13"}));
         QCOMPARE(spalte(f.haupt(), 7), QStringList(3, QStringLiteral("3 Ri.")));
         QCOMPARE(spalte(f.haupt(), 8), QStringList(3, QStringLiteral("6")));
         QCOMPARE(f.haupt().text(0, 7).trimmed(), QStringLiteral("GKl."));
@@ -377,13 +408,13 @@ private slots:
 
     void textdateiOeffnen_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const QString text = QStringLiteral("für\t1,2\r\n3;4\r\n");
+        const QString text = QStringLiteral("für Samstag\r\n1\t2\t3\t4\t5\t6\r\n");
         const auto utf16 = [&](QStringConverter::Encoding k) { return QByteArray(QStringEncoder(k)(text)); };
         QTest::newRow("UTF-8 mit Marke") << QByteArray("\xef\xbb\xbf") + text.toUtf8();
         QTest::newRow("UTF-16 LE mit Marke") << QByteArray("\xff\xfe") + utf16(QStringConverter::Utf16LE);
         QTest::newRow("UTF-16 BE mit Marke") << QByteArray("\xfe\xff") + utf16(QStringConverter::Utf16BE);
-        QTest::newRow("Windows-1252, LF") << QByteArray("f\xfcr\t1,2\n3;4\n");
-        QTest::newRow("Windows-1252, CR") << QByteArray("f\xfcr\t1,2\r3;4\r");
+        QTest::newRow("Windows-1252, LF") << QByteArray("f\xfcr Samstag\n1\t2\t3\t4\t5\t6\n");
+        QTest::newRow("Windows-1252, CR") << QByteArray("f\xfcr Samstag\r1\t2\t3\t4\t5\t6\r");
     }
 
     void textdateiOeffnen() {
@@ -395,13 +426,16 @@ private slots:
         QCOMPARE(auftrag(f.umgebung.oeffnenAuftraege.at(0)),
                  (QStringList{"Eine Text-Datei einlesen", "Text-Dateien|*.txt;*.csv", "txt", f.ordner.SlipDir,
                               ""}));
-        QCOMPARE(f.m1()->toPlainText(), QStringLiteral("für,1,2\n3;4\n"));
+        QCOMPARE(f.m1()->toPlainText(), QStringLiteral("für Samstag\n1,2,3,4,5,6\n"));
         QCOMPARE(f.m1()->textCursor().position(), 0);
         QCOMPARE(f.text(namen::LDatei0), QStringLiteral("tipps.csv"));
         QCOMPARE(f.text(namen::LZeilen), QStringLiteral("2"));
         f.klick(namen::BAuslesen);
-        QCOMPARE(f.reihen(),
-                 (QList<QStringList>{{"für", "1", "2", "", "", ""}, {"3;4", "", "", "", "", ""}}));
+        QCOMPARE(f.reihen(), (QList<QStringList>{{"1", "2", "3", "4", "5", "6"}}));
+        QVERIFY(f.umgebung.nurMeldung(
+            FakeUmgebung::Art::Information,
+            QStringLiteral("1 Zeile übersprungen: keine sechs verschiedenen Zahlen von 1 "
+                           "bis 45")));
         QCOMPARE(f.text(namen::EditorLDatei), QStringLiteral("tipps.csv"));
     }
 

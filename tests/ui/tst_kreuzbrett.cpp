@@ -11,6 +11,7 @@
 #include "ui/kreuzbrett/TKreuz.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -537,10 +538,65 @@ private slots:
         QCOMPARE(inhalt(b.muster()), alt);
     }
 
+    // The arrow keys walk the fields as the slip prints them; Space ticks as a click does.
+    void tastatur_data() {
+        QTest::addColumn<QString>("tasten"); // l r o u: arrow keys, _: Space
+        QTest::addColumn<int>("fokus");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QList<int>>("zahlen");
+        QTest::newRow("Rand links oben") << "lo" << 1 << 0 << QList<int>{};
+        QTest::newRow("Rand rechts") << "rrrrrrrrrr" << 9 << 0 << QList<int>{};
+        QTest::newRow("Vollsystem unter den Zahlen") << "uuuuu_" << 101 << 1 << QList<int>{};
+        QTest::newRow("Systemzeile beginnt bei 101") << "uuuuul" << 101 << 0 << QList<int>{};
+        QTest::newRow("Teilsystem, Rand unten") << "uuuuuuu_" << 108 << 8 << QList<int>{};
+        QTest::newRow("System, dann Zahlen") << "uuuuu_o_r_" << 39 << 1 << QList<int>{38, 39};
+        QTest::newRow("rechts in der Systemzeile") << "rrrrrrrruuuuuo" << 44 << 0 << QList<int>{};
+        QTest::newRow("zweimal Leertaste") << "uuuuu__" << 101 << 0 << QList<int>{};
+    }
+    void tastatur() {
+        QFETCH(QString, tasten);
+        QFETCH(int, fokus);
+        QFETCH(int, system);
+        QFETCH(QList<int>, zahlen);
+        Brett b;
+        const std::map<QChar, Qt::Key> taste = {{u'l', Qt::Key_Left},
+                                                {u'r', Qt::Key_Right},
+                                                {u'o', Qt::Key_Up},
+                                                {u'u', Qt::Key_Down},
+                                                {u'_', Qt::Key_Space}};
+        for (const QChar t : tasten)
+            QTest::keyClick(b.brett, taste.at(t));
+        QCOMPARE(b.brett->fokusKreuz(), fokus);
+        stand(b, system, zahlen);
+    }
+
+    void leertasteOhneSystem() {
+        Brett b;
+        QTest::keyClick(b.brett, Qt::Key_Space);
+        QVERIFY(b.umgebung().nurMeldung(FakeUmgebung::Art::Information, OhneSystem));
+        stand(b, 0, {});
+    }
+
+    // The board and the row grid are reached by Tab; the board draws a frame round its field.
+    void tabErreichtBrettUndGitter() {
+        Brett b;
+        b.h.fenster->show();
+        QVERIFY(QTest::qWaitForWindowActive(b.h.fenster.get()));
+        const QImage ohne = b.brett->grab().toImage();
+        std::set<QWidget*> erreicht;
+        for (int i = 0; i < 200 && !(erreicht.count(b.brett) && erreicht.count(b.G1)); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            erreicht.insert(QApplication::focusWidget());
+        }
+        QVERIFY(erreicht.count(b.brett) && erreicht.count(b.G1));
+        b.brett->setFocus(Qt::TabFocusReason);
+        QVERIFY(b.brett->grab().toImage() != ohne);
+    }
+
     void abwickeln_data() {
         QTest::addColumn<int>("tag");
         QTest::addColumn<QList<int>>("zahlen");
-        QTest::addColumn<int>("spalte0"); // width of G1's first column, 0 = as set up
+        QTest::addColumn<int>("spalte0"); // width of G1's first column before, 0 = as set up
         QTest::addColumn<QString>("reihen");
         QTest::addColumn<QStringList>("proben");    // "r: n1 n2 n3 n4 n5 n6"
         QTest::addColumn<QStringList>("etiketten"); // the labels of rows 1, 9, 10 and the last
@@ -556,9 +612,10 @@ private slots:
                              << QStringList{"1: 2 4 8 11 15 19", "2: 2 4 8 11 15 23",
                                             "1716: 27 31 35 38 42 44"}
                              << QStringList{etikett(1, 3), etikett(9, 3), etikett(10, 2), etikett(1716, 0)};
+        // A row column widened for a large slip: the labels are padded for the column as designed.
         QTest::newRow("007, breite Spalte 0")
             << 101 << bis(1, 7) << 70 << "7" << QStringList{"1: 1 2 3 4 5 6", "7: 2 3 4 5 6 7"}
-            << QStringList{etikett(1, 7), etikett(7, 7)};
+            << QStringList{etikett(1, 3), etikett(7, 3)};
     }
     void abwickeln() {
         QFETCH(int, tag);

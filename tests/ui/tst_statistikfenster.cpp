@@ -26,6 +26,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QThreadPool>
 #include <QTimer>
@@ -237,6 +239,23 @@ private slots:
         QCOMPARE(d.vorschlag, QStringLiteral("Statistik über alle Spieltage.csv"));
         QCOMPARE(dateiLesen(pfad), marke + csv({Ueberschrift, TagB, TagC, TagA,
                                                 QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|")}));
+    }
+
+    // On the page of the numbers the export writes their table, without the matchdays' total.
+    void csvDerZahlen() {
+        Fenster f;
+        QVERIFY(f.kontextmenue(QStringLiteral("Statistik über alle Spieltage...")));
+        auto* w = f.geoeffnet<ui::TFStatistik>();
+        QTabBar* reiter = f.in<QTabWidget>(w, namen::Seiten)->tabBar();
+        QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(2).center());
+        const QString pfad = f.ordner.DataRoot + QStringLiteral("zahlen.csv");
+        f.umgebung.antworteSpeichern(pfad, 1);
+        QTest::mouseClick(f.in<QPushButton>(w, namen::BCsv), Qt::LeftButton);
+        const QList<QByteArray> zeilen = dateiLesen(pfad).split('\n');
+        QCOMPARE(zeilen.size(), 1 + 45 + 1); // after the last CR LF an empty piece
+        QCOMPARE(zeilen[0], QByteArray("Zahl;Gewinnzahl;Zusatzzahl;Fehlt seit (Spieltagen)\r"));
+        QCOMPARE(zeilen[1], QByteArray("1;2;0;0\r"));
+        QCOMPARE(zeilen[45], QByteArray("45;0;0;3\r"));
     }
 
     // A file that cannot be written: the message names it and the older file stays whole.

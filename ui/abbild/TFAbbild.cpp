@@ -5,6 +5,7 @@
 #include "settings/Ordner.h"
 #include "settings/Schluessel.h"
 #include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/umgebung/Umgebung.h"
 #include "ui/umgebung/Waechter.h"
@@ -69,11 +70,10 @@ TFAbbild::TFAbbild(Umgebung& umgebung, const settings::Ordner& ordner, QString& 
         speicherOrdner_ = ordner_.ShotsDir;
         QDir().mkpath(speicherOrdner_);
     }
-    // A place saved on a second monitor that is gone would leave the window out of sight. Checked
-    // before the window is shown: while it is being shown its frame is not yet placed.
-    if (QGuiApplication::screens().size() == 1 && ort.x() < 0)
-        ort.setX(0);
-    move(ort);
+    // A place saved on a second monitor that is gone, or one where the window does not fit, would
+    // leave it out of sight. Checked before the window is shown: while it is being shown its frame
+    // is not yet placed.
+    move(ImBild(this, ort));
 }
 
 void TFAbbild::leistenBauen() {
@@ -133,6 +133,8 @@ void TFAbbild::setBild(const QImage& bild, QSize flaeche) {
     bild_ = bild;
     Image1->setPixmap(QPixmap::fromImage(bild_));
     setFixedSize(flaeche.width(), flaeche.height() + 2 * LeistenHoehe);
+    if (!isVisible())
+        move(ImBild(this, pos()));
 }
 
 int TFAbbild::qualitaet() const {

@@ -37,8 +37,17 @@ QLabel* Bausteine::text(QWidget* eltern, const QString& text, const QRect& ort, 
     return l;
 }
 
-QLabel* Bausteine::anzeige(QWidget* eltern, const char* name, const QRect& ort) {
-    QLabel* l = text(eltern, QString(), ort, name);
+Anzeigetext* Bausteine::wert(QWidget* eltern, const char* name, const QRect& ort,
+                             const QString& beschriftung) {
+    auto* l = new Anzeigetext(beschriftung, eltern);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(ort);
+    return l;
+}
+
+Anzeigetext* Bausteine::anzeige(QWidget* eltern, const char* name, const QRect& ort,
+                                const QString& beschriftung) {
+    Anzeigetext* l = wert(eltern, name, ort, beschriftung);
     l->setProperty("rolle", QStringLiteral("vertieft"));
     l->setAlignment(Qt::AlignCenter);
     return l;

@@ -1,10 +1,22 @@
 #include "Knopf.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
 namespace ui {
+
+void Knopf::keyPressEvent(QKeyEvent* ereignis) {
+    const bool eingabe = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
+    if (eingabe && (ereignis->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        ereignis->accept();
+        if (!ereignis->isAutoRepeat())
+            click();
+        return;
+    }
+    QToolButton::keyPressEvent(ereignis);
+}
 
 void Knopf::paintEvent(QPaintEvent*) {
     QStylePainter maler(this);

@@ -9,6 +9,7 @@
 #include "settings/Ordner.h"
 #include "settings/Schluessel.h"
 #include "ui/bausteine/Bausteine.h"
+#include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/editor/Textfeld.h"
 #include "ui/gitter/GitterEinrichtung.h"
@@ -35,12 +36,26 @@ const QString TextfeldLeer =
     QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
 const QString NichtsZuUebertragen =
     QStringLiteral("Es gibt nichts zu übertragen.\n\nIch breche erst einmal ab.");
+const QString ErsteZeileZuKurz = QStringLiteral(
+    "Aus dem Text lässt sich keine Tippreihe auslesen: Die erste Zeile hat weniger als sieben Zeichen."
+    "\n\nIch breche erst einmal ab.");
+
+// The lines that gave no tip row, in one line.
+QString Uebersprungen(int zeilen) {
+    return (zeilen == 1 ? QStringLiteral("1 Zeile") : QStringLiteral("%1 Zeilen").arg(zeilen)) +
+           QStringLiteral(" übersprungen: keine sechs verschiedenen Zahlen von 1 bis 45");
+}
+
 // The editor's own error boxes stand in the middle of the screen.
 constexpr Meldungen::Ort Mitte = Meldungen::Ort::Bildschirm;
 
+QFont fett() {
+    return Bausteine::schrift(QStringLiteral("Tahoma"), 11, true);
+}
+
 QLabel* fetterText(QWidget* eltern, const QString& text, const QRect& ort, const char* name = nullptr) {
     QLabel* l = Bausteine::text(eltern, text, ort, name);
-    l->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
+    l->setFont(fett());
     return l;
 }
 
@@ -51,9 +66,14 @@ std::pair<QLabel*, QLabel*> angabenZeile(QWidget* eltern, const QRect& ort, cons
     QFrame* zeile = Bausteine::panel(eltern, nullptr, ort, "flaeche");
     const int w = ort.width();
     Bausteine::text(zeile, dateiText, QRect(4, 5, 32, 16));
-    QLabel* datei = fetterText(zeile, QString(), QRect(36, 5, w - 126, 16), dateiName);
+    Anzeigetext* datei =
+        Bausteine::wert(zeile, dateiName, QRect(36, 5, w - 126, 16), QStringLiteral("Datei"));
     Bausteine::text(zeile, anzahlText, QRect(w - 88, 5, 40, 16));
-    QLabel* anzahl = fetterText(zeile, QStringLiteral("0"), QRect(w - 50, 5, 46, 16), anzahlName);
+    Anzeigetext* anzahl =
+        Bausteine::wert(zeile, anzahlName, QRect(w - 50, 5, 46, 16), QStringLiteral("Reihen"));
+    datei->setFont(fett());
+    anzahl->setFont(fett());
+    anzahl->setText(QStringLiteral("0"));
     anzahl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return {datei, anzahl};
 }
@@ -66,7 +86,8 @@ TFEingabe::TFEingabe(Umgebung& umgebung, const settings::Ordner& ordner, QWidget
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(core::ProgrammTitel());
     setFixedSize(KlientBreite, KlientHoehe);
-    move(settings::FensterpositionLesen(settings::IniDatei(ordner_.optionenDatei()), FensterName));
+    move(ImBild(this,
+                settings::FensterpositionLesen(settings::IniDatei(ordner_.optionenDatei()), FensterName)));
 
     kopfBauen();
     textspalteBauen();
@@ -147,10 +168,9 @@ void TFEingabe::gitterspalteBauen() {
     G1->setObjectName(QString::fromLatin1(namen::EditorG1));
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
     G1->setItemDelegate(new WeisseZellen(G1));
-    for (int c = 1; c < core::EditorSpalten; ++c)
-        G1->setSpaltenbreite(c, 26);
     G1->setGeometry(x, 198, 198, 440);
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
+    G1->setFocusPolicy(Qt::TabFocus);
     EditorGitterBeschriften(*G1);
     Leiste = new QScrollBar(Qt::Vertical, this);
     Leiste->setObjectName(QString::fromLatin1(namen::EditorLeiste));
@@ -220,11 +240,25 @@ void TFEingabe::BAuslesenClick() {
         umgebung_.meldungen.fehler(TextfeldLeer, Mitte);
         return;
     }
-    const SchriftTextmass mass = G1->textmass();
-    int reihen = 0;
-    G1Modell->umbauen([&](core::Zeilentabelle& t) { reihen = core::TippreihenAuslesen(text, t, mass); });
-    LReihen->setText(QString::number(reihen));
+    core::Auslesung gelesen = core::TippreihenAuslesen(text, G1->textmass());
+    // Nothing read leaves the grid as it was.
+    if (gelesen.ersteZeileZuKurz) {
+        umgebung_.meldungen.fehler(ErsteZeileZuKurz, Mitte);
+        return;
+    }
+    if (gelesen.reihen == 0) {
+        umgebung_.meldungen.fehler(
+            QStringLiteral(
+                "Aus dem Text lässt sich keine Tippreihe auslesen (%1).\n\nIch breche erst einmal ab.")
+                .arg(Uebersprungen(gelesen.uebersprungen)),
+            Mitte);
+        return;
+    }
+    G1Modell->ersetzen(std::move(gelesen.tabelle));
+    LReihen->setText(QString::number(gelesen.reihen));
     LDatei->setText(LDatei0->text());
+    if (gelesen.uebersprungen > 0)
+        umgebung_.meldungen.information(Uebersprungen(gelesen.uebersprungen));
 }
 
 void TFEingabe::BSaveClick() {

@@ -13,6 +13,10 @@ QColor farbe(core::Rgb rgb) {
     return QColor::fromRgb(rgb);
 }
 
+// Ranks and results of an evaluation that is out of date.
+const QColor Veraltet(0xE4, 0xE8, 0xEC);
+const QColor VeralteteSchrift(0x8C, 0x95, 0x9E);
+
 } // namespace
 
 G1Zellen::G1Zellen(const core::TGewinnreihe& gewinnreihe, QObject* parent)
@@ -29,6 +33,9 @@ G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const {
             else if (*n == gewinnreihe_.ZS)
                 f.hintergrund = QColor(0xB7, 0xE8, 0xFF);
         }
+    } else if (spalte == core::G1Spalten::Rang && veraltet()) {
+        f.hintergrund = Veraltet;
+        f.grau = true;
     } else if (spalte == core::G1Spalten::Rang) {
         f.hintergrund = farbe(core::RangFarbe[core::RangIndex(text)]);
         f.grau = !text.isEmpty() && text[0] >= u'0' && text[0] <= u'2';
@@ -57,7 +64,7 @@ void G2Zellen::zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& 
     QFont schrift = maler->font();
     schrift.setBold(true);
     maler->setFont(schrift);
-    maler->setPen(Qt::black);
+    maler->setPen(veraltet() ? VeralteteSchrift : QColor(Qt::black));
     ZelleZeichnen(maler, zelle, index.column() == 1 ? Ausrichtung::Mitte : Ausrichtung::Rechts, text);
 }
 

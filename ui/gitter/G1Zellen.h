@@ -6,7 +6,8 @@
 namespace ui {
 
 // The colours of the row grid: winning numbers light green, the additional match light blue,
-// the rank column in its rank's colour, rows without rank in grey.
+// the rank column in its rank's colour, rows without rank in grey; an evaluation out of date
+// gives the whole rank column a grey fill.
 class G1Zellen : public Zellenmaler {
     Q_OBJECT
 public:
@@ -27,7 +28,7 @@ private:
     const core::TGewinnreihe& gewinnreihe_;
 };
 
-// The result grid: white, bold, counts centred and amounts right-aligned.
+// The result grid: white, bold, counts centred and amounts right-aligned; grey when out of date.
 class G2Zellen : public Zellenmaler {
     Q_OBJECT
 public:

@@ -1,6 +1,9 @@
 #include "ZeilenGitter.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace ui {
@@ -38,9 +41,26 @@ ZeilenGitter::ZeilenGitter(ZeilenModell* modell, QWidget* parent) : QTableView(p
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // Tab leaves the grid: nothing in it is edited, so the cells are no stops of their own.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+}
+
+void ZeilenGitter::keyPressEvent(QKeyEvent* ereignis) {
+    const bool menue = ereignis->key() == Qt::Key_Menu ||
+                       (ereignis->key() == Qt::Key_F10 && ereignis->modifiers() == Qt::ShiftModifier);
+    if (!menue || contextMenuPolicy() == Qt::NoContextMenu) {
+        QTableView::keyPressEvent(ereignis);
+        return;
+    }
+    ereignis->accept();
+    const QRect zelle = visualRect(currentIndex());
+    const QPoint stelle = zelle.isValid() ? zelle.center() : QPoint(4, 4);
+    QContextMenuEvent kontext(QContextMenuEvent::Keyboard, viewport()->mapTo(this, stelle),
+                              viewport()->mapToGlobal(stelle), ereignis->modifiers());
+    QCoreApplication::sendEvent(this, &kontext);
 }
 
 void ZeilenGitter::setSpaltenbreite(int spalte, int breite) {

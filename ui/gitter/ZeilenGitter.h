@@ -36,6 +36,10 @@ public:
     void scrollbarKoppeln(QScrollBar* leiste);
     SchriftTextmass textmass() const { return SchriftTextmass(font()); }
 
+protected:
+    // Shift+F10 and the menu key open the context menu, at the current cell or the top left.
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
 private:
     ZeilenModell* modell_;
 };

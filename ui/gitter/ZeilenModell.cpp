@@ -11,10 +11,11 @@ void ZeilenModell::zellenGeaendert() {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
-void ZeilenModell::ersetzen(core::Zeilentabelle&& neu) {
+core::Zeilentabelle ZeilenModell::ersetzen(core::Zeilentabelle&& neu) {
     beginResetModel();
-    tabelle_ = std::move(neu);
+    std::swap(tabelle_, neu);
     endResetModel();
+    return std::move(neu);
 }
 
 int ZeilenModell::rowCount(const QModelIndex& parent) const {

@@ -26,8 +26,8 @@ public:
         zellenGeaendert();
     }
     void zellenGeaendert();
-    // A whole new table, for example a slip just read.
-    void ersetzen(core::Zeilentabelle&& neu);
+    // A whole new table, for example a slip just read; returns the table it replaces.
+    core::Zeilentabelle ersetzen(core::Zeilentabelle&& neu);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

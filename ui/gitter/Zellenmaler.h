@@ -21,9 +21,16 @@ public:
 
     static QColor Kopfhintergrund();
 
+    // The cells belong to an evaluation that is out of date: the painters show them grey.
+    void setVeraltet(bool ja) { veraltet_ = ja; }
+    bool veraltet() const { return veraltet_; }
+
 protected:
     virtual void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
                           const QString& text) const = 0;
+
+private:
+    bool veraltet_ = false;
 };
 
 // White cells with centred text in a regular font (the slip editor's grid).

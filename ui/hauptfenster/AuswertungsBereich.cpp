@@ -29,6 +29,14 @@
 #include <QScrollBar>
 
 namespace ui {
+namespace {
+
+const QString VeralteteAuswertung =
+    QStringLiteral("Veraltet: Tippreihen oder Gewinnreihe wurden nach der letzten „Gewinn- Prüfung“ "
+                   "geändert.");
+
+} // namespace
+
 AuswertungsBereich::AuswertungsBereich(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* parent)
     : QWidget(parent), umgebung_(umgebung), ordner_(ordner) {
     setObjectName(QString::fromLatin1(namen::PFoto));
@@ -56,17 +64,19 @@ void AuswertungsBereich::bauen() {
 
     QFrame* gitterleiste = Bausteine::panel(this, "PGitterKopf", QRect(0, 112, 231, 26), "flaeche");
     Bausteine::text(gitterleiste, QStringLiteral("Datei:"), QRect(3, 5, 30, 16));
-    LDatei = Bausteine::text(gitterleiste, QString(), QRect(33, 5, 63, 16), namen::LDatei);
+    // The file name gives the room a count of millions needs beside its caption.
+    LDatei = Bausteine::wert(gitterleiste, namen::LDatei, QRect(33, 5, 57, 16), QStringLiteral("Datei"));
     LDatei->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
     SortNachNummer =
         Bausteine::knopf(gitterleiste, namen::SortNachNummer, QString(), QStringLiteral("sort_nummer"),
-                         QRect(97, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
+                         QRect(91, 2, 22, 22), QStringLiteral("Nach Reihennummer sortieren"));
     BSortier = Bausteine::knopf(gitterleiste, namen::BSortier, QString(), QStringLiteral("sort_rang"),
-                                QRect(120, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
+                                QRect(114, 2, 22, 22), QStringLiteral("Nach Gewinnklasse sortieren"));
     SortNachNummer->setIconSize(QSize(16, 16));
     BSortier->setIconSize(QSize(16, 16));
-    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(145, 5, 38, 16));
-    LReihen = Bausteine::text(gitterleiste, QStringLiteral("0"), QRect(179, 5, 49, 16), namen::LReihen);
+    Bausteine::text(gitterleiste, QStringLiteral("Reihen:"), QRect(139, 5, 38, 16));
+    LReihen = Bausteine::wert(gitterleiste, namen::LReihen, QRect(178, 5, 50, 16), QStringLiteral("Reihen"));
+    LReihen->setText(QStringLiteral("0"));
     LReihen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LReihen->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 10, true));
 
@@ -79,9 +89,11 @@ void AuswertungsBereich::bauen() {
     G1 = new ZeilenGitter(G1Modell, this);
     G1->setObjectName(QString::fromLatin1(namen::G1));
     G1->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11));
-    G1->setItemDelegate(new G1Zellen(Gewinnreihe->Gewinnreihe(), G1));
+    G1Maler = new G1Zellen(Gewinnreihe->Gewinnreihe(), G1);
+    G1->setItemDelegate(G1Maler);
     G1->setGeometry(18, 140, 209, 305);
     G1->setAccessibleName(QStringLiteral("Tippreihen"));
+    G1->setFocusPolicy(Qt::TabFocus);
     G1Einrichten(*G1);
     G1->scrollbarKoppeln(scrv1);
     kontextmenueBauen();
@@ -95,7 +107,8 @@ void AuswertungsBereich::bauen() {
     G2Modell = new ZeilenModell(3, 7, this);
     G2 = new ZeilenGitter(G2Modell, ergebnis);
     G2->setObjectName(QString::fromLatin1(namen::G2));
-    G2->setItemDelegate(new G2Zellen(G2));
+    G2Maler = new G2Zellen(G2);
+    G2->setItemDelegate(G2Maler);
     G2->setGeometry(6, 24, 194, 116);
     G2->setAccessibleName(QStringLiteral("Gewinn"));
     G2Einrichten(*G2);
@@ -105,7 +118,8 @@ void AuswertungsBereich::bauen() {
                                   QStringLiteral("Alle Tippreihen mit der Gewinnreihe vergleichen"));
     Bausteine::text(ergebnis, QStringLiteral("Gesamtgewinn"), QRect(212, 76, 184, 16))
         ->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
-    LGesGewinn = Bausteine::anzeige(ergebnis, namen::LGesGewinn, QRect(212, 94, 184, 26));
+    LGesGewinn = Bausteine::anzeige(ergebnis, namen::LGesGewinn, QRect(212, 94, 184, 26),
+                                    QStringLiteral("Gesamtgewinn"));
     LGesGewinn->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LGesGewinn->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 15, true));
     Abbild = Bausteine::knopf(ergebnis, namen::Abbild, QStringLiteral("Abbild der Auswertung"),
@@ -119,12 +133,17 @@ void AuswertungsBereich::kontextmenueBauen() {
     auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
     connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
     connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
+    auto* zurueck = new QAction(QStringLiteral("Rückgängig"), G1);
+    zurueck->setShortcut(QKeySequence::Undo);
+    zurueck->setShortcutContext(Qt::WindowShortcut);
+    connect(zurueck, &QAction::triggered, this,
+            [this] { Schuetzen(umgebung_.meldungen, [this] { rueckgaengig(); }); });
     // Its shortcut works anywhere in the main window.
     auto* werkstatt = new QAction(QStringLiteral("Eigenes System erstellen..."), G1);
     werkstatt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     werkstatt->setShortcutContext(Qt::WindowShortcut);
     connect(werkstatt, &QAction::triggered, this, &AuswertungsBereich::systemwerkstattVerlangt);
-    G1->addActions({statistik, scheine, werkstatt});
+    G1->addActions({zurueck, statistik, scheine, werkstatt});
 }
 
 void AuswertungsBereich::verbinden() {
@@ -142,6 +161,11 @@ void AuswertungsBereich::verbinden() {
         Gewinnreihe->offeneBoxVerlassen();
         emit abbildVerlangt();
     });
+    connect(Gewinnreihe, &GewinnreiheLeiste::geleert, this,
+            [this](const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte) {
+                rueckschritt_ = Rueckschritt{{}, {}, {}, std::pair(reihe, texte)};
+                auswertungsstandZeigen();
+            });
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
             [this] { Schuetzen(umgebung_.meldungen, [this] { gewinnreiheVerlassen(); }); });
 }
@@ -151,10 +175,16 @@ bool AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
         core::SpielscheinEinlesen(datei, G1Modell->tabelle(), G1->textmass());
     if (!schein)
         return false;
-    G1Modell->ersetzen(std::move(schein->tabelle));
+    const QString datei0 = LDatei->text();
+    rueckschritt_ = Rueckschritt{G1Modell->ersetzen(std::move(schein->tabelle)), datei0, LReihen->text(), {}};
     LDatei->setText(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
+    reihenGeaendert();
     return true;
+}
+
+void AuswertungsBereich::fokusInsGitter() {
+    G1->setFocus(Qt::OtherFocusReason);
 }
 
 const core::Zeilentabelle& AuswertungsBereich::reihen() const {
@@ -184,16 +214,20 @@ void AuswertungsBereich::setSofortAuswerten(bool ja) {
 
 void AuswertungsBereich::gewinnreiheSetzen(const core::Gewinnreihenermittlung& e) {
     Gewinnreihe->setzen(e.Gewinnreihe, e.Boxen);
+    auswertungsstandZeigen();
 }
 
 void AuswertungsBereich::SystemAbwickeln(int system, const core::Zahlenmenge& kreuze) {
     const SchriftTextmass mass = G1->textmass();
-    const int breite = G1->spaltenbreite(core::G1Spalten::Reihe);
     QString reihen;
+    reihenMerken();
     G1Modell->umbauen([&](core::Zeilentabelle& tabelle) {
-        reihen = core::SystemAbwickeln(system, kreuze, tabelle, breite, mass, SystemReihen, SystemZahlen);
+        // Padded for the column as designed: a row column widened for a large slip narrows again.
+        reihen =
+            core::SystemAbwickeln(system, kreuze, tabelle, G1Reihenbreite, mass, SystemReihen, SystemZahlen);
     });
     LReihen->setText(reihen);
+    reihenGeaendert();
 }
 
 void AuswertungsBereich::SystemreihenSchreiben(const std::vector<std::array<int, 6>>& reihen) {
@@ -212,8 +246,10 @@ void AuswertungsBereich::SystemreihenSchreiben(const std::vector<std::array<int,
 }
 
 void AuswertungsBereich::ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl) {
+    reihenMerken();
     G1Modell->umbauen([&](core::Zeilentabelle& ziel) { core::ReihenUebertragen(reihen, ziel); });
     LReihen->setText(anzahl);
+    reihenGeaendert();
 }
 
 void AuswertungsBereich::bsSkinSpeedButton1Click() {
@@ -233,10 +269,13 @@ void AuswertungsBereich::BSaveClick() {
 }
 
 void AuswertungsBereich::BGridDelClick() {
-    if (!Reihenbefehle::reihenLoeschen(*G1Modell))
+    if (!Reihenbefehle::hatReihen(G1Modell->tabelle()))
         return;
+    reihenMerken();
+    Reihenbefehle::reihenLoeschen(*G1Modell);
     LDatei->clear();
     LReihen->setText(QStringLiteral("0"));
+    reihenGeaendert();
 }
 
 void AuswertungsBereich::BCopyClick() {
@@ -310,18 +349,70 @@ void AuswertungsBereich::BAuswertenClick() {
                 t.setText(i, 2, *ergebnis.betragText[i]);
         }
     });
-    if (ergebnis.gesamtText)
+    if (ergebnis.gesamtText) {
         LGesGewinn->setText(*ergebnis.gesamtText);
+        ausgewertet_ = true;
+        reihenSeitherGeaendert_ = false;
+        gepruefteZahlen_ = Gewinnreihe->Gewinnreihe().Menge;
+        gepruefterZs_ = Gewinnreihe->zsText();
+        auswertungsstandZeigen();
+    }
     if (!ergebnis.fehler.isEmpty())
         throw core::Fehler(ergebnis.fehler);
 }
 
 void AuswertungsBereich::gewinnreiheVerlassen() {
+    auswertungsstandZeigen();
     if (!Gewinnreihe->sofortAuswerten())
         return;
     if (Reihenbefehle::hatReihen(G1Modell->tabelle()))
         G1->viewport()->update();
     BAuswertenClick();
+}
+
+bool AuswertungsBereich::auswertungVeraltet() const {
+    return ausgewertet_ && (reihenSeitherGeaendert_ || Gewinnreihe->Gewinnreihe().Menge != gepruefteZahlen_ ||
+                            Gewinnreihe->zsText() != gepruefterZs_);
+}
+
+void AuswertungsBereich::reihenGeaendert() {
+    reihenSeitherGeaendert_ = true;
+    auswertungsstandZeigen();
+}
+
+void AuswertungsBereich::auswertungsstandZeigen() {
+    const bool veraltet = auswertungVeraltet();
+    G1Maler->setVeraltet(veraltet);
+    G2Maler->setVeraltet(veraltet);
+    G1->viewport()->update();
+    G2->viewport()->update();
+    const QString hinweis = veraltet ? VeralteteAuswertung : QString();
+    LGesGewinn->setToolTip(hinweis);
+    LGesGewinn->setAccessibleDescription(hinweis);
+    LGesGewinn->setStyleSheet(veraltet ? QStringLiteral("color: #8C959E;") : QString());
+}
+
+void AuswertungsBereich::reihenMerken() {
+    // The step before is let go first: never more than one copy of the rows besides the grid.
+    rueckschritt_.reset();
+    rueckschritt_ = Rueckschritt{G1Modell->tabelle(), LDatei->text(), LReihen->text(), {}};
+}
+
+void AuswertungsBereich::rueckgaengig() {
+    if (!rueckschritt_)
+        return;
+    Rueckschritt schritt = std::move(*rueckschritt_);
+    rueckschritt_.reset();
+    if (schritt.reihen) {
+        G1Modell->ersetzen(std::move(*schritt.reihen));
+        LDatei->setText(schritt.datei);
+        LReihen->setText(schritt.anzahl);
+        reihenGeaendert();
+    }
+    if (schritt.gewinnreihe) {
+        Gewinnreihe->setzen(schritt.gewinnreihe->first, schritt.gewinnreihe->second);
+        auswertungsstandZeigen();
+    }
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/grund/TGewinnreihe.h"
+#include "core/schein/Zeilentabelle.h"
 #include "core/spieltag/Quoten.h"
 #include "core/systeme/SystemReihen.h"
 
@@ -7,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -27,6 +30,7 @@ class GewinnreiheLeiste;
 class QuotenPanel;
 class ZeilenGitter;
 class ZeilenModell;
+class Zellenmaler;
 
 // The evaluation column (PFoto, also the area of a snapshot): winning row, slip bar, row grid
 // with its scroll bar and the odds, and the result panel with the evaluation.
@@ -51,6 +55,8 @@ public:
     bool sofortAuswerten() const;
     void setSofortAuswerten(bool ja);
 
+    // The focus into the row grid, where no key changes anything.
+    void fokusInsGitter();
     // A derived winning row into the boxes; no evaluation follows.
     void gewinnreiheSetzen(const core::Gewinnreihenermittlung& ermittlung);
     // "System abwickeln": the rows of the system over the ticked numbers into the row grid.
@@ -59,6 +65,13 @@ public:
     void ReihenUebernehmen(const core::Zeilentabelle& reihen, const QString& anzahl);
     // Rows of six numbers (of an own system) into the row grid, as "System abwickeln" writes them.
     void SystemreihenSchreiben(const std::vector<std::array<int, 6>>& reihen);
+
+    // The ranks, the result grid and the total belong to other rows or another winning row than
+    // the ones shown: they are kept, grey, until the next "Gewinn- Prüfung".
+    bool auswertungVeraltet() const;
+
+    // Ctrl+Z: undoes the last step that replaced or cleared the rows or cleared the winning row.
+    void rueckgaengig();
 
     // What the windows of several evaluations start from: the rows of the grid, the winning row
     // (the box being typed into counts as left) with the ZS text, and the odds.
@@ -81,6 +94,9 @@ private:
     void kontextmenueBauen();
     void verbinden();
     void gewinnreiheVerlassen();
+    // After a change of the rows or the winning row: the evaluation shown as current or out of date.
+    void reihenGeaendert();
+    void auswertungsstandZeigen();
     // The commands of the column.
     void bsSkinSpeedButton1Click();
     void BSaveClick();
@@ -95,6 +111,21 @@ private:
     Umgebung& umgebung_;
     const settings::Ordner& ordner_;
     bool nachRangSortieren_ = false;
+    // The last step that undo takes back: the rows with their labels, or the winning row boxes.
+    struct Rueckschritt {
+        std::optional<core::Zeilentabelle> reihen;
+        QString datei;
+        QString anzahl;
+        std::optional<std::pair<core::TGewinnreihe, std::array<QString, 8>>> gewinnreihe;
+    };
+    std::optional<Rueckschritt> rueckschritt_;
+    // Before a step that changes the rows in place: the rows kept, as one copy.
+    void reihenMerken();
+    // What the evaluation shown was made of.
+    bool ausgewertet_ = false;
+    bool reihenSeitherGeaendert_ = false;
+    core::Zahlenmenge gepruefteZahlen_;
+    QString gepruefterZs_;
     // The buffers of the last expansion, kept for the whole run.
     std::vector<core::SystemReihe> SystemReihen;
     std::vector<std::uint8_t> SystemZahlen;
@@ -114,6 +145,8 @@ private:
     QuotenPanel* P116;
     ZeilenModell* G2Modell;
     ZeilenGitter* G2;
+    Zellenmaler* G1Maler;
+    Zellenmaler* G2Maler;
     QToolButton* BAuswerten;
     QLabel* LGesGewinn;
     QToolButton* Abbild; // bsSkinSpeedButton9

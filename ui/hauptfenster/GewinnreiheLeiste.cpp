@@ -116,10 +116,15 @@ void GewinnreiheLeiste::ETZExit(int box) {
 }
 
 void GewinnreiheLeiste::bsSkinSpeedButton3Click() {
-    for (int i = 1; i <= 7; ++i)
+    const core::TGewinnreihe vorher = gewinnreihe_;
+    std::array<QString, 8> texte;
+    for (int i = 1; i <= 7; ++i) {
+        texte[std::size_t(i)] = Boxen[std::size_t(i)]->text();
         Boxen[i]->clear();
+    }
     gewinnreihe_.leeren();
     offen_ = 0; // what was typed is gone
+    emit geleert(vorher, texte);
 }
 
 void GewinnreiheLeiste::BSortier2Click() {

@@ -42,6 +42,8 @@ public:
 signals:
     // A box was left and the winning row brought up to date.
     void verlassen(int box);
+    // "Gewinnreihe löschen" emptied the boxes and the winning row; what they held, for setzen().
+    void geleert(const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;

@@ -23,7 +23,8 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
                                QRect(128, 2, 36, 36), QStringLiteral("Quoten löschen"));
 
     Bausteine::text(this, QStringLiteral("Datei:"), QRect(6, 46, 40, 14));
-    LDatei3 = Bausteine::text(this, QString(), QRect(6, 60, Breite - 12, 16), namen::LDatei3);
+    LDatei3 =
+        Bausteine::wert(this, namen::LDatei3, QRect(6, 60, Breite - 12, 16), QStringLiteral("Quotendatei"));
     LDatei3->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 11, true));
 
     Bausteine::text(this, QStringLiteral("Rang"), QRect(6, 80, 60, 14))
@@ -53,8 +54,10 @@ QuotenPanel::QuotenPanel(QWidget* parent) : QFrame(parent) {
         this,
         QStringLiteral(
             "Dateiname im Datumsfor- mat \"tt.mm.jjjj\" ermöglicht automatisches Einlesen der Quoten."),
-        QRect(6, 242, Breite - 12, 44));
+        QRect(6, 238, Breite - 12, 50));
+    // Its four lines from the top, all of the room between the last box and the button.
     hinweis->setWordWrap(true);
+    hinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hinweis->setStyleSheet(QStringLiteral("color: #006200;"));
     QuotenSpeichern = Bausteine::knopf(this, namen::QuotenSpeichern, QStringLiteral("Quoten speichern..."),
                                        QStringLiteral("speichern"), QRect(6, 290, Breite - 12, 36));

@@ -48,7 +48,7 @@ void SpieltagBereich::bauen() {
                              QStringLiteral("Eine Spieltag-Datei öffnen"));
     QLabel* tag = Bausteine::text(leiste, QStringLiteral("Spieltag"), QRect(128, 3, 80, 16));
     tag->setAlignment(Qt::AlignCenter);
-    LTag = Bausteine::anzeige(leiste, namen::LTag, QRect(128, 21, 80, 21));
+    LTag = Bausteine::anzeige(leiste, namen::LTag, QRect(128, 21, 80, 21), QStringLiteral("Spieltag"));
     LTag->setFont(Bausteine::schrift(QStringLiteral("Tahoma"), 12, true));
     ErgebnisseSpeichern = Bausteine::knopf(leiste, namen::ErgebnisseSpeichern, QString(),
                                            QStringLiteral("ergebnisse_speichern"), QRect(225, 4, 42, 42),

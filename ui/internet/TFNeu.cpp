@@ -63,14 +63,14 @@ TFNeu::TFNeu(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* hauptf
     rahmen->setObjectName(QString::fromLatin1(namen::bsSkinGroupBox1));
     rahmen->setGeometry(4, 2, 317, 254);
     Bausteine::text(rahmen, QStringLiteral("Installierte Version"), QRect(6, 18, 112, 16), namen::NeuLabel1);
-    PiVersion = Bausteine::anzeige(rahmen, namen::PiVersion, QRect(8, 36, 100, 24));
-    PiVersion->setAccessibleName(QStringLiteral("Installierte Version"));
+    PiVersion = Bausteine::anzeige(rahmen, namen::PiVersion, QRect(8, 36, 100, 24),
+                                   QStringLiteral("Installierte Version"));
     BCalc = Bausteine::knopf(rahmen, namen::BCalc, QStringLiteral("Prüfen"), QStringLiteral("globus"),
                              QRect(118, 40, 81, 34));
     Bausteine::text(rahmen, QStringLiteral("Verfügbare Version"), QRect(199, 18, 112, 16), namen::NeuLabel2)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PvVersion = Bausteine::anzeige(rahmen, namen::PvVersion, QRect(209, 36, 100, 24));
-    PvVersion->setAccessibleName(QStringLiteral("Verfügbare Version"));
+    PvVersion = Bausteine::anzeige(rahmen, namen::PvVersion, QRect(209, 36, 100, 24),
+                                   QStringLiteral("Verfügbare Version"));
 
     QFrame* laden = Bausteine::panel(rahmen, namen::bsSkinGroupBox3, QRect(8, 80, 301, 94), "flaeche");
     hinweis(

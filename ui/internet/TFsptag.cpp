@@ -8,6 +8,7 @@
 #include "settings/Ordner.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Ikonen.h"
+#include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
 #include "ui/bausteine/UmbruchHaken.h"
 #include "ui/umgebung/Umgebung.h"
@@ -97,7 +98,7 @@ TFsptag::TFsptag(Umgebung& umgebung, const settings::Ordner& ordner, QWidget* ha
     FormCreate();
     Timer3->start();
     if (hauptfenster)
-        move(hauptfenster->frameGeometry().center() - rect().center());
+        move(Mittig(this, hauptfenster));
 }
 
 void TFsptag::FormCreate() {

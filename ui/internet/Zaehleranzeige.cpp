@@ -12,8 +12,7 @@ constexpr int KleinstePixel = 8;
 
 } // namespace
 
-Zaehleranzeige::Zaehleranzeige(QWidget* eltern) : QLabel(eltern) {
-    setTextFormat(Qt::PlainText);
+Zaehleranzeige::Zaehleranzeige(QWidget* eltern) : Anzeigetext(QStringLiteral("Stand in €"), eltern) {
     setAlignment(Qt::AlignCenter);
 }
 
@@ -53,12 +52,12 @@ void Zaehleranzeige::paintEvent(QPaintEvent* ereignis) {
 }
 
 void Zaehleranzeige::resizeEvent(QResizeEvent* ereignis) {
-    QLabel::resizeEvent(ereignis);
+    Anzeigetext::resizeEvent(ereignis);
     einpassen();
 }
 
 void Zaehleranzeige::changeEvent(QEvent* ereignis) {
-    QLabel::changeEvent(ereignis);
+    Anzeigetext::changeEvent(ereignis);
     if (ereignis->type() == QEvent::FontChange || ereignis->type() == QEvent::StyleChange)
         einpassen();
 }

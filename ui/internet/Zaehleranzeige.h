@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/bausteine/Anzeigetext.h"
 
 namespace ui {
 
 // The donation counter "Stand in €": a text from the publisher's site in a narrow field, always as
 // plain text. A text too wide for the field is drawn smaller, down to a size still legible, then
-// cut with "…"; the whole text is then its tooltip. text() is always the whole text.
-class Zaehleranzeige : public QLabel {
+// cut with "…"; the whole text is then its tooltip. text() is always the whole text; a screen reader
+// hears it with the caption.
+class Zaehleranzeige : public Anzeigetext {
     Q_OBJECT
 public:
     explicit Zaehleranzeige(QWidget* eltern);

@@ -2,16 +2,20 @@
 
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bausteine/Skin.h"
 #include "ui/kreuzbrett/KreuzGeometrie.h"
 #include "ui/kreuzbrett/SpielscheinBild.h"
 #include "ui/kreuzbrett/TKreuz.h"
 #include "ui/umgebung/Umgebung.h"
 #include "ui/umgebung/Waechter.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -19,6 +23,29 @@ namespace {
 const QString Zaehlerstil = QStringLiteral("color: #FFFFFF; border: 1px solid #7A7A7A;"
                                            " border-right-color: #FFFFFF; border-bottom-color: #FFFFFF;");
 const QString OhneSystem = QStringLiteral("Bitte wählen Sie zunächst ein System.");
+
+// The fields in the rows of the slip: five rows of nine numbers, then the full systems and the
+// partial systems under the second to eighth column.
+constexpr int Zeilen = 7;
+constexpr int Zahlzeilen = 5;
+constexpr int ErsteSystemspalte = 1;
+constexpr int LetzteSystemspalte = 7;
+
+QPoint feldplatz(int tag) {
+    if (KreuzGeometrie::istZahl(tag))
+        return {(tag - 1) % 9, (tag - 1) / 9};
+    const int eintrag = tag - 100;
+    return eintrag <= 7 ? QPoint(eintrag, Zahlzeilen) : QPoint(eintrag - 7, Zahlzeilen + 1);
+}
+
+int feldtag(QPoint platz) {
+    const int zeile = std::clamp(platz.y(), 0, Zeilen - 1);
+    if (zeile < Zahlzeilen)
+        return zeile * 9 + std::clamp(platz.x(), 0, 8) + 1;
+    const int spalte = std::clamp(platz.x(), ErsteSystemspalte, LetzteSystemspalte);
+    return zeile == Zahlzeilen ? 100 + spalte : 107 + spalte;
+}
+
 } // namespace
 
 KreuzBrett::KreuzBrett(Umgebung& umgebung, QWidget* parent) : QFrame(parent), umgebung_(umgebung) {
@@ -26,6 +53,7 @@ KreuzBrett::KreuzBrett(Umgebung& umgebung, QWidget* parent) : QFrame(parent), um
     resize(Breite, Hoehe);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(QStringLiteral("Spielschein zum Ankreuzen"));
+    setFocusPolicy(Qt::TabFocus);
 
     for (int n = 1; n <= 45; ++n) {
         auto* kreuz = new TKreuz(n, this);
@@ -116,6 +144,55 @@ void KreuzBrett::ohneSystemMelden(int mal) {
         umgebung_.meldungen.information(OhneSystem);
 }
 
+void KreuzBrett::fokusSetzen(int tag) {
+    fokus_ = tag;
+    const TKreuz* kreuz =
+        KreuzGeometrie::istZahl(tag) ? Zahlkreuze[std::size_t(tag)] : Systemkreuze[std::size_t(tag - 100)];
+    // A screen reader hears the field, as the cross over it is named, and whether it is ticked.
+    const QString feld = kreuz->accessibleName().section(u' ', 1);
+    setAccessibleDescription(
+        QStringLiteral("Feld %1%2")
+            .arg(feld, kreuz->isVisibleTo(this) ? QStringLiteral(", angekreuzt") : QString()));
+    update();
+}
+
+void KreuzBrett::keyPressEvent(QKeyEvent* ereignis) {
+    QPoint platz = feldplatz(fokus_);
+    switch (ereignis->key()) {
+    case Qt::Key_Left:
+        platz.rx() -= 1;
+        break;
+    case Qt::Key_Right:
+        platz.rx() += 1;
+        break;
+    case Qt::Key_Up:
+        platz.ry() -= 1;
+        break;
+    case Qt::Key_Down:
+        platz.ry() += 1;
+        break;
+    case Qt::Key_Space:
+        // The same way as a click on the field.
+        if (!ereignis->isAutoRepeat())
+            Schuetzen(umgebung_.meldungen, [&] { KreuzVerwerten(fokus_); });
+        return;
+    default:
+        QFrame::keyPressEvent(ereignis);
+        return;
+    }
+    fokusSetzen(feldtag(platz));
+}
+
+void KreuzBrett::focusInEvent(QFocusEvent* ereignis) {
+    fokusSetzen(fokus_);
+    QFrame::focusInEvent(ereignis);
+}
+
+void KreuzBrett::focusOutEvent(QFocusEvent* ereignis) {
+    update();
+    QFrame::focusOutEvent(ereignis);
+}
+
 void KreuzBrett::zeigen() {
     for (int n = 1; n <= 45; ++n)
         Zahlkreuze[n]->setVisible(stand_.Kreuze().enthaelt(n));
@@ -130,12 +207,19 @@ void KreuzBrett::zeigen() {
     const QString fuellung = farbe.isValid() ? QStringLiteral(" background-color: %1;").arg(farbe.name())
                                              : QStringLiteral(" background: transparent;");
     PZ->setStyleSheet(Zaehlerstil + fuellung);
+    fokusSetzen(fokus_);
     emit komplettGeaendert(stand_.KreuzeKomplett());
 }
 
 void KreuzBrett::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     SpielscheinBild::zeichnen(maler);
+    if (hasFocus()) {
+        // The focus frame around the field the keyboard stands on.
+        maler.setPen(QPen(Skin::Fokusfarbe, 2));
+        maler.setBrush(Qt::NoBrush);
+        maler.drawRect(KreuzGeometrie::klickFlaeche(fokus_).adjusted(1, 1, 0, 0));
+    }
 }
 
 void KreuzBrett::mousePressEvent(QMouseEvent* ereignis) {

@@ -44,6 +44,8 @@ public:
 
     // The tag of the cross whose click area holds a board position, 0 for none.
     int kreuzAn(QPoint ort) const;
+    // The field the keyboard stands on: the arrow keys move it, Space ticks it.
+    int fokusKreuz() const { return fokus_; }
 
     core::Kreuzmuster muster() const { return stand_.muster(); }
     // Clears the crosses, chooses the pattern's first system and ticks its numbers in ascending order.
@@ -55,6 +57,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void focusInEvent(QFocusEvent* ereignis) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
 
 private:
     void BKreuzeDelClick();
@@ -62,9 +67,11 @@ private:
     // Brings the crosses and the counter in line with the state.
     void zeigen();
     void ohneSystemMelden(int mal = 1);
+    void fokusSetzen(int tag);
 
     Umgebung& umgebung_;
     core::Kreuzstand stand_;
+    int fokus_ = 1;
     // Shows the missing crosses; its property "Farbe" is the fill drawn, invalid while uncoloured.
     QLabel* PZ;
     QToolButton* Zufall; // bsSkinSpeedButton11

@@ -47,6 +47,9 @@ Auswertungsfenster::Auswertungsfenster(Umgebung& umgebung, const QString& titel,
     schliessen->setAccessibleName(schliessen->text());
     unten->addWidget(schliessen);
     spalte->addLayout(unten);
+    // Enter presses the focused button, outside a dialog too.
+    csv->setAutoDefault(true);
+    schliessen->setAutoDefault(true);
     BeiKlick(csv, umgebung_.meldungen, [this] { csvSpeichern(); });
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -115,7 +118,8 @@ void Auswertungsfenster::csvSpeichern() {
     if (!tabelle)
         return;
     QList<QStringList> zeilen = Wertetabelle::sichtbar(*tabelle);
-    zeilen.append(summenzeile());
+    if (const QStringList summenfelder = summenzeile(); !summenfelder.isEmpty())
+        zeilen.append(summenfelder);
     CsvSpeichern(umgebung_, windowTitle(), zeilen);
 }
 

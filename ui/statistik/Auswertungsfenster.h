@@ -87,7 +87,7 @@ protected:
         }));
     }
 
-    // What the export writes after the table: the total as one line.
+    // What the export writes after the table: the total as one line, none when empty.
     virtual QStringList summenzeile() const = 0;
 
     Umgebung& umgebung_;

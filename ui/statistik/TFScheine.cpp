@@ -27,6 +27,7 @@ TFScheine::TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahl
     auto* waehlen = new QPushButton(QStringLiteral("Spielscheine wählen..."), this);
     waehlen->setObjectName(QString::fromLatin1(namen::BWaehlen));
     waehlen->setAccessibleName(waehlen->text());
+    waehlen->setAutoDefault(true);
     inhalt->addWidget(reihe);
     inhalt->addWidget(waehlen, 0, Qt::AlignLeft);
     QStringList spalten{QStringLiteral("Datei"), QStringLiteral("Reihen")};

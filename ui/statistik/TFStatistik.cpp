@@ -123,6 +123,11 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& spieltagOrdner, cons
         Wertetabelle::ansicht(zahlen_, zahlenSeite, namen::GZahlen, QStringLiteral("Häufigkeit der Zahlen"));
     zeile->addWidget(zahlenAnsicht_);
     seiten->addTab(zahlenSeite, QStringLiteral("Zahlen"));
+    // The export writes the table of the page shown; the chart of the winnings shows the matchdays.
+    QTableView* spieltagAnsicht = tabelle;
+    connect(seiten, &QTabWidget::currentChanged, this, [this, spieltagAnsicht, zahlenSeite, seiten] {
+        tabelle = seiten->currentWidget() == zahlenSeite ? zahlenAnsicht_ : spieltagAnsicht;
+    });
 
     starten<core::Spieltagsstatistik>(
         [m = std::move(masken), spieltagOrdner](const auto& fortschritt, const auto& abbrechen) {
@@ -214,7 +219,8 @@ void TFStatistik::haeufigkeitZeigen(const core::Spieltagsstatistik& statistik) {
 }
 
 QStringList TFStatistik::summenzeile() const {
-    return summe_;
+    // The total belongs to the matchdays, not to the numbers.
+    return tabelle == zahlenAnsicht_ ? QStringList() : summe_;
 }
 
 } // namespace ui
