@@ -252,8 +252,8 @@ void TFGewonnen::statistikOeffnen() {
     core::Reihenmasken masken = core::Reihenmasken::aus(PFoto->reihen());
     if (masken.reihen() == 0)
         throw core::Fehler(KeineReihen);
-    auto* fenster = new ui::TFStatistik(umgebung_, ordner_.MatchdayDir, PFoto->Spielscheinname(),
-                                        std::move(masken), this);
+    auto* fenster = new ui::TFStatistik(umgebung_, ordner_.optionenDatei(), ordner_.MatchdayDir,
+                                        PFoto->Spielscheinname(), std::move(masken), this);
     fenster->show();
 }
 

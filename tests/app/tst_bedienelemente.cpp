@@ -48,7 +48,7 @@ struct Fenster : Hauptfensterhilfe {
             {QStringLiteral("Statistik"),
              [&] {
                  return new ui::TFStatistik(
-                     umgebung.get(), ordner.MatchdayDir, QStringLiteral("schein.txt"),
+                     umgebung.get(), ordner.optionenDatei(), ordner.MatchdayDir, QStringLiteral("schein.txt"),
                      core::Reihenmasken::aus(testhilfe::tabelleAus({{"1", "2", "3", "4", "5", "6"}})));
              }},
             {QStringLiteral("Mehrere Spielscheine"),

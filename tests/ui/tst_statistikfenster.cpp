@@ -1,5 +1,6 @@
 #include "core/spieltag/Quoten.h"
 #include "core/spieltag/Spieltagsdaten.h"
+#include "settings/Schluessel.h"
 #include "support/Dateirechte.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/Spieltagssatz.h"
@@ -16,15 +17,20 @@
 #include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QThreadPool>
 #include <QTimer>
@@ -101,6 +107,18 @@ struct Fenster : Hauptfensterhilfe {
         QApplication::sendEvent(flaeche, &rechts);
         return gewaehlt;
     }
+    // The statistics window opened from the grid's menu, its run ended.
+    ui::TFStatistik* statistik() {
+        return kontextmenue(QStringLiteral("Statistik über alle Spieltage...")) ? geoeffnet<ui::TFStatistik>()
+                                                                                : nullptr;
+    }
+    // Text typed into a field as a user would, ended with Enter.
+    static void tippen(QWidget* feld, const QString& text) {
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(feld, text);
+        QTest::keyClick(feld, Qt::Key_Return);
+    }
     // The window the entry opened, once its run has ended.
     template <typename T> T* geoeffnet() {
         T* w = fenster->findChild<T*>();
@@ -121,11 +139,15 @@ struct Fenster : Hauptfensterhilfe {
     }
 };
 
-const QString Ueberschrift =
-    QStringLiteral("Datum|Gewinnreihe|ZS|6 Ri.|5 + ZS|5 Ri.|4 Ri.|3 + ZS|3 Ri.|Gewinn|Quoten");
-const QString TagA = QStringLiteral("18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|18.09.2021.quo");
-const QString TagB = QStringLiteral("25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|25.09.2021.quo");
-const QString TagC = QStringLiteral("02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|02.10.2021.quo");
+const QString Ueberschrift = QStringLiteral(
+    "Datum|Gewinnreihe|ZS|6 Ri.|5 + ZS|5 Ri.|4 Ri.|3 + ZS|3 Ri.|Gewinn|Einsatz|Netto|Bilanz|Quoten");
+// Without a stake: the net is the win, the balance their sum.
+const QString TagA = QStringLiteral(
+    "18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|0,00|105.010,00|105.010,00|18.09.2021.quo");
+const QString TagB =
+    QStringLiteral("25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|0,00|9,00|105.019,00|25.09.2021.quo");
+const QString TagC =
+    QStringLiteral("02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|0,00|20,00|105.039,00|02.10.2021.quo");
 
 QByteArray csv(const QStringList& zeilen) {
     QByteArray b;
@@ -161,7 +183,7 @@ private slots:
         QCOMPARE(
             f.in<QLabel>(w, namen::LSumme)->text(),
             QStringLiteral("Gesamt über 3 Spieltage — 6 Ri.: 1, 5 + ZS: 1, 5 Ri.: 0, 4 Ri.: 0, 3 + ZS: 0, "
-                           "3 Ri.: 3 — Gewinn: 105.039,00"));
+                           "3 Ri.: 3 — Gewinn: 105.039,00\nLängste Serie ohne Gewinn: 0 Spieltage"));
         const QStringList zahlen = zeilen(f.in<QTableView>(w, namen::GZahlen));
         QCOMPARE(zahlen.size(), 45);
         QCOMPARE(zahlen[0], QStringLiteral("1|2|0|0"));   // in the two latest
@@ -177,10 +199,7 @@ private slots:
         QCOMPARE(saetze[0]->label(), QStringLiteral("Gewinnzahl"));
         QCOMPARE(QList<qreal>({saetze[0]->at(0), saetze[1]->at(0), saetze[0]->at(9), saetze[1]->at(9)}),
                  QList<qreal>({2, 0, 0, 2}));
-        const QList<QAbstractSeries*> verlauf = f.in<QChartView>(w, namen::CVerlauf)->chart()->series();
-        QCOMPARE(verlauf.size(), 2);
-        const QList<QPointF> summe = static_cast<QLineSeries*>(verlauf[1])->points();
-        QCOMPARE(summe, QList<QPointF>({{0, 105010}, {1, 105019}, {2, 105039}}));
+        QCOMPARE(f.in<QChartView>(w, namen::CVerlauf)->chart()->series().size(), 2);
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
@@ -195,7 +214,7 @@ private slots:
         QTest::newRow("3 Ri. gleich") << 8 << QStringList{TagA, TagB, TagC} << QStringList{TagA, TagB, TagC};
         QTest::newRow("ZS") << 2 << QStringList{TagA, TagB, TagC} << QStringList{TagB, TagC, TagA};
         QTest::newRow("Quoten als Text")
-            << 10 << QStringList{TagC, TagA, TagB} << QStringList{TagB, TagA, TagC};
+            << 13 << QStringList{TagC, TagA, TagB} << QStringList{TagB, TagA, TagC};
     }
     void sortieren() {
         QFETCH(int, spalte);
@@ -233,8 +252,10 @@ private slots:
         QCOMPARE(d.titel, QStringLiteral("Als CSV-Datei speichern"));
         QCOMPARE(d.filter, QStringLiteral("CSV (Windows-1252)|*.csv|CSV UTF-8 (mit BOM)|*.csv"));
         QCOMPARE(d.vorschlag, QStringLiteral("Statistik über alle Spieltage.csv"));
-        QCOMPARE(dateiLesen(pfad), marke + csv({Ueberschrift, TagB, TagC, TagA,
-                                                QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|")}));
+        QCOMPARE(dateiLesen(pfad),
+                 marke +
+                     csv({Ueberschrift, TagB, TagC, TagA,
+                          QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|0,00|105.039,00|105.039,00|")}));
     }
 
     // A file that cannot be written: the message names it and the older file stays whole.
@@ -255,6 +276,114 @@ private slots:
             QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\n\nZugriff verweigert.")
                 .arg(pfad)));
         QCOMPARE(dateiLesen(pfad), QByteArray("alt\r\n"));
+    }
+
+    // A stake per row: stake, net and balance per matchday, the totals with the return; kept in the
+    // settings file for the next window.
+    void einsatzJeReihe() {
+        Fenster f;
+        auto* w = f.statistik();
+        QVERIFY(w);
+        Fenster::tippen(f.in<QLineEdit>(w, namen::eEinsatz), QStringLiteral("0,50"));
+        QCOMPARE(
+            zeilen(f.in<QTableView>(w, namen::GSpieltage)),
+            (QStringList{"18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|1,50|105.008,50|105.008,50|"
+                         "18.09.2021.quo",
+                         "25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|1,50|7,50|105.016,00|25.09.2021.quo",
+                         "02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|1,50|18,50|105.034,50|"
+                         "02.10.2021.quo"}));
+        QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text().section(u'\n', 1),
+                 QStringLiteral("Einsatz: 4,50 — Netto: 105.034,50 — Rendite: 2.334.100,00 %\n"
+                                "Längste Serie ohne Gewinn: 0 Spieltage"));
+        QCOMPARE(settings::lesen(f.optionen(), settings::schluessel::EinsatzJeReihe), QStringLiteral("0,50"));
+        w->close();
+        auto* zweites = f.statistik();
+        QCOMPARE(f.in<QLineEdit>(zweites, namen::eEinsatz)->text(), QStringLiteral("0,50"));
+        QVERIFY(f.in<QLabel>(zweites, namen::LSumme)->text().contains(QStringLiteral("Einsatz: 4,50")));
+        QVERIFY(f.umgebung.meldungen.empty());
+    }
+
+    // A stake that is no amount is refused with the rule; the last one stays, and the file too.
+    void falscherEinsatz_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("drei Nachkommastellen") << "1,234";
+        QTest::newRow("Wort") << "abc";
+        QTest::newRow("Minus") << "-1";
+    }
+    void falscherEinsatz() {
+        QFETCH(QString, text);
+        Fenster f;
+        auto* w = f.statistik();
+        auto* feld = f.in<QLineEdit>(w, namen::eEinsatz);
+        Fenster::tippen(feld, QStringLiteral("2"));
+        Fenster::tippen(feld, text);
+        QVERIFY(f.umgebung.nurMeldung(
+            FakeUmgebung::Art::Fehler,
+            QStringLiteral(
+                "\"%1\" ist kein Einsatz. Der Einsatz je Reihe ist ein Betrag in Euro wie 0,50 oder "
+                "1.250,00: Ziffern, wahlweise Punkte zwischen den Tausendern und ein Komma vor "
+                "höchstens zwei Nachkommastellen.")
+                .arg(text)));
+        QCOMPARE(feld->text(), QStringLiteral("2"));
+        QVERIFY(zeilen(f.in<QTableView>(w, namen::GSpieltage))[0].contains(QStringLiteral("|6,00|")));
+        QCOMPARE(settings::lesen(f.optionen(), settings::schluessel::EinsatzJeReihe), QStringLiteral("2"));
+    }
+
+    // The period picks the matchdays, and the numbers are counted over them; none says so.
+    void zeitraum() {
+        Fenster f;
+        auto* w = f.statistik();
+        auto* tage = f.in<QTableView>(w, namen::GSpieltage);
+        auto* art = f.in<QComboBox>(w, namen::cbZeitraum);
+        art->setFocus();
+        QTest::keyClick(art, Qt::Key_Down);
+        QCOMPARE(art->currentText(), QStringLiteral("Die letzten"));
+        Fenster::tippen(f.in<QSpinBox>(w, namen::eLetzte), QStringLiteral("2"));
+        QCOMPARE(zeilen(tage), (QStringList{TagB.section(u'|', 0, 11) + "|9,00|25.09.2021.quo",
+                                            TagC.section(u'|', 0, 11) + "|29,00|02.10.2021.quo"}));
+        // Number 3 was drawn on the oldest matchday only.
+        QCOMPARE(zeilen(f.in<QTableView>(w, namen::GZahlen))[2], QStringLiteral("3|0|0|2"));
+        QTest::keyClick(art, Qt::Key_Down);
+        QCOMPARE(art->currentText(), QStringLiteral("Von – bis"));
+        QCOMPARE(zeilen(tage).size(), 3); // from the first to the last matchday
+        auto* von = f.in<QDateEdit>(w, namen::eVon);
+        // Reached by Tab, the day is selected; the digits run on through month and year.
+        von->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(von, QStringLiteral("01102021"));
+        QCOMPARE(von->date(), QDate(2021, 10, 1));
+        QCOMPARE(zeilen(tage), QStringList{TagC.section(u'|', 0, 11) + "|20,00|02.10.2021.quo"});
+        auto* bis = f.in<QDateEdit>(w, namen::eBis);
+        bis->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(bis, QStringLiteral("30092021"));
+        QCOMPARE(zeilen(tage), QStringList());
+        QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),
+                 QStringLiteral("Im gewählten Zeitraum liegt kein Spieltag."));
+        QVERIFY(!f.in<QPushButton>(w, namen::BCsv)->isEnabled());
+        QVERIFY(f.umgebung.meldungen.empty());
+    }
+
+    // The winnings and the balance on a scale where a win of 9 euros shows beside one of 105,010
+    // and a balance far below zero fits too.
+    void gewinnverlauf() {
+        Fenster f;
+        auto* w = f.statistik();
+        Fenster::tippen(f.in<QLineEdit>(w, namen::eEinsatz), QStringLiteral("100.000"));
+        QChart* chart = f.in<QChartView>(w, namen::CVerlauf)->chart();
+        const QList<QAbstractSeries*> reihen = chart->series();
+        QCOMPARE(reihen.size(), 2);
+        const QBarSet* gewinn = static_cast<QAbstractBarSeries*>(reihen[0])->barSets().at(0);
+        QVERIFY2(gewinn->at(1) > gewinn->at(0) / 6, qPrintable(QString::number(gewinn->at(1))));
+        QVERIFY(gewinn->at(2) > gewinn->at(1));
+        auto* bilanz = static_cast<QLineSeries*>(reihen[1]);
+        QCOMPARE(bilanz->name(), QStringLiteral("Bilanz"));
+        QCOMPARE(bilanz->count(), 3);
+        QVERIFY(bilanz->at(0).y() < 0 && bilanz->at(2).y() < bilanz->at(1).y());
+        auto* y = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).at(0));
+        QVERIFY(y);
+        QCOMPARE(y->categoriesLabels(),
+                 (QStringList{"-1.000.000", "-100.000", "-10.000", "-1.000", "-100", "-10", "0", "10", "100",
+                              "1.000", "10.000", "100.000", "1.000.000"}));
+        QVERIFY(y->min() <= bilanz->at(2).y() && y->max() >= gewinn->at(0));
     }
 
     // Several slips against the winning row and the odds of the main window; a missing file is
