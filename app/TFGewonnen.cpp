@@ -1,5 +1,6 @@
 #include "TFGewonnen.h"
 
+#include "core/grund/Datumswert.h"
 #include "core/grund/Fehler.h"
 #include "core/grund/Konstanten.h"
 #include "settings/IniDatei.h"
@@ -8,7 +9,10 @@
 #include "ui/abbild/TFInfo.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Auswertungsbericht.h"
+#include "ui/bericht/Berichtsausgabe.h"
 #include "ui/editor/TFEingabe.h"
+#include "ui/gitter/Reihenbefehle.h"
 #include "ui/hauptfenster/AuswertungsBereich.h"
 #include "ui/hauptfenster/SpieltagBereich.h"
 #include "ui/internet/TFNeu.h"
@@ -21,6 +25,7 @@
 #include "ui/umgebung/Waechter.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
@@ -216,6 +221,10 @@ void TFGewonnen::nebenfensterVerbinden() {
                    [this] { statistikOeffnen(); });
     ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::mehrereScheineVerlangt, this, m,
                    [this] { scheineOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::druckenVerlangt, this, m,
+                   [this] { auswertungBerichten(true); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::pdfVerlangt, this, m,
+                   [this] { auswertungBerichten(false); });
 }
 
 void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
@@ -266,6 +275,24 @@ void TFGewonnen::scheineOeffnen() {
         new ui::TFScheine(umgebung_, ordner_.SlipDir, gewinn, PFoto->zsText(), PFoto->quoten(), this);
     fenster->show();
     fenster->scheineWaehlen();
+}
+
+void TFGewonnen::auswertungBerichten(bool drucken) {
+    ui::Auswertungsstand stand = PFoto->auswertungsstand();
+    if (!ui::Reihenbefehle::hatReihen(*stand.reihen))
+        throw core::Fehler(KeineReihen);
+    if (!Spieltag->SpieltagDatei().isEmpty())
+        stand.spieltag = core::DatumText(Spieltag->Spieltag().Datum);
+    const std::optional<ui::Bericht> bericht = ui::AuswertungsberichtWaehlen(umgebung_, stand);
+    if (!bericht)
+        return;
+    ui::Berichtsausgabe ausgabe(umgebung_);
+    if (drucken)
+        ausgabe.drucken(*bericht);
+    else
+        ausgabe.alsPdfSpeichern(
+            *bericht, ordner_.SlipDir,
+            QStringLiteral("Auswertung %1").arg(QFileInfo(stand.schein).completeBaseName()).trimmed());
 }
 
 void TFGewonnen::updateVerbinden() {

@@ -91,6 +91,8 @@ private:
     // The windows of several evaluations at once, from the row grid's context menu.
     void statistikOeffnen();
     void scheineOeffnen();
+    // "Auswertung drucken..." and "Auswertung als PDF speichern...".
+    void auswertungBerichten(bool drucken);
 
     ui::WebVerweise* verweise_;
     // The windows of which one at a time is open: the download window is made at the first press

@@ -3,6 +3,7 @@
 #include "settings/Schluessel.h"
 #include "support/Dateirechte.h"
 #include "support/Hauptfensterhilfe.h"
+#include "support/Pdf.h"
 #include "support/Spieltagssatz.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
@@ -39,6 +40,7 @@ using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
 using testhilfe::FakeUmgebung;
 using testhilfe::Hauptfensterhilfe;
+using testhilfe::Pdf;
 namespace namen = ui::namen;
 
 namespace {
@@ -84,28 +86,6 @@ struct Fenster : Hauptfensterhilfe {
     }
     QString schein(const QString& name, const QByteArray& inhalt) const {
         return dateiSchreiben(ordner.SlipDir + name, inhalt);
-    }
-    // A right click into the row grid, then the entry of its context menu picked by its text.
-    bool kontextmenue(const QString& eintrag) {
-        QWidget* flaeche = finde<ui::ZeilenGitter>(namen::PFoto, namen::G1)->viewport();
-        bool gewaehlt = false;
-        QTimer::singleShot(0, [&] {
-            auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menue)
-                return;
-            for (QAction* a : menue->actions())
-                if (a->text() == eintrag) {
-                    menue->setActiveAction(a);
-                    QTest::keyClick(menue, Qt::Key_Return);
-                    gewaehlt = true;
-                    return;
-                }
-            menue->close();
-        });
-        const QPoint stelle(20, 20);
-        QContextMenuEvent rechts(QContextMenuEvent::Mouse, stelle, flaeche->mapToGlobal(stelle));
-        QApplication::sendEvent(flaeche, &rechts);
-        return gewaehlt;
     }
     // The statistics window opened from the grid's menu, its run ended.
     ui::TFStatistik* statistik() {
@@ -384,6 +364,57 @@ private slots:
                  (QStringList{"-1.000.000", "-100.000", "-10.000", "-1.000", "-100", "-10", "0", "10", "100",
                               "1.000", "10.000", "100.000", "1.000.000"}));
         QVERIFY(y->min() <= bilanz->at(2).y() && y->max() >= gewinn->at(0));
+    }
+
+    // "Als PDF speichern...": the tables as shown with their totals, and for the statistics its
+    // stake and period, the files left out and the charts.
+    void alsPdf() {
+        Fenster f;
+        auto* w = f.statistik();
+        f.kopfKlicken(f.in<QTableView>(w, namen::GSpieltage), 9);
+        const QString pdf = f.ordner.DataRoot + QStringLiteral("statistik.pdf");
+        f.umgebung.antworteSpeichern(pdf);
+        QTest::mouseClick(f.in<QPushButton>(w, namen::BPdf), Qt::LeftButton);
+        QCOMPARE(f.umgebung.speichernAuftraege.at(0).vorschlag,
+                 QStringLiteral("Statistik über alle Spieltage.pdf"));
+        QStringList zeilen;
+        for (const QString& z : Pdf::text(pdf).split(u'\n'))
+            zeilen.append(z.simplified());
+        for (const char* zeile :
+             {"Statistik über alle Spieltage", "Einsatz je Reihe: keiner — Zeitraum: alle Spieltage",
+              "Datum Gewinnreihe ZS 6 Ri. 5 + ZS 5 Ri. 4 Ri. 3 + ZS 3 Ri. Gewinn Einsatz Netto Bilanz Quoten",
+              // as sorted on screen, by the win
+              "25.09.2021 1 2 4 6 8 9 10 0 0 0 0 0 1 9,00 0,00 9,00 105.019,00 25.09.2021.quo",
+              "18.09.2021 3 7 12 20 33 41 5 1 1 0 0 0 1 105.010,00 0,00 105.010,00 105.010,00 18.09.2021.quo",
+              "Gesamt 1 1 0 0 0 3 105.039,00 0,00 105.039,00 105.039,00", "Übersprungene Dateien",
+              "Gewinnverlauf", "Gewinn je Spieltag und Bilanz", "100.000", "Wie oft jede Zahl gewann",
+              "Seite 2 von 2"})
+            QVERIFY2(zeilen.contains(QString::fromUtf8(zeile)), zeile);
+        QVERIFY(
+            zeilen.indexOf(QStringLiteral("25.09.2021 1 2 4 6 8 9 10 0 0 0 0 0 1 9,00 0,00 9,00 105.019,00 "
+                                          "25.09.2021.quo")) <
+            zeilen.indexOf(
+                QStringLiteral("18.09.2021 3 7 12 20 33 41 5 1 1 0 0 0 1 105.010,00 0,00 105.010,00 "
+                               "105.010,00 18.09.2021.quo")));
+        // The numbers' table in two bands: 1 beside 39.
+        QVERIFY(zeilen.contains(QStringLiteral("1 2 0 0 39 0 0 3")));
+    }
+
+    // The many slips' table and total as PDF.
+    void mehrereScheineAlsPdf() {
+        Fenster f;
+        f.fenster->SpieltagEinlesen(f.ordner.MatchdayDir + QStringLiteral("18092021.sp45"));
+        f.umgebung.antworteMehrereOeffnen({f.schein("a.txt", "3,7,12,20,33,41\r\n1,2,3,4,5,6\r\n")});
+        QVERIFY(f.kontextmenue(QStringLiteral("Mehrere Spielscheine auswerten...")));
+        auto* w = f.geoeffnet<ui::TFScheine>();
+        const QString pdf = f.ordner.DataRoot + QStringLiteral("scheine.pdf");
+        f.umgebung.antworteSpeichern(pdf);
+        QTest::mouseClick(f.in<QPushButton>(w, namen::BPdf), Qt::LeftButton);
+        const QString text = Pdf::text(pdf).simplified();
+        for (const char* teil :
+             {"Mehrere Spielscheine auswerten", "Gewinnreihe: 3 7 12 20 33 41 ZS: 5",
+              "a.txt 2 1 0 0 0 0 0 100.000,00", "Gesamt 2 1 0 0 0 0 0 100.000,00", "Seite 1 von 1"})
+            QVERIFY2(text.contains(QString::fromUtf8(teil)), teil);
     }
 
     // Several slips against the winning row and the odds of the main window; a missing file is

@@ -124,7 +124,7 @@ private slots:
         ordner = settings::Ordner::ermitteln(QCoreApplication::applicationDirPath());
         ordner.anlegen();
         netz = std::make_unique<Verbunden>(ordner.ProbeFile, ca);
-        echt = std::make_unique<ui::Umgebung>(ui::Umgebung{fake, fake, shell, fake, *netz});
+        echt = std::make_unique<ui::Umgebung>(ui::Umgebung{fake, fake, shell, fake, *netz, fake});
         haupt = std::make_unique<TFGewonnen>(*echt, ordner);
         haupt->show();
     }

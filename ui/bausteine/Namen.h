@@ -160,6 +160,7 @@ inline constexpr char NeuSchliessen[] = "bsSkinSpeedButton1";
 inline constexpr char LSumme[] = "LSumme";
 inline constexpr char Fortschritt[] = "Fortschritt";
 inline constexpr char BCsv[] = "BCsv";
+inline constexpr char BPdf[] = "BPdf";
 inline constexpr char AuswertungSchliessen[] = "BSchliessen";
 inline constexpr char FStatistik[] = "FStatistik";
 inline constexpr char LKopf[] = "LKopf";

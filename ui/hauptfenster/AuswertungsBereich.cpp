@@ -11,6 +11,7 @@
 #include "settings/Ordner.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Auswertungsbericht.h"
 #include "ui/gitter/G1Zellen.h"
 #include "ui/gitter/GitterEinrichtung.h"
 #include "ui/gitter/Reihenbefehle.h"
@@ -120,6 +121,14 @@ void AuswertungsBereich::kontextmenueBauen() {
     connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
     connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
     G1->addActions({statistik, scheine});
+    // The report of the evaluation; Ctrl+P anywhere in the window.
+    auto* drucken = new QAction(QStringLiteral("Auswertung drucken..."), G1);
+    drucken->setShortcut(QKeySequence::Print);
+    drucken->setShortcutContext(Qt::WindowShortcut);
+    auto* pdf = new QAction(QStringLiteral("Auswertung als PDF speichern..."), G1);
+    connect(drucken, &QAction::triggered, this, &AuswertungsBereich::druckenVerlangt);
+    connect(pdf, &QAction::triggered, this, &AuswertungsBereich::pdfVerlangt);
+    G1->addActions({drucken, pdf});
 }
 
 void AuswertungsBereich::verbinden() {
@@ -163,6 +172,23 @@ core::Zahlenmenge AuswertungsBereich::gewinnzahlen() {
 
 QString AuswertungsBereich::zsText() const {
     return Gewinnreihe->zsText();
+}
+
+Auswertungsstand AuswertungsBereich::auswertungsstand() {
+    Auswertungsstand s;
+    s.schein = LDatei->text();
+    Gewinnreihe->offeneBoxUebernehmen();
+    s.gewinnreihe = Gewinnreihe->Gewinnreihe();
+    s.zs = zsText();
+    s.quoten = quoten();
+    const core::Zeilentabelle& g2 = G2Modell->tabelle();
+    for (int rang = 1; rang <= 6; ++rang) {
+        s.anzahl[std::size_t(rang)] = g2.text(rang, 1);
+        s.betrag[std::size_t(rang)] = g2.text(rang, 2);
+    }
+    s.gesamt = LGesGewinn->text();
+    s.reihen = &G1Modell->tabelle();
+    return s;
 }
 
 QString AuswertungsBereich::Spielscheinname() const {

@@ -21,6 +21,7 @@ struct Ordner;
 
 namespace ui {
 
+struct Auswertungsstand;
 struct Umgebung;
 class GewinnreiheLeiste;
 class QuotenPanel;
@@ -62,6 +63,9 @@ public:
     const core::Zeilentabelle& reihen() const;
     core::Zahlenmenge gewinnzahlen();
     QString zsText() const;
+    // What the column shows, for the report (the box being typed into counts as left); the matchday
+    // is not known here.
+    Auswertungsstand auswertungsstand();
 
 signals:
     // A slip was chosen in the open dialog and read into the row grid; its file is to be remembered.
@@ -71,6 +75,8 @@ signals:
     // The entries of the row grid's context menu.
     void statistikVerlangt();
     void mehrereScheineVerlangt();
+    void druckenVerlangt();
+    void pdfVerlangt();
 
 private:
     void bauen();

@@ -1,6 +1,7 @@
 #include "Bilanzleiste.h"
 
 #include "core/grund/Fehler.h"
+#include "core/grund/Zahlformat.h"
 #include "settings/IniDatei.h"
 #include "settings/Schluessel.h"
 #include "ui/bausteine/Namen.h"
@@ -101,6 +102,19 @@ core::Zeitraum Bilanzleiste::zeitraum() const {
     z.von = von_->date();
     z.bis = bis_->date();
     return z;
+}
+
+QString Bilanzleiste::beschreibung() const {
+    const QString einsatz = mitEinsatz() ? core::Betragstext(double(einsatz_) / 100.0) + QStringLiteral(" €")
+                                         : QStringLiteral("keiner");
+    QString zeitraum = QStringLiteral("alle Spieltage");
+    const QString format = QStringLiteral("dd.MM.yyyy");
+    if (art_->currentIndex() == int(core::Zeitraum::Art::Letzte))
+        zeitraum = QStringLiteral("die letzten %1 Spieltage").arg(letzte_->value());
+    else if (art_->currentIndex() == int(core::Zeitraum::Art::VonBis))
+        zeitraum =
+            QStringLiteral("vom %1 bis %2").arg(von_->date().toString(format), bis_->date().toString(format));
+    return QStringLiteral("Einsatz je Reihe: %1 — Zeitraum: %2").arg(einsatz, zeitraum);
 }
 
 void Bilanzleiste::datenAnbieten(QDate erster, QDate letzter) {

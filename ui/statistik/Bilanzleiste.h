@@ -26,6 +26,8 @@ public:
     std::int64_t einsatz() const { return einsatz_; }
     bool mitEinsatz() const { return !gemerkt_.isEmpty(); }
     core::Zeitraum zeitraum() const;
+    // Stake and period in words, for a report.
+    QString beschreibung() const;
     // The period's dates offered from the first to the last matchday.
     void datenAnbieten(QDate erster, QDate letzter);
 

@@ -3,6 +3,7 @@
 #include "core/grund/Zahlformat.h"
 #include "core/statistik/Statistik.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Bericht.h"
 #include "ui/gitter/ZeilenGitter.h"
 #include "ui/statistik/Wertetabelle.h"
 
@@ -21,12 +22,12 @@ TFScheine::TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahl
     for (int n = 0; n <= core::Zahlenmenge::Groesste; ++n)
         if (gewinn.enthaelt(n))
             zahlen.append(QString::number(n));
-    auto* reihe = new QLabel(QStringLiteral("Gewinnreihe: %1   ZS: %2").arg(zahlen.join(u' '), zs), this);
-    reihe->setObjectName(QString::fromLatin1(namen::LGewinnreihe));
+    reihe_ = new QLabel(QStringLiteral("Gewinnreihe: %1   ZS: %2").arg(zahlen.join(u' '), zs), this);
+    reihe_->setObjectName(QString::fromLatin1(namen::LGewinnreihe));
     auto* waehlen = new QPushButton(QStringLiteral("Spielscheine wählen..."), this);
     waehlen->setObjectName(QString::fromLatin1(namen::BWaehlen));
     waehlen->setAccessibleName(waehlen->text());
-    inhalt->addWidget(reihe);
+    inhalt->addWidget(reihe_);
     inhalt->addWidget(waehlen, 0, Qt::AlignLeft);
     QStringList spalten{QStringLiteral("Datei"), QStringLiteral("Reihen")};
     spalten << rangSpalten() << QStringLiteral("Gewinn") << QStringLiteral("Hinweis");
@@ -83,6 +84,11 @@ void TFScheine::auswerten(const QStringList& dateien) {
             summe_ = summenfelder({QStringLiteral("Gesamt"), core::Ganzzahltext(reihen)}, anzahl, betrag)
                      << QString();
         });
+}
+
+void TFScheine::berichtFuellen(Bericht& bericht) const {
+    bericht.absatz(reihe_->text());
+    Auswertungsfenster::berichtFuellen(bericht);
 }
 
 QStringList TFScheine::summenzeile() const {

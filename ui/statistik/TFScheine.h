@@ -22,6 +22,7 @@ public:
 
 protected:
     QStringList summenzeile() const override;
+    void berichtFuellen(Bericht& bericht) const override;
 
 private:
     QString scheinOrdner_;
@@ -30,6 +31,7 @@ private:
     core::TQuoten quoten_;
     Wertetabelle* modell_;
     QStringList summe_;
+    QLabel* reihe_;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "core/grund/Zahlformat.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Bericht.h"
 #include "ui/statistik/Betragsachse.h"
 #include "ui/statistik/Bilanzleiste.h"
 #include "ui/statistik/Wertetabelle.h"
@@ -12,6 +13,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
@@ -70,19 +72,21 @@ QValueAxis* achsen(QChart* chart, QAbstractBarSeries* balken, const QStringList&
     return y;
 }
 
+// A chart for a report, laid out at a size of its own whatever the window shows now.
+std::function<void(QPainter&, const QRectF&)> diagrammMalen(QChart* chart) {
+    return [chart](QPainter& maler, const QRectF& ziel) {
+        const QRectF vorher = chart->geometry();
+        chart->resize(QSizeF(900, 900 * ziel.height() / ziel.width()));
+        chart->scene()->render(&maler, ziel, chart->geometry(), Qt::KeepAspectRatio);
+        chart->setGeometry(vorher);
+    };
+}
+
 // A chart drawn again from scratch.
 void leeren(QChart* chart) {
     chart->removeAllSeries();
     for (QAbstractAxis* achse : chart->axes())
         chart->removeAxis(achse);
-}
-
-QString gewinnreiheText(const core::TGewinnreihe& reihe) {
-    QStringList zahlen;
-    for (const std::uint8_t z : reihe.Zahlen)
-        if (z != 0)
-            zahlen.append(QString::number(z));
-    return zahlen.join(u' ');
 }
 
 // The date as shown, sorted as the matchdays come.
@@ -97,12 +101,12 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& optionenDatei, const
     : Auswertungsfenster(umgebung, QStringLiteral("Statistik über alle Spieltage"), namen::FStatistik,
                          parent),
       reihen_(masken.reihen()) {
-    auto* kopf = new QLabel(QStringLiteral("Spielschein: %1 mit %2 Reihen — Spieltage aus %3")
-                                .arg(scheinname, core::Ganzzahltext(masken.reihen()), spieltagOrdner),
-                            this);
-    kopf->setObjectName(QString::fromLatin1(namen::LKopf));
-    kopf->setWordWrap(true);
-    inhalt->addWidget(kopf);
+    kopf_ = new QLabel(QStringLiteral("Spielschein: %1 mit %2 Reihen — Spieltage aus %3")
+                           .arg(scheinname, core::Ganzzahltext(masken.reihen()), spieltagOrdner),
+                       this);
+    kopf_->setObjectName(QString::fromLatin1(namen::LKopf));
+    kopf_->setWordWrap(true);
+    inhalt->addWidget(kopf_);
     leiste_ = new Bilanzleiste(umgebung_.meldungen, optionenDatei, this);
     inhalt->addWidget(leiste_);
     connect(leiste_, &Bilanzleiste::geaendert, this, [this] {
@@ -125,10 +129,10 @@ TFStatistik::TFStatistik(Umgebung& umgebung, const QString& optionenDatei, const
     spalte->addWidget(tabelle, 1);
     spalte->addWidget(new QLabel(QStringLiteral("Übersprungene Dateien:"), tabellenSeite));
     uebersprungen_ = new Wertetabelle({QStringLiteral("Datei"), QStringLiteral("Grund")}, this);
-    QTableView* fehlend = Wertetabelle::ansicht(uebersprungen_, tabellenSeite, namen::GUebersprungen,
-                                                QStringLiteral("Übersprungene Dateien"));
-    fehlend->setMaximumHeight(110);
-    spalte->addWidget(fehlend);
+    uebersprungenAnsicht_ = Wertetabelle::ansicht(uebersprungen_, tabellenSeite, namen::GUebersprungen,
+                                                  QStringLiteral("Übersprungene Dateien"));
+    uebersprungenAnsicht_->setMaximumHeight(110);
+    spalte->addWidget(uebersprungenAnsicht_);
     seiten->addTab(tabellenSeite, QStringLiteral("Spieltage"));
 
     verlauf_ = diagramm(seiten, namen::CVerlauf, QStringLiteral("Gewinn je Spieltag und Bilanz"));
@@ -172,7 +176,7 @@ void TFStatistik::darstellen() {
     for (std::size_t i = 0; i < statistik.spieltage.size(); ++i) {
         const core::SpieltagsAuswertung& s = statistik.spieltage[i];
         const core::Bilanzzeile& b = bilanz.spieltage[i];
-        std::vector<Wert> zeile{datumswert(s), Wert::klartext(gewinnreiheText(s.gewinnreihe)),
+        std::vector<Wert> zeile{datumswert(s), Wert::klartext(core::GewinnzahlenText(s.gewinnreihe)),
                                 Wert::zahl(s.gewinnreihe.ZS)};
         rangWerte(zeile, s.auswertung.anzahl);
         zeile.push_back(gewinnWert(s.auswertung));
@@ -189,7 +193,7 @@ void TFStatistik::darstellen() {
     summeZeigen(statistik, bilanz);
     verlaufZeigen(statistik, bilanz);
     haeufigkeitZeigen(statistik);
-    csv->setEnabled(!statistik.spieltage.empty());
+    exportErlauben(!statistik.spieltage.empty());
 }
 
 void TFStatistik::summeZeigen(const core::Spieltagsstatistik& statistik, const core::Bilanz& bilanz) {
@@ -276,6 +280,20 @@ void TFStatistik::haeufigkeitZeigen(const core::Spieltagsstatistik& statistik) {
     y->setTickType(QValueAxis::TicksDynamic);
     y->setTickAnchor(0);
     y->setTickInterval(std::ceil(hoechste / 10.0));
+}
+
+void TFStatistik::berichtFuellen(Bericht& bericht) const {
+    bericht.absatz(kopf_->text() + u'\n' + leiste_->beschreibung());
+    Auswertungsfenster::berichtFuellen(bericht);
+    if (uebersprungen_->rowCount() > 0) {
+        bericht.ueberschrift(QStringLiteral("Übersprungene Dateien"));
+        bericht.tabelle(std::make_shared<Listentabelle>(Wertetabelle::sichtbar(*uebersprungenAnsicht_)));
+    }
+    bericht.ueberschrift(QStringLiteral("Gewinnverlauf"));
+    bericht.bild(diagrammMalen(verlauf_->chart()), 0.6);
+    bericht.ueberschrift(QStringLiteral("Zahlen"));
+    bericht.bild(diagrammMalen(haeufigkeit_->chart()), 0.5);
+    bericht.tabelle(std::make_shared<Listentabelle>(Wertetabelle::sichtbar(*zahlenAnsicht_)));
 }
 
 QStringList TFStatistik::summenzeile() const {

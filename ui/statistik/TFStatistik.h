@@ -26,6 +26,7 @@ public:
 
 protected:
     QStringList summenzeile() const override;
+    void berichtFuellen(Bericht& bericht) const override;
 
 private:
     void zeigen(core::Spieltagsstatistik statistik);
@@ -37,10 +38,12 @@ private:
 
     std::int64_t reihen_;
     std::optional<core::Spieltagsstatistik> alle_; // once read
+    QLabel* kopf_;
     Bilanzleiste* leiste_;
 
     Wertetabelle* spieltage_;
     Wertetabelle* uebersprungen_;
+    QTableView* uebersprungenAnsicht_;
     Wertetabelle* zahlen_;
     QTableView* zahlenAnsicht_;
     QChartView* verlauf_;

@@ -34,6 +34,11 @@ public:
     void sofortBeenden() override;
 };
 
+class QtDrucker : public Drucker {
+public:
+    void vorschau(const QString& titel, const std::function<void(QPrinter&)>& malen) override;
+};
+
 class QtUhr : public Uhr {
 public:
     QDate heute() override;
@@ -44,8 +49,9 @@ public:
 class QtUmgebung {
 public:
     QtUmgebung()
-        : netz_(probeFile(), net::Grenzen{}, net::Adressen::CaDatei()), umgebung{meldungen_, dialoge_, shell_,
-                                                                                 uhr_, netz_} {}
+        : netz_(probeFile(), net::Grenzen{}, net::Adressen::CaDatei()), umgebung{meldungen_, dialoge_,
+                                                                                 shell_,     uhr_,
+                                                                                 netz_,      drucker_} {}
     Umgebung& get() { return umgebung; }
 
 private:
@@ -53,6 +59,7 @@ private:
     QtDateiDialoge dialoge_;
     QtShell shell_;
     QtUhr uhr_;
+    QtDrucker drucker_;
     // The probe file of the program's folders (fixed at start), the site's CA from REMISATOR_CA.
     static QString probeFile();
     net::CurlNetz netz_;
