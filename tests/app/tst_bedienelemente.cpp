@@ -6,6 +6,7 @@
 #include "ui/abbild/TFInfo.h"
 #include "ui/bausteine/Skin.h"
 #include "ui/editor/TFEingabe.h"
+#include "ui/hilfe/TFHilfe.h"
 #include "ui/internet/TFNeu.h"
 #include "ui/internet/TFsptag.h"
 #include "ui/statistik/TFScheine.h"
@@ -53,6 +54,7 @@ struct Fenster : Hauptfensterhilfe {
              }},
             {QStringLiteral("Mehrere Spielscheine"),
              [&] { return new ui::TFScheine(umgebung.get(), ordner.SlipDir, {}, QString(), {}); }},
+            {QStringLiteral("Hilfe"), [] { return new ui::TFHilfe; }},
         };
         anderes.reset(andere.at(welches)());
         return anderes.get();
@@ -60,8 +62,8 @@ struct Fenster : Hauptfensterhilfe {
 };
 
 QStringList alleFenster() {
-    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster",    "Abbild",
-            "Info",         "Update",       "Statistik",          "Mehrere Spielscheine"};
+    return {"Hauptfenster", "Startfenster", "Spielschein-Editor", "Download-Fenster",     "Abbild",
+            "Info",         "Update",       "Statistik",          "Mehrere Spielscheine", "Hilfe"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the

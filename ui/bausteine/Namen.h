@@ -180,4 +180,13 @@ inline constexpr char LGewinnreihe[] = "LGewinnreihe";
 inline constexpr char BWaehlen[] = "BWaehlen";
 inline constexpr char GScheine[] = "GScheine";
 
+// The row grid's context menu entries that have a shortcut, the workshop's opener, the help window
+inline constexpr char AuswertungDrucken[] = "AuswertungDrucken";
+inline constexpr char AuswertungPdf[] = "AuswertungPdf";
+inline constexpr char StatistikOeffnen[] = "StatistikOeffnen";
+inline constexpr char Systemwerkstatt[] = "BWerkstatt";
+inline constexpr char FHilfe[] = "FHilfe";
+inline constexpr char Hilfeseite[] = "Hilfeseite";
+inline constexpr char HilfeSchliessen[] = "BSchliessen";
+
 } // namespace ui::namen

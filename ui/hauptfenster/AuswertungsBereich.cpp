@@ -117,15 +117,16 @@ void AuswertungsBereich::bauen() {
 void AuswertungsBereich::kontextmenueBauen() {
     G1->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* statistik = new QAction(QStringLiteral("Statistik über alle Spieltage..."), G1);
+    statistik->setObjectName(QString::fromLatin1(namen::StatistikOeffnen));
     auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
     connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
     connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
     G1->addActions({statistik, scheine});
-    // The report of the evaluation; Ctrl+P anywhere in the window.
+    // The report of the evaluation.
     auto* drucken = new QAction(QStringLiteral("Auswertung drucken..."), G1);
-    drucken->setShortcut(QKeySequence::Print);
-    drucken->setShortcutContext(Qt::WindowShortcut);
+    drucken->setObjectName(QString::fromLatin1(namen::AuswertungDrucken));
     auto* pdf = new QAction(QStringLiteral("Auswertung als PDF speichern..."), G1);
+    pdf->setObjectName(QString::fromLatin1(namen::AuswertungPdf));
     connect(drucken, &QAction::triggered, this, &AuswertungsBereich::druckenVerlangt);
     connect(pdf, &QAction::triggered, this, &AuswertungsBereich::pdfVerlangt);
     G1->addActions({drucken, pdf});

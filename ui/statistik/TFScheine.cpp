@@ -7,6 +7,7 @@
 #include "ui/gitter/ZeilenGitter.h"
 #include "ui/statistik/Wertetabelle.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -38,17 +39,19 @@ TFScheine::TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahl
     BeiKlick(waehlen, umgebung_.meldungen, [this] { scheineWaehlen(); });
 }
 
-void TFScheine::scheineWaehlen() {
+void TFScheine::scheineWaehlen(const QString& ordner) {
     if (laeuft())
         return;
     const QStringList dateien = umgebung_.dialoge.mehrereOeffnen(
         {QStringLiteral("Spielscheine wählen"), QStringLiteral("Spielschein|*.txt"), QStringLiteral("txt"),
-         scheinOrdner_, QString(), false});
+         ordner.isEmpty() ? scheinOrdner_ : ordner, QString(), false});
     if (!dateien.isEmpty())
         auswerten(dateien);
 }
 
 void TFScheine::auswerten(const QStringList& dateien) {
+    if (!dateien.isEmpty())
+        emit ordnerVerwendet(QFileInfo(dateien[0]).absolutePath());
     starten<std::vector<core::ScheinAuswertung>>(
         [dateien, gewinn = gewinn_, zs = zs_, quoten = quoten_,
          mass = SchriftTextmass(font())](const auto& fortschritt, const auto& abbrechen) {
