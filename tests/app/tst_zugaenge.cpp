@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QMimeData>
+#include <QPointer>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
@@ -173,8 +174,10 @@ private slots:
               "Spielscheine auswerten...“), Spieltage (*.sp45) auf die Paarungen, Quoten (*.quo) auf die "
               "Quoten"})
             QVERIFY2(zeilen.contains(QString::fromUtf8(zeile)), zeile);
+        QVERIFY(QTest::qWaitForWindowActive(hilfe));
+        const QPointer<ui::TFHilfe> offen(hilfe);
         QTest::keyClick(hilfe, Qt::Key_Escape);
-        QTRY_VERIFY(!f.fenster->findChild<ui::TFHilfe*>());
+        QTRY_VERIFY(!offen);
     }
 
     // The files opened last, newest first, offered on the open buttons and reached by keyboard; a

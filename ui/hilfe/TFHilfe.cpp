@@ -5,8 +5,8 @@
 #include "ui/hilfe/Tastenkuerzel.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTextBrowser>
 
 namespace ui {
@@ -65,7 +65,14 @@ TFHilfe::TFHilfe(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     schliessen->setAccessibleName(schliessen->text());
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
     spalte->addWidget(schliessen, 0, Qt::AlignRight);
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+}
+
+void TFHilfe::keyPressEvent(QKeyEvent* ereignis) {
+    // Esc closes it as it closes a dialog; the page passes on the keys it does not use.
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(ereignis);
 }
 
 QString TFHilfe::text() const {

@@ -16,6 +16,9 @@ public:
     // The page as plain text, as a screen reader reads it.
     QString text() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
 private:
     QTextBrowser* seite_;
 };
