@@ -14,7 +14,7 @@ pakete=(
   fonts-dejavu-core fonts-crosextra-carlito fonts-liberation2 fonts-comfortaa
   qt6-translations-l10n
   qt6-charts-dev
-  libqrencode-dev libzbar-dev
+  libqrencode-dev libzbar-dev poppler-utils shared-mime-info
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
 )

@@ -1,17 +1,26 @@
 #include "TFGewonnen.h"
 
+#include "core/grund/Datumswert.h"
 #include "core/grund/Fehler.h"
 #include "core/grund/Konstanten.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
 #include "settings/Schluessel.h"
+#include "settings/Zuletzt.h"
 #include "ui/abbild/TFInfo.h"
+#include "ui/bausteine/Ablage.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Mittig.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bausteine/Zuletztmenue.h"
+#include "ui/bericht/Auswertungsbericht.h"
+#include "ui/bericht/Berichtsausgabe.h"
 #include "ui/editor/TFEingabe.h"
+#include "ui/gitter/Reihenbefehle.h"
 #include "ui/hauptfenster/AuswertungsBereich.h"
 #include "ui/hauptfenster/SpieltagBereich.h"
+#include "ui/hilfe/TFHilfe.h"
+#include "ui/hilfe/Tastenkuerzel.h"
 #include "ui/internet/TFNeu.h"
 #include "ui/internet/TFsptag.h"
 #include "ui/internet/WebVerweise.h"
@@ -23,8 +32,12 @@
 #include "ui/umgebung/Waechter.h"
 #include "ui/werkstatt/TFWerkstatt.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <optional>
@@ -60,6 +73,8 @@ TFGewonnen::TFGewonnen(ui::Umgebung& umgebung, const settings::Ordner& ordner, Q
     spaltenVerbinden();
     nebenfensterVerbinden();
     updateVerbinden();
+    dateiwegeVerbinden();
+    kuerzelVerbinden();
 
     optionenLesen();
     gemerkteDateienLesen();
@@ -170,10 +185,100 @@ void TFGewonnen::spieltagUebernehmen(const ui::GelesenerSpieltag& gelesen) {
 
 void TFGewonnen::spieltagMerken(const QString& datei) const {
     settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::StartSpieltag, datei);
+    zuletztMerken(settings::Zuletzt::Spieltage, datei);
 }
 
 void TFGewonnen::spielscheinMerken(const QString& datei) const {
     settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::StartSpielschein, datei);
+    zuletztMerken(settings::Zuletzt::Spielscheine, datei);
+}
+
+void TFGewonnen::zuletztMerken(const char* art, const QString& pfad) const {
+    settings::Zuletzt(settings::IniDatei(ordner_.optionenDatei()), art)
+        .merken(QFileInfo(pfad).absoluteFilePath());
+}
+
+void TFGewonnen::spielscheinOeffnen(const QString& datei, bool fuerStart) {
+    if (!PFoto->SpielscheinEinlesen(datei))
+        return;
+    if (fuerStart)
+        spielscheinMerken(datei);
+    else
+        zuletztMerken(settings::Zuletzt::Spielscheine, datei);
+}
+
+void TFGewonnen::spieltagOeffnen(const QString& datei, bool fuerStart) {
+    const std::optional<ui::GelesenerSpieltag> gelesen = Spieltag->SpieltagEinlesen(datei);
+    if (!gelesen)
+        return;
+    spieltagUebernehmen(*gelesen);
+    if (fuerStart)
+        spieltagMerken(datei);
+    else
+        zuletztMerken(settings::Zuletzt::Spieltage, datei);
+}
+
+void TFGewonnen::DateiOeffnen(const QString& datei) {
+    const QFileInfo info(datei);
+    if (!info.isFile())
+        throw core::Fehler(QStringLiteral("Die Datei „%1“ gibt es nicht.")
+                               .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    const QString endung = info.suffix().toLower();
+    if (endung == u"sp45")
+        spieltagOeffnen(info.absoluteFilePath(), false);
+    else if (endung == u"quo")
+        PFoto->QuotenLaden(info.absoluteFilePath());
+    else
+        spielscheinOeffnen(info.absoluteFilePath(), false);
+}
+
+void TFGewonnen::dateiwegeVerbinden() {
+    ui::Meldungen& m = umgebung_.meldungen;
+    const QString optionen = ordner_.optionenDatei();
+    auto* scheine = new ui::Zuletztmenue(
+        PFoto->findChild<QAbstractButton*>(QString::fromLatin1(namen::SpielscheinEinlesen)), m, optionen,
+        settings::Zuletzt::Spielscheine);
+    ui::Geschuetzt(scheine, &ui::Zuletztmenue::gewaehlt, this, m,
+                   [this](const QString& datei) { spielscheinOeffnen(datei, true); });
+    auto* tage =
+        new ui::Zuletztmenue(Spieltag->findChild<QAbstractButton*>(QString::fromLatin1(namen::BOpen)), m,
+                             optionen, settings::Zuletzt::Spieltage);
+    ui::Geschuetzt(tage, &ui::Zuletztmenue::gewaehlt, this, m,
+                   [this](const QString& datei) { spieltagOeffnen(datei, true); });
+
+    // Dropped files are read as the open dialogs read them, but not read again at the next start.
+    auto* gitter =
+        new ui::Ablage(PFoto->findChild<QAbstractItemView*>(QString::fromLatin1(namen::G1))->viewport(), m,
+                       QStringLiteral("txt"), true,
+                       QStringLiteral("Auf das Reihengitter lassen sich nur Spielscheine (*.txt) "
+                                      "ablegen."));
+    ui::Geschuetzt(gitter, &ui::Ablage::abgelegt, this, m, [this](const QStringList& dateien) {
+        if (dateien.size() == 1)
+            spielscheinOeffnen(dateien[0], false);
+        else
+            scheineOeffnen(dateien);
+    });
+    auto* paarungen = new ui::Ablage(Spieltag->findChild<QWidget*>(QString::fromLatin1(namen::PC1)), m,
+                                     QStringLiteral("sp45"), false,
+                                     QStringLiteral("Auf die Paarungen lässt sich nur eine Spieltag-Datei "
+                                                    "(*.sp45) ablegen."));
+    ui::Geschuetzt(paarungen, &ui::Ablage::abgelegt, this, m,
+                   [this](const QStringList& dateien) { spieltagOeffnen(dateien[0], false); });
+    auto* quoten = new ui::Ablage(PFoto->findChild<QWidget*>(QString::fromLatin1(namen::P116)), m,
+                                  QStringLiteral("quo"), false,
+                                  QStringLiteral("Auf die Quoten lässt sich nur eine Quotendatei (*.quo) "
+                                                 "ablegen."));
+    ui::Geschuetzt(quoten, &ui::Ablage::abgelegt, this, m,
+                   [this](const QStringList& dateien) { PFoto->QuotenLaden(dateien[0]); });
+}
+
+void TFGewonnen::kuerzelVerbinden() {
+    ui::Tastenkuerzel::anbringen(this);
+    // The help from every window of the program.
+    auto* hilfe = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    hilfe->setContext(Qt::ApplicationShortcut);
+    connect(hilfe, &QShortcut::activated, this,
+            [this] { FHilfe.oeffnen([this] { return new ui::TFHilfe(this); }); });
 }
 
 void TFGewonnen::SpielscheinEinlesen(const QString& datei) {
@@ -226,6 +331,10 @@ void TFGewonnen::nebenfensterVerbinden() {
                    [this] { scheineOeffnen(); });
     ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::systemwerkstattVerlangt, this, m,
                    [this] { werkstattOeffnen(); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::druckenVerlangt, this, m,
+                   [this] { auswertungBerichten(true); });
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::pdfVerlangt, this, m,
+                   [this] { auswertungBerichten(false); });
 }
 
 void TFGewonnen::videoKnopfVerbinden(QAbstractButton* knopf) {
@@ -262,20 +371,49 @@ void TFGewonnen::statistikOeffnen() {
     core::Reihenmasken masken = core::Reihenmasken::aus(PFoto->reihen());
     if (masken.reihen() == 0)
         throw core::Fehler(KeineReihen);
-    auto* fenster = new ui::TFStatistik(umgebung_, ordner_.MatchdayDir, PFoto->Spielscheinname(),
-                                        std::move(masken), this);
+    auto* fenster = new ui::TFStatistik(umgebung_, ordner_.optionenDatei(), ordner_.MatchdayDir,
+                                        PFoto->Spielscheinname(), std::move(masken), this);
     fenster->show();
 }
 
-void TFGewonnen::scheineOeffnen() {
+void TFGewonnen::scheineOeffnen(const QStringList& dateien) {
     // Without a winning row every slip would show nothing but zeros, as if it had won nothing.
     const core::Zahlenmenge gewinn = PFoto->gewinnzahlen();
     if (gewinn.leer())
         throw core::Fehler(KeineGewinnreihe);
     auto* fenster =
         new ui::TFScheine(umgebung_, ordner_.SlipDir, gewinn, PFoto->zsText(), PFoto->quoten(), this);
+    ui::Meldungen& m = umgebung_.meldungen;
+    auto* ordner =
+        new ui::Zuletztmenue(fenster->findChild<QAbstractButton*>(QString::fromLatin1(namen::BWaehlen)), m,
+                             ordner_.optionenDatei(), settings::Zuletzt::Ordner, true);
+    ui::Geschuetzt(ordner, &ui::Zuletztmenue::gewaehlt, fenster, m,
+                   [fenster](const QString& pfad) { fenster->scheineWaehlen(pfad); });
+    ui::Geschuetzt(fenster, &ui::TFScheine::ordnerVerwendet, this, m,
+                   [this](const QString& pfad) { zuletztMerken(settings::Zuletzt::Ordner, pfad); });
     fenster->show();
-    fenster->scheineWaehlen();
+    if (dateien.isEmpty())
+        fenster->scheineWaehlen();
+    else
+        fenster->auswerten(dateien);
+}
+
+void TFGewonnen::auswertungBerichten(bool drucken) {
+    ui::Auswertungsstand stand = PFoto->auswertungsstand();
+    if (!ui::Reihenbefehle::hatReihen(*stand.reihen))
+        throw core::Fehler(KeineReihen);
+    if (!Spieltag->SpieltagDatei().isEmpty())
+        stand.spieltag = core::DatumText(Spieltag->Spieltag().Datum);
+    const std::optional<ui::Bericht> bericht = ui::AuswertungsberichtWaehlen(umgebung_, stand);
+    if (!bericht)
+        return;
+    ui::Berichtsausgabe ausgabe(umgebung_);
+    if (drucken)
+        ausgabe.drucken(*bericht);
+    else
+        ausgabe.alsPdfSpeichern(
+            *bericht, ordner_.SlipDir,
+            QStringLiteral("Auswertung %1").arg(QFileInfo(stand.schein).completeBaseName()).trimmed());
 }
 
 void TFGewonnen::werkstattOeffnen() {

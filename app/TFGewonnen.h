@@ -3,6 +3,7 @@
 #include "ui/abbild/Abbilder.h"
 #include "ui/umgebung/Einzelfenster.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QAbstractButton;
@@ -18,6 +19,7 @@ class AuswertungsBereich;
 class KreuzBereich;
 class SpieltagBereich;
 class TFEingabe;
+class TFHilfe;
 class TFInfo;
 class TFNeu;
 class TFsptag;
@@ -42,6 +44,9 @@ public:
     // the next start: only a file chosen in a column's open dialog is.
     void SpieltagEinlesen(const QString& datei);
     void SpielscheinEinlesen(const QString& datei);
+    // A file given from outside (the command line): a matchday (*.sp45), an odds file (*.quo), else
+    // a slip. Throws when it is missing or cannot be read.
+    void DateiOeffnen(const QString& datei);
 
     // The slip editor, shown by "Spielschein erstellen..."; its rows go into the row grid.
     void setEditor(ui::TFEingabe* editor);
@@ -65,6 +70,15 @@ private:
     // The file chosen in a column's open dialog and read, remembered for the next start.
     void spieltagMerken(const QString& datei) const;
     void spielscheinMerken(const QString& datei) const;
+    // Files reached other than through the open dialogs: the lists of the files opened last and
+    // files dropped from the desktop; the shortcuts and the help.
+    void dateiwegeVerbinden();
+    void kuerzelVerbinden();
+    void zuletztMerken(const char* art, const QString& pfad) const;
+    // A slip or matchday read and added to the files opened last; fuerStart: also read again at the
+    // next start, as when chosen in the open dialog.
+    void spielscheinOeffnen(const QString& datei, bool fuerStart);
+    void spieltagOeffnen(const QString& datei, bool fuerStart);
     void bsSkinSpeedButton4Click();
     void bsSkinSpeedButton7Click();
     // What closing stores: the two options and the donation counter. Throws when it cannot.
@@ -92,9 +106,12 @@ private:
     void bsSkinSpeedButton5Click();
     // The windows of several evaluations at once, from the row grid's context menu.
     void statistikOeffnen();
-    void scheineOeffnen();
     // The system workshop, from the row grid's context menu or Ctrl+W.
     void werkstattOeffnen();
+    // Without files the window asks for them.
+    void scheineOeffnen(const QStringList& dateien = {});
+    // "Auswertung drucken..." and "Auswertung als PDF speichern...".
+    void auswertungBerichten(bool drucken);
 
     ui::WebVerweise* verweise_;
     // The windows of which one at a time is open: the download window is made at the first press
@@ -103,5 +120,6 @@ private:
     ui::Einzelfenster<ui::TFNeu> FNeu;
     ui::Einzelfenster<ui::TFInfo> FInfo;
     ui::Einzelfenster<ui::TFWerkstatt> FWerkstatt;
+    ui::Einzelfenster<ui::TFHilfe> FHilfe;
     ui::Abbilder abbilder_;
 };

@@ -9,6 +9,7 @@
 #include "ui/editor/TFEingabe.h"
 #include "ui/umgebung/QtUmgebung.h"
 #include "ui/umgebung/Uebersetzung.h"
+#include "ui/umgebung/Waechter.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -50,6 +51,11 @@ int main(int argc, char** argv) {
         start->setInitializationDone(true);
     if (!haupt)
         return 1;
+    // "remisator DATEI": a slip, matchday or odds file, opened after the files of the last run. A
+    // second start opens a second program.
+    for (const QString& datei : QApplication::arguments().mid(1))
+        if (!datei.startsWith(u'-'))
+            ui::Schuetzen(umgebung.get().meldungen, [&] { haupt->DateiOeffnen(datei); });
     // Closed while the start window still shows (asked to quit), the main window is not faded in
     // again when quitting closes the start window.
     if (start)

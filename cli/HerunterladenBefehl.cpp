@@ -1,7 +1,7 @@
 #include "HerunterladenBefehl.h"
 
 #include "Aufruf.h"
-#include "Aufruffehler.h"
+#include "Datumsangabe.h"
 #include "Json.h"
 
 #include "core/grund/Fehler.h"
@@ -12,20 +12,14 @@
 #include "settings/Ordner.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QDir>
-#include <QRegularExpression>
 
 namespace cli {
 namespace {
 
-// A matchday's first day as the download window lists it: dd.mm.yyyy, a day of the calendar.
+// A matchday's first day as the download window lists it.
 void pruefen(const Aufruf& aufruf) {
-    static const QRegularExpression form(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$"));
-    const QString& text = aufruf.argumente[0];
-    if (!form.match(text).hasMatch() || !QDate::fromString(text, QStringLiteral("dd.MM.yyyy")).isValid())
-        throw Aufruffehler(
-            QStringLiteral("\"%1\" ist kein Datum der Form TT.MM.JJJJ wie 18.09.2021.").arg(text));
+    DatumLesen(aufruf.argumente[0]);
 }
 
 QByteArray ausfuehren(const Aufruf& aufruf, Ausgabe&) {

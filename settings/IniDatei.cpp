@@ -116,23 +116,17 @@ void IniDatei::schreibeBool(const QString& abschnitt, const QString& schluessel,
 }
 
 void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const {
-    const QString nichtGeschrieben =
-        QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_));
-    QStringList liste;
-    try {
-        liste = vorhandeneZeilen();
-    } catch (const core::Fehler& f) {
-        // Written without its other keys, the file would lose them.
-        throw core::Fehler(nichtGeschrieben +
-                           QStringLiteral("\n\nDie Datei kann nicht gelesen werden: %1\n"
-                                          "Sie bleibt, wie sie ist, damit keine Einstellung verloren geht.")
-                               .arg(core::SystemGrund(f.systemfehler())));
-    }
+    schreibeTexte(abschnitt, {{schluessel, wert}});
+}
+
+namespace {
+
+// Replaces the key's line in the section, else adds it at the section's end or in a new section.
+void setzen(QStringList& liste, const QString& abschnitt, const QString& schluessel, const QString& wert) {
     const QString neueZeile = schluessel + u'=' + wert;
     qsizetype abschnittsende = -1; // index after the last line of the section
     bool imAbschnitt = false;
-    bool ersetzt = false;
-    for (qsizetype i = 0; i < liste.size() && !ersetzt; ++i) {
+    for (qsizetype i = 0; i < liste.size(); ++i) {
         const QString name = abschnittsname(liste[i]);
         if (!name.isNull()) {
             if (imAbschnitt)
@@ -148,19 +142,37 @@ void IniDatei::schreibeText(const QString& abschnitt, const QString& schluessel,
         if (schluesselzeile(liste[i], k, v)) {
             if (gleich(k, schluessel)) {
                 liste[i] = neueZeile;
-                ersetzt = true;
+                return;
             }
             abschnittsende = i + 1;
         }
     }
-    if (!ersetzt) {
-        if (abschnittsende < 0) {
-            liste.append(u'[' + abschnitt + u']');
-            liste.append(neueZeile);
-        } else {
-            liste.insert(abschnittsende, neueZeile);
-        }
+    if (abschnittsende < 0) {
+        liste.append(u'[' + abschnitt + u']');
+        liste.append(neueZeile);
+    } else {
+        liste.insert(abschnittsende, neueZeile);
     }
+}
+
+} // namespace
+
+void IniDatei::schreibeTexte(const QString& abschnitt,
+                             const QList<std::pair<QString, QString>>& werte) const {
+    const QString nichtGeschrieben =
+        QStringLiteral("In %1 kann nicht geschrieben werden").arg(QDir::toNativeSeparators(pfad_));
+    QStringList liste;
+    try {
+        liste = vorhandeneZeilen();
+    } catch (const core::Fehler& f) {
+        // Written without its other keys, the file would lose them.
+        throw core::Fehler(nichtGeschrieben +
+                           QStringLiteral("\n\nDie Datei kann nicht gelesen werden: %1\n"
+                                          "Sie bleibt, wie sie ist, damit keine Einstellung verloren geht.")
+                               .arg(core::SystemGrund(f.systemfehler())));
+    }
+    for (const auto& [schluessel, wert] : werte)
+        setzen(liste, abschnitt, schluessel, wert);
     QString text = liste.join(QStringLiteral("\r\n"));
     text += QStringLiteral("\r\n");
     if (const int nummer = core::TextDatei::bytesErsetzen(pfad_, text.toUtf8()))

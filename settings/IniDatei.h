@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace settings {
 
 // The settings file: sections in brackets, key=value lines, CR LF. Sections and keys are
@@ -28,6 +30,8 @@ public:
     void schreibeInt(const QString& abschnitt, const QString& schluessel, int wert) const;
     void schreibeBool(const QString& abschnitt, const QString& schluessel, bool wert) const;
     void schreibeText(const QString& abschnitt, const QString& schluessel, const QString& wert) const;
+    // Several keys of one section in one write.
+    void schreibeTexte(const QString& abschnitt, const QList<std::pair<QString, QString>>& werte) const;
 
     static QString dekodieren(const QByteArray& bytes);
 

@@ -22,6 +22,8 @@ inline constexpr Schluessel<const char*> Stand{"Wach", "Stand", "0"};
 inline constexpr Schluessel<const char*> StartSpieltag{"ZumStartEinlesen", "Spieltag", ""};
 inline constexpr Schluessel<const char*> StartSpielschein{"ZumStartEinlesen", "Spielschein", ""};
 inline constexpr Schluessel<const char*> AbbildPfad{"Abbild", "Pfad", ""};
+// The statistics window's stake per row as typed; empty until the player sets one.
+inline constexpr Schluessel<const char*> EinsatzJeReihe{"Statistik", "EinsatzJeReihe", ""};
 
 // Window positions: the window's name + "-left" and + "-top" in this section.
 inline constexpr char Position[] = "Position";

@@ -27,6 +27,7 @@ usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/remisator-cli.1.gz
 usr/share/man/man1/remisator.1.gz
+usr/share/mime/packages/$id.xml
 usr/share/metainfo/$id.metainfo.xml
 EOF
 }
@@ -63,6 +64,19 @@ pruefen() {
   # --no-net: the screenshot's address is not fetched.
   appstreamcli validate --no-net "$staging/usr/share/metainfo/$id.metainfo.xml"
   appstreamcli validate-tree --no-net "$staging"
+  # The file types: a database built from the package's file alone knows both endings, and the menu
+  # entry offers the program for them and for plain text (nothing installed makes it a default).
+  local mime
+  mime=$(mktemp -d)
+  mkdir -p "$mime/packages"
+  cp "$staging/usr/share/mime/packages/$id.xml" "$mime/packages/"
+  update-mime-database "$mime" >/dev/null 2>&1
+  grep -qx 'application/x-remisator-spieltag:\*\.sp45' "$mime/globs"
+  grep -qx 'application/x-remisator-quoten:\*\.quo' "$mime/globs"
+  grep -qx 'application/x-remisator-quoten text/plain' "$mime/subclasses"
+  rm -rf "$mime"
+  grep -qx 'MimeType=application/x-remisator-spieltag;application/x-remisator-quoten;text/plain;' \
+    "$staging/usr/share/applications/$id.desktop"
 }
 
 praefix() {

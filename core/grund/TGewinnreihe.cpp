@@ -9,4 +9,12 @@ std::array<std::uint8_t, 6> Zahlenmenge::bytes() const {
     return b;
 }
 
+QString GewinnzahlenText(const TGewinnreihe& reihe) {
+    QString text;
+    for (const std::uint8_t z : reihe.Zahlen)
+        if (z != 0)
+            text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + QString::number(z);
+    return text;
+}
+
 } // namespace core

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
@@ -48,5 +50,8 @@ struct TGewinnreihe {
     }
     bool operator==(const TGewinnreihe&) const = default;
 };
+
+// The winning numbers in entry order, blank-separated, without the empty boxes: "3 7 12 20 33 41".
+QString GewinnzahlenText(const TGewinnreihe& reihe);
 
 } // namespace core

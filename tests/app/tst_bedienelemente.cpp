@@ -7,6 +7,7 @@
 #include "ui/bausteine/Anzeigetext.h"
 #include "ui/bausteine/Skin.h"
 #include "ui/editor/TFEingabe.h"
+#include "ui/hilfe/TFHilfe.h"
 #include "ui/internet/TFNeu.h"
 #include "ui/internet/TFUebertragung.h"
 #include "ui/internet/TFsptag.h"
@@ -55,7 +56,7 @@ struct Fenster : Hauptfensterhilfe {
             {QStringLiteral("Statistik"),
              [&] {
                  return new ui::TFStatistik(
-                     umgebung.get(), ordner.MatchdayDir, QStringLiteral("schein.txt"),
+                     umgebung.get(), ordner.optionenDatei(), ordner.MatchdayDir, QStringLiteral("schein.txt"),
                      core::Reihenmasken::aus(testhilfe::tabelleAus({{"1", "2", "3", "4", "5", "6"}})));
              }},
             {QStringLiteral("Mehrere Spielscheine"),
@@ -66,6 +67,7 @@ struct Fenster : Hauptfensterhilfe {
              [&] {
                  return new ui::TFWerkstatt(umgebung.get(), ordner.DataRoot + QStringLiteral("Systeme/"));
              }},
+            {QStringLiteral("Hilfe"), [] { return new ui::TFHilfe; }},
         };
         anderes.reset(andere.at(welches)());
         return anderes.get();
@@ -83,7 +85,8 @@ QStringList alleFenster() {
             "Statistik",
             "Mehrere Spielscheine",
             "Download-Fortschritt",
-            "Systemwerkstatt"};
+            "Systemwerkstatt",
+            "Hilfe"};
 }
 
 // A control is what a user operates by key or mouse. The parts of a composite control (the

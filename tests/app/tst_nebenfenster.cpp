@@ -281,7 +281,7 @@ private slots:
 
         Hauptfensterhilfe h;
         Verbunden netz(h.ordner.ProbeFile, net::Grenzen{}, ca);
-        ui::Umgebung umgebung{h.umgebung, h.umgebung, h.umgebung, h.umgebung, netz};
+        ui::Umgebung umgebung{h.umgebung, h.umgebung, h.umgebung, h.umgebung, netz, h.umgebung};
         TFGewonnen w(umgebung, h.ordner);
         w.show();
         ui::TFsptag* f = herunterladen(w);
@@ -309,7 +309,7 @@ private slots:
         Hauptfensterhilfe h;
         dateiSchreiben(h.ordner.MatchdayDir + QStringLiteral("27012024.sp45"), "alter Spieltag");
         Verbunden netz(h.ordner.ProbeFile, net::Grenzen{}, ca);
-        ui::Umgebung umgebung{h.umgebung, h.umgebung, h.umgebung, h.umgebung, netz};
+        ui::Umgebung umgebung{h.umgebung, h.umgebung, h.umgebung, h.umgebung, netz, h.umgebung};
         TFGewonnen w(umgebung, h.ordner);
         w.show();
         ui::TFsptag* f = herunterladen(w);

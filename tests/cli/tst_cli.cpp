@@ -790,7 +790,8 @@ private slots:
             "            [--hoechstens R] [--zeit SEKUNDEN] [--saat N] [--json]\n"
             "  remisator-cli system pruefen (NAME | --schein DATEI) [ZAHL ...] [--json]\n"
             "  remisator-cli herunterladen TT.MM.JJJJ [--json]\n"
-            "  remisator-cli statistik SCHEIN --ordner ORDNER [--json]\n"
+            "  remisator-cli statistik SCHEIN --ordner ORDNER [--einsatz BETRAG]\n"
+            "            [--von TT.MM.JJJJ] [--bis TT.MM.JJJJ] [--letzte N] [--json]\n"
             "  remisator-cli scheine SCHEIN... (--spieltag DATEI.sp45 | --gewinnreihe N,N,N,N,N,N [--zs N])\n"
             "            [--quoten DATEI.quo] [--json]\n"
             "  remisator-cli --help | --version\n");
@@ -815,7 +816,8 @@ private slots:
             "               in den Spieltag-Ordner, wie \"Spieltag abrufen\", und nennt die Datei\n"
             "  statistik    prüft den Spielschein gegen jeden Spieltag (*.sp45) des Ordners, jeden mit\n"
             "               den Quoten TT.MM.JJJJ.quo daneben, wenn es sie gibt; zählt, wie oft jede Zahl\n"
-            "               Gewinnzahl und Zusatzzahl war und seit wie vielen Spieltagen sie fehlt\n"
+            "               Gewinnzahl und Zusatzzahl war und seit wie vielen Spieltagen sie fehlt; mit\n"
+            "               --einsatz Einsatz, Netto und Bilanz je Spieltag und die Rendite\n"
             "  scheine      prüft mehrere Spielscheine gegen eine Gewinnreihe wie \"auswerten\": Anzahl\n"
             "               und Gewinn je Rang und Schein\n");
         const QString optionen = QStringLiteral(
@@ -835,6 +837,10 @@ private slots:
             "  --saat N             Startwert der Suche; derselbe gibt dieselben Reihen\n"
             "  --schein DATEI       die Tippreihen dieses Spielscheins für \"system pruefen\"\n"
             "  --ordner ORDNER      der Ordner mit den Spieltagen für \"statistik\"\n"
+            "  --einsatz BETRAG     der Einsatz je Reihe (0,50), für Einsatz, Netto und Bilanz\n"
+            "  --von TT.MM.JJJJ     nur Spieltage ab diesem Tag\n"
+            "  --bis TT.MM.JJJJ     nur Spieltage bis zu diesem Tag\n"
+            "  --letzte N           nur die letzten N Spieltage\n"
             "  --json               Ausgabe als JSON (UTF-8) für Skripte\n"
             "  -h, --help           diese Hilfe\n"
             "  --version            die Version\n");

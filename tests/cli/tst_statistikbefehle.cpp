@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScopeGuard>
-
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -62,16 +64,18 @@ private slots:
                 leer.arg("5 + ZS") + u',' + leer.arg("5 Ri.") + u',' + leer.arg("4 Ri.") +
                 QStringLiteral(",{\"anzahl\":1,\"gewinn\":\"5,00\",\"gkl\":\"3 + ZS\"},") +
                 leer.arg("3 Ri.") +
-                QStringLiteral("],\"gesamt\":\"1.005,00\"},{\"datei\":\"b.sp45\",\"datum\":\"25.09.2021\","
+                QStringLiteral("],\"gesamt\":\"1.005,00\",\"einsatz\":\"0,00\",\"netto\":\"1.005,00\","
+                               "\"bilanz\":\"1.005,00\"},{\"datei\":\"b.sp45\",\"datum\":\"25.09.2021\","
                                "\"gewinnreihe\":{\"zahlen\":[1,2,10,11,12,13],\"zs\":20},\"raenge\":[") +
                 leer.arg("6 Ri.") + QStringLiteral(",{\"anzahl\":1,\"gewinn\":null,\"gkl\":\"5 + ZS\"},") +
                 leer.arg("5 Ri.") + QStringLiteral(",{\"anzahl\":1,\"gewinn\":null,\"gkl\":\"4 Ri.\"},") +
                 leer.arg("3 + ZS") + u',' + leer.arg("3 Ri.") +
-                QStringLiteral("],\"gesamt\":\"0,00\"}],\"uebersprungen\":[{\"datei\":\"kurz.sp45\","
+                QStringLiteral("],\"gesamt\":\"0,00\",\"einsatz\":\"0,00\",\"netto\":\"0,00\","
+                               "\"bilanz\":\"1.005,00\"}],\"uebersprungen\":[{\"datei\":\"kurz.sp45\","
                                "\"grund\":\"Die Datei \\\"%1/kurz.sp45\\\" enthält keinen Spieltag.\\n\\n"
                                "Sie ist 100 Bytes groß, ein Spieltag umfasst 3.792 Bytes.\"}]")
                     .arg(b.tage));
-        QVERIFY(l.aus.endsWith("]}\n"));
+        QVERIFY(l.aus.contains("}],\"summe\":{\"reihen\":3,"));
         QCOMPARE(l.aus.count("{\"zahl\":"), 45);
         QVERIFY(l.aus.contains("{\"zahl\":7,\"gewinnzahl\":0,\"zusatzzahl\":1,\"fehlt_seit\":2}"));
     }
@@ -92,7 +96,8 @@ private slots:
                                                "25.09.2021  b.sp45  1 2 10 11 12 13  ZS 20  keine            "
                                                "   0       1      0      1  "
                                                "     0      0      0,00\n\n"
-                                               "Gesamtgewinn: 1.005,00\n\n"
+                                               "Gesamtgewinn: 1.005,00\n"
+                                               "Längste Serie ohne Gewinn: 0 Spieltage\n\n"
                                                "Übersprungen:\n"
                                                "  kurz.sp45: Die Datei \"%1/kurz.sp45\" enthält keinen "
                                                "Spieltag. Sie ist 100 Bytes groß, "
@@ -169,6 +174,87 @@ private slots:
                  l.aus.constData());
     }
 
+    // With a stake: per matchday the stake, the net and the balance, and the totals with the return.
+    void statistikMitEinsatz() {
+        const Beispiel b;
+        const Lauf l = lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage, "--einsatz", "0,50"});
+        QCOMPARE(l.code, 0);
+        const QString aus = QString::fromUtf8(l.aus);
+        QVERIFY2(aus.contains(QStringLiteral("3 Ri.    Gewinn  Einsatz     Netto    Bilanz\n")),
+                 l.aus.constData());
+        QVERIFY2(aus.contains(QStringLiteral("0  1.005,00     1,50  1.003,50  1.003,50\n")),
+                 l.aus.constData());
+        QVERIFY(aus.contains(QStringLiteral("0      0,00     1,50     -1,50  1.002,00\n")));
+        QVERIFY(aus.contains(QStringLiteral("Gesamtgewinn: 1.005,00\n"
+                                            "Einsatz:      3,00 (3 Reihen zu 0,50 je Spieltag)\n"
+                                            "Netto:        1.002,00\n"
+                                            "Rendite:      33.400,00 %\n"
+                                            "Längste Serie ohne Gewinn: 0 Spieltage\n")));
+    }
+
+    // The period picks the matchdays; the totals and the numbers follow it.
+    void statistikZeitraum_data() {
+        QTest::addColumn<QStringList>("optionen");
+        QTest::addColumn<QStringList>("daten");
+        QTest::addColumn<QString>("summe");
+        QTest::addColumn<int>("fehltSeit1");
+        QTest::newRow("alle mit Einsatz")
+            << QStringList{"--einsatz", "0,50"} << QStringList{"18.09.2021", "25.09.2021"}
+            << "{\"reihen\":3,\"einsatz_je_reihe\":\"0,50\",\"einsatz\":\"3,00\",\"gewinn\":\"1.005,00\","
+               "\"netto\":\"1.002,00\",\"bilanz\":\"1.002,00\",\"rendite\":\"33.400,00\",\"ohne_gewinn\":0}"
+            << 0;
+        QTest::newRow("die letzte")
+            << QStringList{"--einsatz", "1", "--letzte", "1"} << QStringList{"25.09.2021"}
+            << "{\"reihen\":3,\"einsatz_je_reihe\":\"1,00\",\"einsatz\":\"3,00\",\"gewinn\":\"0,00\","
+               "\"netto\":\"-3,00\",\"bilanz\":\"-3,00\",\"rendite\":\"-100,00\",\"ohne_gewinn\":0}"
+            << 0;
+        QTest::newRow("bis, ohne Einsatz")
+            << QStringList{"--bis", "18.09.2021"} << QStringList{"18.09.2021"}
+            << "{\"reihen\":3,\"einsatz_je_reihe\":\"0,00\",\"einsatz\":\"0,00\",\"gewinn\":\"1.005,00\","
+               "\"netto\":\"1.005,00\",\"bilanz\":\"1.005,00\",\"rendite\":null,\"ohne_gewinn\":0}"
+            << 0;
+        QTest::newRow("von")
+            << QStringList{"--von", "19.09.2021", "--bis", "25.09.2021"} << QStringList{"25.09.2021"}
+            << "{\"reihen\":3,\"einsatz_je_reihe\":\"0,00\",\"einsatz\":\"0,00\",\"gewinn\":\"0,00\","
+               "\"netto\":\"0,00\",\"bilanz\":\"0,00\",\"rendite\":null,\"ohne_gewinn\":0}"
+            << 0;
+        QTest::newRow("kein Spieltag im Zeitraum")
+            << QStringList{"--von", "01.01.2030", "--einsatz", "2"} << QStringList{}
+            << "{\"reihen\":3,\"einsatz_je_reihe\":\"2,00\",\"einsatz\":\"0,00\",\"gewinn\":\"0,00\","
+               "\"netto\":\"0,00\",\"bilanz\":\"0,00\",\"rendite\":null,\"ohne_gewinn\":0}"
+            << 0;
+    }
+    void statistikZeitraum() {
+        QFETCH(QStringList, optionen);
+        QFETCH(QStringList, daten);
+        QFETCH(QString, summe);
+        QFETCH(int, fehltSeit1);
+        const Beispiel b;
+        const Lauf l =
+            lauf(QStringList{"statistik", b.pfad("s1.txt"), "--ordner", b.tage, "--json"} + optionen);
+        QCOMPARE(l.fehler, QByteArray());
+        QCOMPARE(l.code, 0);
+        QVERIFY(l.aus.endsWith(",\"summe\":" + summe.toUtf8() + "}\n"));
+        const QJsonObject o = QJsonDocument::fromJson(l.aus).object();
+        QStringList gefunden;
+        for (const QJsonValue& t : o.value("spieltage").toArray())
+            gefunden.append(t.toObject().value("datum").toString());
+        QCOMPARE(gefunden, daten);
+        QCOMPARE(o.value("haeufigkeit").toArray().at(0).toObject().value("fehlt_seit").toInt(), fehltSeit1);
+    }
+
+    // A period without a matchday says so.
+    void leererZeitraumText() {
+        const Beispiel b;
+        const Lauf l =
+            lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage, "--letzte", "2", "--von", "x"});
+        QCOMPARE(l.code, 1);
+        const Lauf leer = lauf({"statistik", b.pfad("s1.txt"), "--ordner", b.tage, "--bis", "01.01.2000"});
+        QCOMPARE(leer.code, 0);
+        QVERIFY2(leer.aus.contains("Spieltage:    0 ausgewertet, 1 übersprungen"), leer.aus.constData());
+        QVERIFY(leer.aus.contains("Kein Spieltag wurde ausgewertet.\n"));
+    }
+
     // Bad usage: exit 1, the message first, nothing on stdout.
     void verwendungsfehler_data() {
         QTest::addColumn<QStringList>("argumente");
@@ -191,6 +277,14 @@ private slots:
         QTest::newRow("scheine nach Rang")
             << QStringList{"scheine", "a.txt", "--gewinnreihe", "1", "--nach-rang"}
             << "Der Befehl \"scheine\" kennt die Option --nach-rang nicht.";
+        QTest::newRow("letzte null") << QStringList{"statistik", "a.txt", "--ordner", ".", "--letzte", "0"}
+                                     << "--letzte nimmt eine Anzahl von Spieltagen ab 1, nicht \"0\".";
+        QTest::newRow("letzte und von")
+            << QStringList{"statistik", "a.txt", "--ordner", ".", "--letzte", "2", "--von", "01.01.2024"}
+            << "--letzte lässt sich nicht mit --von oder --bis verbinden.";
+        QTest::newRow("kein Datum") << QStringList{"statistik", "a.txt", "--ordner",
+                                                   ".",         "--bis", "31.02.2024"}
+                                    << "\"31.02.2024\" ist kein Datum der Form TT.MM.JJJJ wie 18.09.2021.";
         QTest::newRow("auswerten mit Ordner")
             << QStringList{"auswerten", "a.txt", "--gewinnreihe", "1", "--ordner", "."}
             << "Der Befehl \"auswerten\" kennt die Option --ordner nicht.";
@@ -218,6 +312,11 @@ private slots:
         QTest::newRow("statistik: keine Zahl")
             << QStringList{"statistik", "{t}/abc.txt", "--ordner", "{t}/tage"}
             << "''abc'' ist kein gültiger Integer-Wert";
+        QTest::newRow("Einsatz kein Betrag")
+            << QStringList{"statistik", "{t}/s1.txt", "--ordner", "{t}/tage", "--einsatz", "1,234"}
+            << "\"1,234\" ist kein Einsatz. Der Einsatz je Reihe ist ein Betrag in Euro wie 0,50 oder "
+               "1.250,00: Ziffern, wahlweise Punkte zwischen den Tausendern und ein Komma vor höchstens zwei "
+               "Nachkommastellen.";
         QTest::newRow("scheine: einer fehlt")
             << QStringList{"scheine", "{t}/s1.txt", "{t}/fehlt.txt", "--gewinnreihe", "1"}
             << fehlt.arg("{t}/fehlt.txt");

@@ -3,6 +3,7 @@
 #include "core/schein/Auswertung.h"
 #include "core/schein/Zeilentabelle.h"
 #include "core/spieltag/GewinnreiheErmitteln.h"
+#include "core/statistik/Bilanz.h"
 #include "core/statistik/Reihenmasken.h"
 #include "core/statistik/Statistik.h"
 #include "support/Dateirechte.h"
@@ -404,6 +405,129 @@ private slots:
                                                    [&] { return mass.gemessen > 0; });
         QVERIFY2(mass.gemessen < 10000, qPrintable(QString::number(mass.gemessen)));
         QVERIFY2(s.fehler.endsWith(QStringLiteral("Das Lesen wurde abgebrochen.")), qPrintable(s.fehler));
+    }
+
+    // The stake as a player types it, in cents; anything else is refused with the rule.
+    void einsatz_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("cent");
+        QTest::newRow("Komma") << "0,50" << qint64(50);
+        QTest::newRow("ganz") << "1" << qint64(100);
+        QTest::newRow("eine Nachkommastelle") << " 2,5 " << qint64(250);
+        QTest::newRow("Tausenderpunkte") << "1.250,00" << qint64(125000);
+        QTest::newRow("Million") << "1.000.000" << qint64(100000000);
+        QTest::newRow("leer") << "" << qint64(-1);
+        QTest::newRow("Wort") << "abc" << qint64(-1);
+        QTest::newRow("negativ") << "-1" << qint64(-1);
+        QTest::newRow("drei Nachkommastellen") << "1,234" << qint64(-1);
+        QTest::newRow("Punkt als Komma") << "1.23" << qint64(-1);
+        QTest::newRow("zwei Kommas") << "1,2,3" << qint64(-1);
+        QTest::newRow("Eurozeichen") << "1,00 €" << qint64(-1);
+        QTest::newRow("zu groß") << "1234567890" << qint64(-1);
+    }
+    void einsatz() {
+        QFETCH(QString, text);
+        QFETCH(qint64, cent);
+        if (cent >= 0) {
+            QCOMPARE(EinsatzLesen(text), cent);
+            return;
+        }
+        try {
+            EinsatzLesen(text);
+            QFAIL("kein Fehler");
+        } catch (const Fehler& f) {
+            QCOMPARE(f.text(),
+                     QStringLiteral("\"%1\" ist kein Einsatz. Der Einsatz je Reihe ist ein Betrag in "
+                                    "Euro wie 0,50 oder 1.250,00: Ziffern, wahlweise Punkte zwischen "
+                                    "den Tausendern und ein Komma vor höchstens zwei "
+                                    "Nachkommastellen.")
+                         .arg(text.trimmed()));
+        }
+    }
+
+    // The period picks matchdays in their order; the numbers are counted over them alone.
+    void zeitraum_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("letzte");
+        QTest::addColumn<QString>("von");
+        QTest::addColumn<QString>("bis");
+        QTest::addColumn<QStringList>("dateien");
+        QTest::addColumn<int>("fehltSeit3"); // number 3 is drawn on a and c only
+        QTest::newRow("alle") << 0 << 0 << ""
+                              << "" << QStringList{"x", "a", "b", "c"} << 0;
+        QTest::newRow("die letzten zwei") << 1 << 2 << ""
+                                          << "" << QStringList{"b", "c"} << 0;
+        QTest::newRow("mehr als es gibt") << 1 << 9 << ""
+                                          << "" << QStringList{"x", "a", "b", "c"} << 0;
+        QTest::newRow("von bis") << 2 << 0 << "01.01.2024"
+                                 << "10.01.2024" << QStringList{"a", "b"} << 1;
+        QTest::newRow("nur von") << 2 << 0 << "08.01.2024"
+                                 << "" << QStringList{"b", "c"} << 0;
+        QTest::newRow("nur bis, ohne Datum nicht") << 2 << 0 << ""
+                                                   << "06.01.2024" << QStringList{"a"} << 0;
+        QTest::newRow("leer") << 2 << 0 << "20.01.2024"
+                              << "01.01.2024" << QStringList{} << 0;
+    }
+    void zeitraum() {
+        QFETCH(int, art);
+        QFETCH(int, letzte);
+        QFETCH(QString, von);
+        QFETCH(QString, bis);
+        QFETCH(QStringList, dateien);
+        QFETCH(int, fehltSeit3);
+        Spieltagsstatistik alle;
+        const auto tag = [&](const char* datei, const char* datum, QList<int> zahlen) {
+            SpieltagsAuswertung s;
+            s.datei = QString::fromLatin1(datei);
+            s.datum = QString::fromLatin1(datum);
+            s.gewinnreihe.Menge = menge(zahlen);
+            alle.spieltage.push_back(s);
+        };
+        tag("x", "", {1, 2, 3, 4, 5, 6});
+        tag("a", "06.01.2024", {3, 8, 9, 10, 11, 12});
+        tag("b", "08.01.2024", {20, 21, 22, 23, 24, 25});
+        tag("c", "13.01.2024", {3, 30, 31, 32, 33, 34});
+        alle.uebersprungen.push_back({QStringLiteral("kaputt.sp45"), QStringLiteral("kurz")});
+        const Zeitraum z{Zeitraum::Art(art), letzte, QDate::fromString(von, QStringLiteral("dd.MM.yyyy")),
+                         QDate::fromString(bis, QStringLiteral("dd.MM.yyyy"))};
+        const Spieltagsstatistik st = ImZeitraum(alle, z);
+        QStringList namen;
+        for (const SpieltagsAuswertung& s : st.spieltage)
+            namen.append(s.datei);
+        QCOMPARE(namen, dateien);
+        QCOMPARE(st.uebersprungen.size(), std::size_t(1));
+        QCOMPARE(st.haeufigkeit[2].fehltSeit, dateien.isEmpty() ? 0 : fehltSeit3);
+        QCOMPARE(st.haeufigkeit[2].gewinnzahl,
+                 int(dateien.contains("a") + dateien.contains("c") + dateien.contains("x")));
+    }
+
+    // Stake, net and the running balance per matchday; the return in percent; a rank without an
+    // amount (no odds) still breaks a run without a win.
+    void bilanz() {
+        std::vector<SpieltagsAuswertung> tage(5);
+        tage[1].auswertung.gesamt = 10;
+        tage[1].auswertung.anzahl[6] = 1;
+        tage[4].auswertung.anzahl[4] = 2; // a rank, but no odds
+        const Bilanz b = BilanzZiehen(tage, 3, 50);
+        QCOMPARE(b.spieltage.size(), std::size_t(5));
+        QList<double> netto, bilanz;
+        for (const Bilanzzeile& z : b.spieltage) {
+            QCOMPARE(z.einsatz, 1.5);
+            netto.append(z.netto);
+            bilanz.append(z.bilanz);
+        }
+        QCOMPARE(netto, (QList<double>{-1.5, 8.5, -1.5, -1.5, -1.5}));
+        QCOMPARE(bilanz, (QList<double>{-1.5, 7.0, 5.5, 4.0, 2.5}));
+        QCOMPARE(b.einsatz, 7.5);
+        QCOMPARE(b.gewinn, 10.0);
+        QCOMPARE(b.netto, 2.5);
+        QVERIFY(b.rendite && std::abs(*b.rendite - 100.0 / 3) < 1e-9);
+        QCOMPARE(b.ohneGewinn, 2);
+        // Without a stake there is no return, and the balance is the winnings.
+        const Bilanz ohne = BilanzZiehen(tage, 3, 0);
+        QVERIFY(!ohne.rendite);
+        QCOMPARE(ohne.spieltage.back().bilanz, 10.0);
+        QCOMPARE(BilanzZiehen({}, 3, 50).ohneGewinn, 0);
     }
 };
 

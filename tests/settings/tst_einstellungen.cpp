@@ -2,6 +2,7 @@
 #include "core/text/TextDatei.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
+#include "settings/Zuletzt.h"
 #include "support/Dateigrenze.h"
 #include "support/Dateirechte.h"
 #include "support/TestMain.h"
@@ -113,6 +114,22 @@ private slots:
         QCOMPARE(inhalt(d), QByteArray("; "
                                        "Kommentar\r\n[Position]\r\nFGewonnen-left=1\r\nFGewonnen-top="
                                        "2\r\n\r\n[Wach]\r\nStand=9\r\n"));
+    }
+
+    // The last ten, newest first; one opened again moves up; the kinds apart; other keys stay.
+    void zuletztGeoeffnet() {
+        const IniDatei d = neu("[Zuletzt]\r\nSpieltag1=/t/a.sp45\r\n[Wach]\r\nStand=9\r\n");
+        const Zuletzt scheine(d, Zuletzt::Spielscheine);
+        for (int i = 1; i <= 12; ++i)
+            scheine.merken(QStringLiteral("/s/%1.txt").arg(i));
+        scheine.merken(QStringLiteral("/s/5.txt"));
+        QCOMPARE(scheine.liste(), QStringList({"/s/5.txt", "/s/12.txt", "/s/11.txt", "/s/10.txt", "/s/9.txt",
+                                               "/s/8.txt", "/s/7.txt", "/s/6.txt", "/s/4.txt", "/s/3.txt"}));
+        scheine.entfernen(QStringLiteral("/s/12.txt"));
+        QCOMPARE(scheine.liste().size(), 9);
+        QCOMPARE(scheine.liste().at(1), QStringLiteral("/s/11.txt"));
+        QCOMPARE(Zuletzt(d, Zuletzt::Spieltage).liste(), QStringList{"/t/a.sp45"});
+        QVERIFY(inhalt(d).endsWith("Spielschein10=\r\n[Wach]\r\nStand=9\r\n"));
     }
 
     void fensterposition() {

@@ -1,5 +1,6 @@
 #include "FakeUmgebung.h"
 
+#include <QPrinter>
 #include <QtTest>
 
 #include <utility>
@@ -62,6 +63,21 @@ std::optional<ui::GewaehlteDatei> FakeUmgebung::speichern(const ui::DialogAuftra
     return antwort.wert;
 }
 
+void FakeUmgebung::vorschau(const QString& titel, const std::function<void(QPrinter&)>& malen) {
+    vorschauTitel.append(titel);
+    if (vorschauen_.empty()) {
+        unerwartet(QStringLiteral("Druckvorschau ") + titel);
+        return;
+    }
+    // As the real preview sets the printer up.
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(vorschauen_.front());
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    vorschauen_.pop_front();
+    malen(drucker);
+}
+
 bool FakeUmgebung::nurMeldung(Art art, const QString& text) {
     const bool ja = meldungen.size() == 1 && meldungen[0].art == art && meldungen[0].text == text;
     if (ja)
@@ -86,6 +102,8 @@ QString FakeUmgebung::unverbraucht() const {
             QStringLiteral("%1 Mehrfach-Öffnen-Dialoge nicht verbraucht").arg(mehrereOeffnen_.size()));
     if (!speichern_.empty())
         offen.append(QStringLiteral("%1 Speichern-Dialoge nicht verbraucht").arg(speichern_.size()));
+    if (!vorschauen_.empty())
+        offen.append(QStringLiteral("%1 Druckvorschauen nicht verbraucht").arg(vorschauen_.size()));
     if (!netz.allesVerbraucht())
         offen.append(QStringLiteral("Netzantworten nicht verbraucht"));
     return offen.join(QStringLiteral("; "));
@@ -122,6 +140,8 @@ void FakeUmgebung::zuruecksetzen() {
     oeffnen_.clear();
     mehrereOeffnen_.clear();
     speichern_.clear();
+    vorschauen_.clear();
+    vorschauTitel.clear();
     beendet = 0;
     netz.zuruecksetzen();
 }

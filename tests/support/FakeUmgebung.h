@@ -16,7 +16,11 @@ namespace testhilfe {
 // scripted in advance; a call that was not scripted fails the running test. Strict: a message the
 // test did not take (nurMeldung, nimmMeldungen) and a scripted answer left unused fail the test
 // when the fake is destroyed or checked with pruefen().
-class FakeUmgebung : public ui::Meldungen, public ui::DateiDialoge, public ui::Shell, public ui::Uhr {
+class FakeUmgebung : public ui::Meldungen,
+                     public ui::DateiDialoge,
+                     public ui::Shell,
+                     public ui::Uhr,
+                     public ui::Drucker {
 public:
     enum class Art { Information, Warnung, Fehler, Frage };
     struct Meldung {
@@ -25,7 +29,7 @@ public:
         Ort ort = Ort::Fenster;
     };
 
-    FakeUmgebung() : umgebung{*this, *this, *this, *this, netz} {}
+    FakeUmgebung() : umgebung{*this, *this, *this, *this, netz, *this} {}
     ~FakeUmgebung() override { pruefen(); }
     FakeUmgebung(const FakeUmgebung&) = delete;
     FakeUmgebung& operator=(const FakeUmgebung&) = delete;
@@ -45,11 +49,14 @@ public:
     void antworteSpeichern(const QString& pfad, int filterIndex = 1) {
         antworteSpeichern(ui::GewaehlteDatei{pfad, filterIndex});
     }
+    // The print preview's pages go into this PDF file, as a PDF printer would print them.
+    void antworteVorschau(const QString& pdfPfad) { vorschauen_.push_back(pdfPfad); }
 
     // Records
     std::vector<Meldung> meldungen;
     std::vector<ui::DialogAuftrag> oeffnenAuftraege;
     std::vector<ui::DialogAuftrag> speichernAuftraege;
+    QStringList vorschauTitel;
     QStringList geoeffneteAdressen;
     bool ohneBrowser = false;
     QStringList gestarteteProgramme;
@@ -90,6 +97,7 @@ public:
     }
     void sofortBeenden() override { ++beendet; }
     QDate heute() override { return datum; }
+    void vorschau(const QString& titel, const std::function<void(QPrinter&)>& malen) override;
     std::uint32_t zufallsSeed() override { return seed; }
 
 private:
@@ -105,6 +113,7 @@ private:
     std::deque<Antwort<QString>> oeffnen_;
     std::deque<QStringList> mehrereOeffnen_;
     std::deque<Antwort<ui::GewaehlteDatei>> speichern_;
+    std::deque<QString> vorschauen_;
 };
 
 } // namespace testhilfe

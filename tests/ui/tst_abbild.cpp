@@ -153,26 +153,54 @@ private slots:
         QCOMPARE(ui::Abbilder::titel(label), titel);
     }
 
-    void jpgName_data() {
+    void mitEndung_data() {
         QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("endung");
         QTest::addColumn<QString>("geschrieben");
         QTest::newRow("png") << "/a/bild.png"
+                             << "jpg"
                              << "/a/bild.jpg";
         QTest::newRow("ohne") << "/a/bild"
+                              << "jpg"
                               << "/a/bild.jpg";
         QTest::newRow("jpg") << "/a/bild.jpg"
+                             << "jpg"
                              << "/a/bild.jpg";
+        QTest::newRow("jpg als png") << "/a/bild.jpg"
+                                     << "png"
+                                     << "/a/bild.png";
         QTest::newRow("zwei Punkte") << "/a/bild.x.png"
+                                     << "jpg"
                                      << "/a/bild.x.jpg";
         QTest::newRow("Punkt im Ordner") << "/a.b/bild"
-                                         << "/a.b/bild.jpg";
+                                         << "png"
+                                         << "/a.b/bild.png";
         QTest::newRow("Punkt vorn") << "/a/.bild"
+                                    << "jpg"
                                     << "/a/.bild.jpg";
     }
-    void jpgName() {
+    void mitEndung() {
         QFETCH(QString, gewaehlt);
+        QFETCH(QString, endung);
         QFETCH(QString, geschrieben);
-        QCOMPARE(ui::TFAbbild::jpgName(gewaehlt), geschrieben);
+        QCOMPARE(ui::TFAbbild::mitEndung(gewaehlt, endung), geschrieben);
+    }
+
+    // PNG beside JPEG: the picture exactly as captured, whatever the quality slider says.
+    void alsPngVerlustfrei() {
+        Hilfe h;
+        h.scheinEinlesen(QStringLiteral("Schein1.txt"));
+        ui::TFAbbild* f = h.abbild();
+        Hilfe::finde<QSlider>(f, namen::Slider1)->setValue(36);
+        h.umgebung.antworteSpeichern(h.ordner.ShotsDir + QStringLiteral("bild.jpg"), 2);
+        h.klick(f, namen::AbbildSpeichern);
+        QCOMPARE(QDir(h.ordner.ShotsDir).entryList(QDir::Files), QStringList{"bild.png"});
+        const QByteArray bytes = testhilfe::dateiLesen(h.ordner.ShotsDir + QStringLiteral("bild.png"));
+        QVERIFY(bytes.startsWith("\x89PNG"));
+        QCOMPARE(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32),
+                 f->bild().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(h.gespeicherterOrdner(), h.ordner.ShotsDir);
+        QVERIFY(h.umgebung.meldungen.empty());
     }
 
     void titelUndVorschlagVomSpielschein() {
@@ -189,7 +217,7 @@ private slots:
         QCOMPARE(h.umgebung.speichernAuftraege.size(), std::size_t(1));
         const ui::DialogAuftrag& d = h.umgebung.speichernAuftraege[0];
         QCOMPARE(d.titel, QStringLiteral("Abbildung speichern"));
-        QCOMPARE(d.filter, QStringLiteral("Abbildungen|*.jpg"));
+        QCOMPARE(d.filter, QStringLiteral("Abbildungen|*.jpg|PNG-Abbildungen, verlustfrei|*.png"));
         QCOMPARE(d.standardEndung, QStringLiteral("jpg"));
         QCOMPARE(d.startOrdner, h.ordner.DataRoot + QStringLiteral("shots/"));
         QCOMPARE(d.vorschlag, QStringLiteral("Schein1"));

@@ -1,7 +1,9 @@
 #include "core/spieltag/Quoten.h"
 #include "core/spieltag/Spieltagsdaten.h"
+#include "settings/Schluessel.h"
 #include "support/Dateirechte.h"
 #include "support/Hauptfensterhilfe.h"
+#include "support/Pdf.h"
 #include "support/Spieltagssatz.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
@@ -16,9 +18,12 @@
 #include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +31,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -37,6 +43,7 @@ using testhilfe::dateiLesen;
 using testhilfe::dateiSchreiben;
 using testhilfe::FakeUmgebung;
 using testhilfe::Hauptfensterhilfe;
+using testhilfe::Pdf;
 namespace namen = ui::namen;
 
 namespace {
@@ -83,27 +90,17 @@ struct Fenster : Hauptfensterhilfe {
     QString schein(const QString& name, const QByteArray& inhalt) const {
         return dateiSchreiben(ordner.SlipDir + name, inhalt);
     }
-    // A right click into the row grid, then the entry of its context menu picked by its text.
-    bool kontextmenue(const QString& eintrag) {
-        QWidget* flaeche = finde<ui::ZeilenGitter>(namen::PFoto, namen::G1)->viewport();
-        bool gewaehlt = false;
-        QTimer::singleShot(0, [&] {
-            auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menue)
-                return;
-            for (QAction* a : menue->actions())
-                if (a->text() == eintrag) {
-                    menue->setActiveAction(a);
-                    QTest::keyClick(menue, Qt::Key_Return);
-                    gewaehlt = true;
-                    return;
-                }
-            menue->close();
-        });
-        const QPoint stelle(20, 20);
-        QContextMenuEvent rechts(QContextMenuEvent::Mouse, stelle, flaeche->mapToGlobal(stelle));
-        QApplication::sendEvent(flaeche, &rechts);
-        return gewaehlt;
+    // The statistics window opened from the grid's menu, its run ended.
+    ui::TFStatistik* statistik() {
+        return kontextmenue(QStringLiteral("Statistik über alle Spieltage...")) ? geoeffnet<ui::TFStatistik>()
+                                                                                : nullptr;
+    }
+    // Text typed into a field as a user would, ended with Enter.
+    static void tippen(QWidget* feld, const QString& text) {
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(feld, text);
+        QTest::keyClick(feld, Qt::Key_Return);
     }
     // The window the entry opened, once its run has ended.
     template <typename T> T* geoeffnet() {
@@ -125,11 +122,15 @@ struct Fenster : Hauptfensterhilfe {
     }
 };
 
-const QString Ueberschrift =
-    QStringLiteral("Datum|Gewinnreihe|ZS|6 Ri.|5 + ZS|5 Ri.|4 Ri.|3 + ZS|3 Ri.|Gewinn|Quoten");
-const QString TagA = QStringLiteral("18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|18.09.2021.quo");
-const QString TagB = QStringLiteral("25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|25.09.2021.quo");
-const QString TagC = QStringLiteral("02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|02.10.2021.quo");
+const QString Ueberschrift = QStringLiteral(
+    "Datum|Gewinnreihe|ZS|6 Ri.|5 + ZS|5 Ri.|4 Ri.|3 + ZS|3 Ri.|Gewinn|Einsatz|Netto|Bilanz|Quoten");
+// Without a stake: the net is the win, the balance their sum.
+const QString TagA = QStringLiteral(
+    "18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|0,00|105.010,00|105.010,00|18.09.2021.quo");
+const QString TagB =
+    QStringLiteral("25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|0,00|9,00|105.019,00|25.09.2021.quo");
+const QString TagC =
+    QStringLiteral("02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|0,00|20,00|105.039,00|02.10.2021.quo");
 
 QByteArray csv(const QStringList& zeilen) {
     QByteArray b;
@@ -165,7 +166,7 @@ private slots:
         QCOMPARE(
             f.in<QLabel>(w, namen::LSumme)->text(),
             QStringLiteral("Gesamt über 3 Spieltage — 6 Ri.: 1, 5 + ZS: 1, 5 Ri.: 0, 4 Ri.: 0, 3 + ZS: 0, "
-                           "3 Ri.: 3 — Gewinn: 105.039,00"));
+                           "3 Ri.: 3 — Gewinn: 105.039,00\nLängste Serie ohne Gewinn: 0 Spieltage"));
         const QStringList zahlen = zeilen(f.in<QTableView>(w, namen::GZahlen));
         QCOMPARE(zahlen.size(), 45);
         QCOMPARE(zahlen[0], QStringLiteral("1|2|0|0"));   // in the two latest
@@ -181,10 +182,7 @@ private slots:
         QCOMPARE(saetze[0]->label(), QStringLiteral("Gewinnzahl"));
         QCOMPARE(QList<qreal>({saetze[0]->at(0), saetze[1]->at(0), saetze[0]->at(9), saetze[1]->at(9)}),
                  QList<qreal>({2, 0, 0, 2}));
-        const QList<QAbstractSeries*> verlauf = f.in<QChartView>(w, namen::CVerlauf)->chart()->series();
-        QCOMPARE(verlauf.size(), 2);
-        const QList<QPointF> summe = static_cast<QLineSeries*>(verlauf[1])->points();
-        QCOMPARE(summe, QList<QPointF>({{0, 105010}, {1, 105019}, {2, 105039}}));
+        QCOMPARE(f.in<QChartView>(w, namen::CVerlauf)->chart()->series().size(), 2);
         QVERIFY(f.umgebung.meldungen.empty());
     }
 
@@ -199,7 +197,7 @@ private slots:
         QTest::newRow("3 Ri. gleich") << 8 << QStringList{TagA, TagB, TagC} << QStringList{TagA, TagB, TagC};
         QTest::newRow("ZS") << 2 << QStringList{TagA, TagB, TagC} << QStringList{TagB, TagC, TagA};
         QTest::newRow("Quoten als Text")
-            << 10 << QStringList{TagC, TagA, TagB} << QStringList{TagB, TagA, TagC};
+            << 13 << QStringList{TagC, TagA, TagB} << QStringList{TagB, TagA, TagC};
     }
     void sortieren() {
         QFETCH(int, spalte);
@@ -237,8 +235,10 @@ private slots:
         QCOMPARE(d.titel, QStringLiteral("Als CSV-Datei speichern"));
         QCOMPARE(d.filter, QStringLiteral("CSV (Windows-1252)|*.csv|CSV UTF-8 (mit BOM)|*.csv"));
         QCOMPARE(d.vorschlag, QStringLiteral("Statistik über alle Spieltage.csv"));
-        QCOMPARE(dateiLesen(pfad), marke + csv({Ueberschrift, TagB, TagC, TagA,
-                                                QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|")}));
+        QCOMPARE(dateiLesen(pfad),
+                 marke +
+                     csv({Ueberschrift, TagB, TagC, TagA,
+                          QStringLiteral("Gesamt|||1|1|0|0|0|3|105.039,00|0,00|105.039,00|105.039,00|")}));
     }
 
     // On the page of the numbers the export writes their table, without the matchdays' total.
@@ -276,6 +276,165 @@ private slots:
             QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\n\nZugriff verweigert.")
                 .arg(pfad)));
         QCOMPARE(dateiLesen(pfad), QByteArray("alt\r\n"));
+    }
+
+    // A stake per row: stake, net and balance per matchday, the totals with the return; kept in the
+    // settings file for the next window.
+    void einsatzJeReihe() {
+        Fenster f;
+        auto* w = f.statistik();
+        QVERIFY(w);
+        Fenster::tippen(f.in<QLineEdit>(w, namen::eEinsatz), QStringLiteral("0,50"));
+        QCOMPARE(
+            zeilen(f.in<QTableView>(w, namen::GSpieltage)),
+            (QStringList{"18.09.2021|3 7 12 20 33 41|5|1|1|0|0|0|1|105.010,00|1,50|105.008,50|105.008,50|"
+                         "18.09.2021.quo",
+                         "25.09.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|9,00|1,50|7,50|105.016,00|25.09.2021.quo",
+                         "02.10.2021|1 2 4 6 8 9|10|0|0|0|0|0|1|20,00|1,50|18,50|105.034,50|"
+                         "02.10.2021.quo"}));
+        QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text().section(u'\n', 1),
+                 QStringLiteral("Einsatz: 4,50 — Netto: 105.034,50 — Rendite: 2.334.100,00 %\n"
+                                "Längste Serie ohne Gewinn: 0 Spieltage"));
+        QCOMPARE(settings::lesen(f.optionen(), settings::schluessel::EinsatzJeReihe), QStringLiteral("0,50"));
+        w->close();
+        auto* zweites = f.statistik();
+        QCOMPARE(f.in<QLineEdit>(zweites, namen::eEinsatz)->text(), QStringLiteral("0,50"));
+        QVERIFY(f.in<QLabel>(zweites, namen::LSumme)->text().contains(QStringLiteral("Einsatz: 4,50")));
+        QVERIFY(f.umgebung.meldungen.empty());
+    }
+
+    // A stake that is no amount is refused with the rule; the last one stays, and the file too.
+    void falscherEinsatz_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("drei Nachkommastellen") << "1,234";
+        QTest::newRow("Wort") << "abc";
+        QTest::newRow("Minus") << "-1";
+    }
+    void falscherEinsatz() {
+        QFETCH(QString, text);
+        Fenster f;
+        auto* w = f.statistik();
+        auto* feld = f.in<QLineEdit>(w, namen::eEinsatz);
+        Fenster::tippen(feld, QStringLiteral("2"));
+        Fenster::tippen(feld, text);
+        QVERIFY(f.umgebung.nurMeldung(
+            FakeUmgebung::Art::Fehler,
+            QStringLiteral(
+                "\"%1\" ist kein Einsatz. Der Einsatz je Reihe ist ein Betrag in Euro wie 0,50 oder "
+                "1.250,00: Ziffern, wahlweise Punkte zwischen den Tausendern und ein Komma vor "
+                "höchstens zwei Nachkommastellen.")
+                .arg(text)));
+        QCOMPARE(feld->text(), QStringLiteral("2"));
+        QVERIFY(zeilen(f.in<QTableView>(w, namen::GSpieltage))[0].contains(QStringLiteral("|6,00|")));
+        QCOMPARE(settings::lesen(f.optionen(), settings::schluessel::EinsatzJeReihe), QStringLiteral("2"));
+    }
+
+    // The period picks the matchdays, and the numbers are counted over them; none says so.
+    void zeitraum() {
+        Fenster f;
+        auto* w = f.statistik();
+        auto* tage = f.in<QTableView>(w, namen::GSpieltage);
+        auto* art = f.in<QComboBox>(w, namen::cbZeitraum);
+        art->setFocus();
+        QTest::keyClick(art, Qt::Key_Down);
+        QCOMPARE(art->currentText(), QStringLiteral("Die letzten"));
+        Fenster::tippen(f.in<QSpinBox>(w, namen::eLetzte), QStringLiteral("2"));
+        QCOMPARE(zeilen(tage), (QStringList{TagB.section(u'|', 0, 11) + "|9,00|25.09.2021.quo",
+                                            TagC.section(u'|', 0, 11) + "|29,00|02.10.2021.quo"}));
+        // Number 3 was drawn on the oldest matchday only.
+        QCOMPARE(zeilen(f.in<QTableView>(w, namen::GZahlen))[2], QStringLiteral("3|0|0|2"));
+        QTest::keyClick(art, Qt::Key_Down);
+        QCOMPARE(art->currentText(), QStringLiteral("Von – bis"));
+        QCOMPARE(zeilen(tage).size(), 3); // from the first to the last matchday
+        auto* von = f.in<QDateEdit>(w, namen::eVon);
+        // Reached by Tab, the day is selected; the digits run on through month and year.
+        von->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(von, QStringLiteral("01102021"));
+        QCOMPARE(von->date(), QDate(2021, 10, 1));
+        QCOMPARE(zeilen(tage), QStringList{TagC.section(u'|', 0, 11) + "|20,00|02.10.2021.quo"});
+        auto* bis = f.in<QDateEdit>(w, namen::eBis);
+        bis->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(bis, QStringLiteral("30092021"));
+        QCOMPARE(zeilen(tage), QStringList());
+        QCOMPARE(f.in<QLabel>(w, namen::LSumme)->text(),
+                 QStringLiteral("Im gewählten Zeitraum liegt kein Spieltag."));
+        QVERIFY(!f.in<QPushButton>(w, namen::BCsv)->isEnabled());
+        QVERIFY(f.umgebung.meldungen.empty());
+    }
+
+    // The winnings and the balance on a scale where a win of 9 euros shows beside one of 105,010
+    // and a balance far below zero fits too.
+    void gewinnverlauf() {
+        Fenster f;
+        auto* w = f.statistik();
+        Fenster::tippen(f.in<QLineEdit>(w, namen::eEinsatz), QStringLiteral("100.000"));
+        QChart* chart = f.in<QChartView>(w, namen::CVerlauf)->chart();
+        const QList<QAbstractSeries*> reihen = chart->series();
+        QCOMPARE(reihen.size(), 2);
+        const QBarSet* gewinn = static_cast<QAbstractBarSeries*>(reihen[0])->barSets().at(0);
+        QVERIFY2(gewinn->at(1) > gewinn->at(0) / 6, qPrintable(QString::number(gewinn->at(1))));
+        QVERIFY(gewinn->at(2) > gewinn->at(1));
+        auto* bilanz = static_cast<QLineSeries*>(reihen[1]);
+        QCOMPARE(bilanz->name(), QStringLiteral("Bilanz"));
+        QCOMPARE(bilanz->count(), 3);
+        QVERIFY(bilanz->at(0).y() < 0 && bilanz->at(2).y() < bilanz->at(1).y());
+        auto* y = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).at(0));
+        QVERIFY(y);
+        QCOMPARE(y->categoriesLabels(),
+                 (QStringList{"-1.000.000", "-100.000", "-10.000", "-1.000", "-100", "-10", "0", "10", "100",
+                              "1.000", "10.000", "100.000", "1.000.000"}));
+        QVERIFY(y->min() <= bilanz->at(2).y() && y->max() >= gewinn->at(0));
+    }
+
+    // "Als PDF speichern...": the tables as shown with their totals, and for the statistics its
+    // stake and period, the files left out and the charts.
+    void alsPdf() {
+        Fenster f;
+        auto* w = f.statistik();
+        f.kopfKlicken(f.in<QTableView>(w, namen::GSpieltage), 9);
+        const QString pdf = f.ordner.DataRoot + QStringLiteral("statistik.pdf");
+        f.umgebung.antworteSpeichern(pdf);
+        QTest::mouseClick(f.in<QPushButton>(w, namen::BPdf), Qt::LeftButton);
+        QCOMPARE(f.umgebung.speichernAuftraege.at(0).vorschlag,
+                 QStringLiteral("Statistik über alle Spieltage.pdf"));
+        QStringList zeilen;
+        for (const QString& z : Pdf::text(pdf).split(u'\n'))
+            zeilen.append(z.simplified());
+        for (const char* zeile :
+             {"Statistik über alle Spieltage", "Einsatz je Reihe: keiner — Zeitraum: alle Spieltage",
+              "Datum Gewinnreihe ZS 6 Ri. 5 + ZS 5 Ri. 4 Ri. 3 + ZS 3 Ri. Gewinn Einsatz Netto Bilanz Quoten",
+              // as sorted on screen, by the win
+              "25.09.2021 1 2 4 6 8 9 10 0 0 0 0 0 1 9,00 0,00 9,00 105.019,00 25.09.2021.quo",
+              "18.09.2021 3 7 12 20 33 41 5 1 1 0 0 0 1 105.010,00 0,00 105.010,00 105.010,00 18.09.2021.quo",
+              "Gesamt 1 1 0 0 0 3 105.039,00 0,00 105.039,00 105.039,00", "Übersprungene Dateien",
+              "Gewinnverlauf", "Gewinn je Spieltag und Bilanz", "100.000", "Wie oft jede Zahl gewann",
+              "Seite 2 von 2"})
+            QVERIFY2(zeilen.contains(QString::fromUtf8(zeile)), zeile);
+        QVERIFY(
+            zeilen.indexOf(QStringLiteral("25.09.2021 1 2 4 6 8 9 10 0 0 0 0 0 1 9,00 0,00 9,00 105.019,00 "
+                                          "25.09.2021.quo")) <
+            zeilen.indexOf(
+                QStringLiteral("18.09.2021 3 7 12 20 33 41 5 1 1 0 0 0 1 105.010,00 0,00 105.010,00 "
+                               "105.010,00 18.09.2021.quo")));
+        // The numbers' table in two bands: 1 beside 39.
+        QVERIFY(zeilen.contains(QStringLiteral("1 2 0 0 39 0 0 3")));
+    }
+
+    // The many slips' table and total as PDF.
+    void mehrereScheineAlsPdf() {
+        Fenster f;
+        f.fenster->SpieltagEinlesen(f.ordner.MatchdayDir + QStringLiteral("18092021.sp45"));
+        f.umgebung.antworteMehrereOeffnen({f.schein("a.txt", "3,7,12,20,33,41\r\n1,2,3,4,5,6\r\n")});
+        QVERIFY(f.kontextmenue(QStringLiteral("Mehrere Spielscheine auswerten...")));
+        auto* w = f.geoeffnet<ui::TFScheine>();
+        const QString pdf = f.ordner.DataRoot + QStringLiteral("scheine.pdf");
+        f.umgebung.antworteSpeichern(pdf);
+        QTest::mouseClick(f.in<QPushButton>(w, namen::BPdf), Qt::LeftButton);
+        const QString text = Pdf::text(pdf).simplified();
+        for (const char* teil :
+             {"Mehrere Spielscheine auswerten", "Gewinnreihe: 3 7 12 20 33 41 ZS: 5",
+              "a.txt 2 1 0 0 0 0 0 100.000,00", "Gesamt 2 1 0 0 0 0 0 100.000,00", "Seite 1 von 1"})
+            QVERIFY2(text.contains(QString::fromUtf8(teil)), teil);
     }
 
     // Several slips against the winning row and the odds of the main window; a missing file is

@@ -148,7 +148,7 @@ private slots:
         ordner.anlegen();
         netz = std::make_unique<Verbunden>(ordner.ProbeFile, ca);
         netz->begleitenMit(&begleitung);
-        echt = std::make_unique<ui::Umgebung>(ui::Umgebung{fake, fake, shell, fake, *netz});
+        echt = std::make_unique<ui::Umgebung>(ui::Umgebung{fake, fake, shell, fake, *netz, fake});
         haupt = std::make_unique<TFGewonnen>(*echt, ordner);
         haupt->show();
     }

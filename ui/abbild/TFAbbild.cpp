@@ -1,6 +1,7 @@
 #include "TFAbbild.h"
 
 #include "image/JpegDatei.h"
+#include "image/PngDatei.h"
 #include "settings/IniDatei.h"
 #include "settings/Ordner.h"
 #include "settings/Schluessel.h"
@@ -141,12 +142,12 @@ int TFAbbild::qualitaet() const {
     return Slider1->value();
 }
 
-QString TFAbbild::jpgName(const QString& pfad) {
+QString TFAbbild::mitEndung(const QString& pfad, const QString& endung) {
     const QFileInfo datei(pfad);
     const QString name = datei.fileName();
     const qsizetype punkt = name.lastIndexOf(u'.');
     const QString stamm = punkt > 0 ? name.left(punkt) : name;
-    return pfad.left(pfad.size() - name.size()) + stamm + QStringLiteral(".jpg");
+    return pfad.left(pfad.size() - name.size()) + stamm + u'.' + endung;
 }
 
 void TFAbbild::BSaveClick() {
@@ -154,12 +155,15 @@ void TFAbbild::BSaveClick() {
         umgebung_.meldungen.warnung(KeinBild);
         return;
     }
-    const std::optional<GewaehlteDatei> datei = umgebung_.dialoge.speichern(
-        {QStringLiteral("Abbildung speichern"), QStringLiteral("Abbildungen|*.jpg"), QStringLiteral("jpg"),
-         speicherOrdner_, windowTitle(), true});
+    const std::optional<GewaehlteDatei> datei =
+        umgebung_.dialoge.speichern({QStringLiteral("Abbildung speichern"),
+                                     QStringLiteral("Abbildungen|*.jpg|PNG-Abbildungen, verlustfrei|*.png"),
+                                     QStringLiteral("jpg"), speicherOrdner_, windowTitle(), true});
     if (!datei)
         return;
-    const QString pfad = jpgName(datei->pfad);
+    // JPEG stays the default; PNG keeps every pixel, for a picture that is to be edited further.
+    const bool png = datei->filterIndex == 2;
+    const QString pfad = mitEndung(datei->pfad, png ? QStringLiteral("png") : QStringLiteral("jpg"));
     // The dialog asked only about the name as typed.
     if (pfad != datei->pfad && QFileInfo::exists(pfad) &&
         !umgebung_.meldungen.frage(
@@ -167,7 +171,10 @@ void TFAbbild::BSaveClick() {
                 .arg(QDir::toNativeSeparators(pfad))))
         return;
     // Folder and settings change only after the picture was written.
-    image::JpegDatei::speichern(pfad, bild_, qualitaet());
+    if (png)
+        image::PngDatei::speichern(pfad, bild_);
+    else
+        image::JpegDatei::speichern(pfad, bild_, qualitaet());
     speicherOrdner_ = QFileInfo(pfad).absolutePath() + u'/';
     settings::schreiben(settings::IniDatei(ordner_.optionenDatei()), schluessel::AbbildPfad, speicherOrdner_);
 }

@@ -31,8 +31,9 @@ public:
     const QImage& bild() const { return bild_; }
     int qualitaet() const;
 
-    // The chosen name with its extension replaced by ".jpg", whatever was typed.
-    static QString jpgName(const QString& pfad);
+    // The chosen name with its extension replaced by the chosen type's ("jpg", "png"), whatever was
+    // typed.
+    static QString mitEndung(const QString& pfad, const QString& endung);
 
 private:
     void BSaveClick();

@@ -167,6 +167,7 @@ inline constexpr char UebertragungAbbrechen[] = "BAbbrechen";
 inline constexpr char LSumme[] = "LSumme";
 inline constexpr char Fortschritt[] = "Fortschritt";
 inline constexpr char BCsv[] = "BCsv";
+inline constexpr char BPdf[] = "BPdf";
 inline constexpr char AuswertungSchliessen[] = "BSchliessen";
 inline constexpr char FStatistik[] = "FStatistik";
 inline constexpr char LKopf[] = "LKopf";
@@ -176,9 +177,23 @@ inline constexpr char GUebersprungen[] = "GUebersprungen";
 inline constexpr char CVerlauf[] = "CVerlauf";
 inline constexpr char CHaeufigkeit[] = "CHaeufigkeit";
 inline constexpr char GZahlen[] = "GZahlen";
+inline constexpr char eEinsatz[] = "eEinsatz";
+inline constexpr char cbZeitraum[] = "cbZeitraum";
+inline constexpr char eLetzte[] = "eLetzte";
+inline constexpr char eVon[] = "eVon";
+inline constexpr char eBis[] = "eBis";
 inline constexpr char FScheine[] = "FScheine";
 inline constexpr char LGewinnreihe[] = "LGewinnreihe";
 inline constexpr char BWaehlen[] = "BWaehlen";
 inline constexpr char GScheine[] = "GScheine";
+
+// The row grid's context menu entries that have a shortcut, the workshop's opener, the help window
+inline constexpr char AuswertungDrucken[] = "AuswertungDrucken";
+inline constexpr char AuswertungPdf[] = "AuswertungPdf";
+inline constexpr char StatistikOeffnen[] = "StatistikOeffnen";
+inline constexpr char Systemwerkstatt[] = "Systemwerkstatt";
+inline constexpr char FHilfe[] = "FHilfe";
+inline constexpr char Hilfeseite[] = "Hilfeseite";
+inline constexpr char HilfeSchliessen[] = "BSchliessen";
 
 } // namespace ui::namen

@@ -22,15 +22,15 @@ const QColor VeralteteSchrift(0x8C, 0x95, 0x9E);
 G1Zellen::G1Zellen(const core::TGewinnreihe& gewinnreihe, QObject* parent)
     : Zellenmaler(parent), gewinnreihe_(gewinnreihe) {}
 
-G1Zellen::Farben G1Zellen::farben(int spalte, const QString& text) const {
+G1Zellen::Farben G1Zellen::farben(const core::TGewinnreihe& gewinnreihe, int spalte, const QString& text) {
     Farben f{Qt::white, false};
     if (spalte >= core::G1Spalten::ErsteZahl && spalte <= core::G1Spalten::LetzteZahl &&
-        !gewinnreihe_.Menge.leer()) {
+        !gewinnreihe.Menge.leer()) {
         // A cell that is no integer (a malformed slip) stays white.
         if (const auto n = core::AlsGanzzahl(text)) {
-            if (gewinnreihe_.Menge.enthaelt(*n))
+            if (gewinnreihe.Menge.enthaelt(*n))
                 f.hintergrund = QColor(0xCE, 0xFF, 0xCE);
-            else if (*n == gewinnreihe_.ZS)
+            else if (*n == gewinnreihe.ZS)
                 f.hintergrund = QColor(0xB7, 0xE8, 0xFF);
         }
     } else if (spalte == core::G1Spalten::Rang && veraltet()) {

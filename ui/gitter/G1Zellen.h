@@ -18,7 +18,9 @@ public:
         QColor hintergrund;
         bool grau = false;
     };
-    Farben farben(int spalte, const QString& text) const;
+    Farben farben(int spalte, const QString& text) const { return farben(gewinnreihe_, spalte, text); }
+    // The same for any winning row: a report shows the cells as the grid does.
+    static Farben farben(const core::TGewinnreihe& gewinnreihe, int spalte, const QString& text);
 
 protected:
     void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,

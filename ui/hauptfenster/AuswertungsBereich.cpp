@@ -11,6 +11,7 @@
 #include "settings/Ordner.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Auswertungsbericht.h"
 #include "ui/gitter/G1Zellen.h"
 #include "ui/gitter/GitterEinrichtung.h"
 #include "ui/gitter/Reihenbefehle.h"
@@ -130,6 +131,7 @@ void AuswertungsBereich::bauen() {
 void AuswertungsBereich::kontextmenueBauen() {
     G1->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* statistik = new QAction(QStringLiteral("Statistik über alle Spieltage..."), G1);
+    statistik->setObjectName(QString::fromLatin1(namen::StatistikOeffnen));
     auto* scheine = new QAction(QStringLiteral("Mehrere Spielscheine auswerten..."), G1);
     connect(statistik, &QAction::triggered, this, &AuswertungsBereich::statistikVerlangt);
     connect(scheine, &QAction::triggered, this, &AuswertungsBereich::mehrereScheineVerlangt);
@@ -140,10 +142,19 @@ void AuswertungsBereich::kontextmenueBauen() {
             [this] { Schuetzen(umgebung_.meldungen, [this] { rueckgaengig(); }); });
     // Its shortcut works anywhere in the main window.
     auto* werkstatt = new QAction(QStringLiteral("Eigenes System erstellen..."), G1);
+    werkstatt->setObjectName(QString::fromLatin1(namen::Systemwerkstatt));
     werkstatt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     werkstatt->setShortcutContext(Qt::WindowShortcut);
     connect(werkstatt, &QAction::triggered, this, &AuswertungsBereich::systemwerkstattVerlangt);
     G1->addActions({zurueck, statistik, scheine, werkstatt});
+    // The report of the evaluation.
+    auto* drucken = new QAction(QStringLiteral("Auswertung drucken..."), G1);
+    drucken->setObjectName(QString::fromLatin1(namen::AuswertungDrucken));
+    auto* pdf = new QAction(QStringLiteral("Auswertung als PDF speichern..."), G1);
+    pdf->setObjectName(QString::fromLatin1(namen::AuswertungPdf));
+    connect(drucken, &QAction::triggered, this, &AuswertungsBereich::druckenVerlangt);
+    connect(pdf, &QAction::triggered, this, &AuswertungsBereich::pdfVerlangt);
+    G1->addActions({drucken, pdf});
 }
 
 void AuswertungsBereich::verbinden() {
@@ -198,6 +209,23 @@ core::Zahlenmenge AuswertungsBereich::gewinnzahlen() {
 
 QString AuswertungsBereich::zsText() const {
     return Gewinnreihe->zsText();
+}
+
+Auswertungsstand AuswertungsBereich::auswertungsstand() {
+    Auswertungsstand s;
+    s.schein = LDatei->text();
+    Gewinnreihe->offeneBoxUebernehmen();
+    s.gewinnreihe = Gewinnreihe->Gewinnreihe();
+    s.zs = zsText();
+    s.quoten = quoten();
+    const core::Zeilentabelle& g2 = G2Modell->tabelle();
+    for (int rang = 1; rang <= 6; ++rang) {
+        s.anzahl[std::size_t(rang)] = g2.text(rang, 1);
+        s.betrag[std::size_t(rang)] = g2.text(rang, 2);
+    }
+    s.gesamt = LGesGewinn->text();
+    s.reihen = &G1Modell->tabelle();
+    return s;
 }
 
 QString AuswertungsBereich::Spielscheinname() const {

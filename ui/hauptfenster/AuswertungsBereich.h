@@ -25,6 +25,7 @@ struct Ordner;
 
 namespace ui {
 
+struct Auswertungsstand;
 struct Umgebung;
 class GewinnreiheLeiste;
 class QuotenPanel;
@@ -78,6 +79,9 @@ public:
     const core::Zeilentabelle& reihen() const;
     core::Zahlenmenge gewinnzahlen();
     QString zsText() const;
+    // What the column shows, for the report (the box being typed into counts as left); the matchday
+    // is not known here.
+    Auswertungsstand auswertungsstand();
 
 signals:
     // A slip was chosen in the open dialog and read into the row grid; its file is to be remembered.
@@ -88,6 +92,8 @@ signals:
     void statistikVerlangt();
     void mehrereScheineVerlangt();
     void systemwerkstattVerlangt();
+    void druckenVerlangt();
+    void pdfVerlangt();
 
 private:
     void bauen();

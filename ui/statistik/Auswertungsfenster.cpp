@@ -4,6 +4,8 @@
 #include "core/grund/Zahlformat.h"
 #include "core/schein/Auswertung.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Bericht.h"
+#include "ui/bericht/Berichtsausgabe.h"
 #include "ui/statistik/CsvSpeichern.h"
 #include "ui/statistik/Wertetabelle.h"
 
@@ -42,6 +44,11 @@ Auswertungsfenster::Auswertungsfenster(Umgebung& umgebung, const QString& titel,
     csv->setAccessibleName(csv->text());
     csv->setEnabled(false);
     unten->addWidget(csv);
+    pdf = new QPushButton(QStringLiteral("Als PDF speichern..."), this);
+    pdf->setObjectName(QString::fromLatin1(namen::BPdf));
+    pdf->setAccessibleName(pdf->text());
+    pdf->setEnabled(false);
+    unten->addWidget(pdf);
     schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     schliessen->setObjectName(QString::fromLatin1(namen::AuswertungSchliessen));
     schliessen->setAccessibleName(schliessen->text());
@@ -51,6 +58,7 @@ Auswertungsfenster::Auswertungsfenster(Umgebung& umgebung, const QString& titel,
     csv->setAutoDefault(true);
     schliessen->setAutoDefault(true);
     BeiKlick(csv, umgebung_.meldungen, [this] { csvSpeichern(); });
+    BeiKlick(pdf, umgebung_.meldungen, [this] { pdfSpeichern(); });
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -63,7 +71,7 @@ Auswertungsfenster::~Auswertungsfenster() {
 void Auswertungsfenster::verbinden(QFutureWatcherBase* waechter, const std::function<void()>& fertig) {
     lauf_ = waechter;
     laeuft_ = true;
-    csv->setEnabled(false);
+    exportErlauben(false);
     laufbalken_->setRange(0, 0);
     connect(waechter, &QFutureWatcherBase::progressRangeChanged, laufbalken_, &QProgressBar::setRange);
     connect(waechter, &QFutureWatcherBase::progressValueChanged, laufbalken_, &QProgressBar::setValue);
@@ -72,9 +80,14 @@ void Auswertungsfenster::verbinden(QFutureWatcherBase* waechter, const std::func
         laufbalken_->setValue(1);
         fertig();
         laeuft_ = false;
-        csv->setEnabled(tabelle && tabelle->model()->rowCount() > 0);
+        exportErlauben(tabelle && tabelle->model()->rowCount() > 0);
         emit ausgewertet();
     });
+}
+
+void Auswertungsfenster::exportErlauben(bool ja) {
+    csv->setEnabled(ja);
+    pdf->setEnabled(ja);
 }
 
 QStringList Auswertungsfenster::rangSpalten() {
@@ -114,13 +127,31 @@ QString Auswertungsfenster::summentext(const QString& worueber, const std::array
         .arg(worueber, teile.join(QStringLiteral(", ")), gewinn);
 }
 
-void Auswertungsfenster::csvSpeichern() {
-    if (!tabelle)
-        return;
+QList<QStringList> Auswertungsfenster::mitSumme() const {
     QList<QStringList> zeilen = Wertetabelle::sichtbar(*tabelle);
     if (const QStringList summenfelder = summenzeile(); !summenfelder.isEmpty())
         zeilen.append(summenfelder);
-    CsvSpeichern(umgebung_, windowTitle(), zeilen);
+    return zeilen;
+}
+
+void Auswertungsfenster::csvSpeichern() {
+    if (!tabelle)
+        return;
+    CsvSpeichern(umgebung_, windowTitle(), mitSumme());
+}
+
+void Auswertungsfenster::berichtFuellen(Bericht& bericht) const {
+    bericht.tabelle(std::make_shared<Listentabelle>(mitSumme()));
+    bericht.absatz(summe->text());
+}
+
+void Auswertungsfenster::pdfSpeichern() {
+    if (!tabelle)
+        return;
+    Bericht bericht(windowTitle(), umgebung_.uhr.heute());
+    bericht.ueberschrift(windowTitle());
+    berichtFuellen(bericht);
+    Berichtsausgabe(umgebung_).alsPdfSpeichern(bericht, QString(), windowTitle());
 }
 
 } // namespace ui

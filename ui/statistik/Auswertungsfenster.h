@@ -26,6 +26,7 @@ struct Auswertung;
 
 namespace ui {
 
+class Bericht;
 struct Wert;
 
 // The frame of a window that evaluates many files at once: its content, a progress bar while
@@ -40,6 +41,8 @@ public:
 
     // "Als CSV speichern...": the table as shown, followed by its total.
     void csvSpeichern();
+    // "Als PDF speichern...": the tables and charts as shown.
+    void pdfSpeichern();
 
 signals:
     // A run has ended and its results are shown.
@@ -89,12 +92,19 @@ protected:
 
     // What the export writes after the table: the total as one line, none when empty.
     virtual QStringList summenzeile() const = 0;
+    // The PDF's content; by default the table as shown with its total line, and the total's text.
+    virtual void berichtFuellen(Bericht& bericht) const;
+    // The table as shown, its total line below: what the exports write.
+    QList<QStringList> mitSumme() const;
+    // The exports are offered once there is something to export.
+    void exportErlauben(bool ja);
 
     Umgebung& umgebung_;
     QVBoxLayout* inhalt;           // the windows' own controls go here
     QTableView* tabelle = nullptr; // the table that is exported
     QLabel* summe;
     QPushButton* csv;
+    QPushButton* pdf;
 
 private:
     void verbinden(QFutureWatcherBase* waechter, const std::function<void()>& fertig);

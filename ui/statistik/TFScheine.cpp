@@ -3,9 +3,11 @@
 #include "core/grund/Zahlformat.h"
 #include "core/statistik/Statistik.h"
 #include "ui/bausteine/Namen.h"
+#include "ui/bericht/Bericht.h"
 #include "ui/gitter/ZeilenGitter.h"
 #include "ui/statistik/Wertetabelle.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -21,14 +23,14 @@ TFScheine::TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahl
     for (int n = 0; n <= core::Zahlenmenge::Groesste; ++n)
         if (gewinn.enthaelt(n))
             zahlen.append(QString::number(n));
-    auto* reihe = new QLabel(QStringLiteral("Gewinnreihe: %1   ZS: %2").arg(zahlen.join(u' '), zs), this);
-    reihe->setObjectName(QString::fromLatin1(namen::LGewinnreihe));
-    reihe->setTextFormat(Qt::PlainText);
+    reihe_ = new QLabel(QStringLiteral("Gewinnreihe: %1   ZS: %2").arg(zahlen.join(u' '), zs), this);
+    reihe_->setObjectName(QString::fromLatin1(namen::LGewinnreihe));
+    reihe_->setTextFormat(Qt::PlainText);
     auto* waehlen = new QPushButton(QStringLiteral("Spielscheine wählen..."), this);
     waehlen->setObjectName(QString::fromLatin1(namen::BWaehlen));
     waehlen->setAccessibleName(waehlen->text());
     waehlen->setAutoDefault(true);
-    inhalt->addWidget(reihe);
+    inhalt->addWidget(reihe_);
     inhalt->addWidget(waehlen, 0, Qt::AlignLeft);
     QStringList spalten{QStringLiteral("Datei"), QStringLiteral("Reihen")};
     spalten << rangSpalten() << QStringLiteral("Gewinn") << QStringLiteral("Hinweis");
@@ -39,17 +41,19 @@ TFScheine::TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahl
     BeiKlick(waehlen, umgebung_.meldungen, [this] { scheineWaehlen(); });
 }
 
-void TFScheine::scheineWaehlen() {
+void TFScheine::scheineWaehlen(const QString& ordner) {
     if (laeuft())
         return;
     const QStringList dateien = umgebung_.dialoge.mehrereOeffnen(
         {QStringLiteral("Spielscheine wählen"), QStringLiteral("Spielschein|*.txt"), QStringLiteral("txt"),
-         scheinOrdner_, QString(), false});
+         ordner.isEmpty() ? scheinOrdner_ : ordner, QString(), false});
     if (!dateien.isEmpty())
         auswerten(dateien);
 }
 
 void TFScheine::auswerten(const QStringList& dateien) {
+    if (!dateien.isEmpty())
+        emit ordnerVerwendet(QFileInfo(dateien[0]).absolutePath());
     starten<std::vector<core::ScheinAuswertung>>(
         [dateien, gewinn = gewinn_, zs = zs_, quoten = quoten_,
          mass = SchriftTextmass(font())](const auto& fortschritt, const auto& abbrechen) {
@@ -98,6 +102,11 @@ void TFScheine::auswerten(const QStringList& dateien) {
             summe_ = summenfelder({QStringLiteral("Gesamt"), core::Ganzzahltext(reihen)}, anzahl, betrag)
                      << QString();
         });
+}
+
+void TFScheine::berichtFuellen(Bericht& bericht) const {
+    bericht.absatz(reihe_->text());
+    Auswertungsfenster::berichtFuellen(bericht);
 }
 
 QStringList TFScheine::summenzeile() const {

@@ -16,12 +16,18 @@ public:
     TFScheine(Umgebung& umgebung, const QString& scheinOrdner, core::Zahlenmenge gewinn, const QString& zs,
               const core::TQuoten& quoten, QWidget* parent = nullptr);
 
-    // "Spielscheine wählen...": the files to evaluate; nothing happens when cancelled.
-    void scheineWaehlen();
+    // "Spielscheine wählen...": the files to evaluate, from the slip folder or the one given;
+    // nothing happens when cancelled.
+    void scheineWaehlen(const QString& ordner = {});
     void auswerten(const QStringList& dateien);
+
+signals:
+    // The folder of the slips of a run.
+    void ordnerVerwendet(const QString& ordner);
 
 protected:
     QStringList summenzeile() const override;
+    void berichtFuellen(Bericht& bericht) const override;
 
 private:
     QString scheinOrdner_;
@@ -30,6 +36,7 @@ private:
     core::TQuoten quoten_;
     Wertetabelle* modell_;
     QStringList summe_;
+    QLabel* reihe_;
 };
 
 } // namespace ui

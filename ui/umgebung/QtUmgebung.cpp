@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
@@ -136,6 +138,17 @@ bool QtShell::programmStarten(const QString& programm, bool) {
 
 void QtShell::sofortBeenden() {
     std::_Exit(0);
+}
+
+void QtDrucker::vorschau(const QString& titel, const std::function<void(QPrinter&)>& malen) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(titel);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog vorschau(&drucker, QApplication::activeWindow());
+    vorschau.setWindowTitle(titel);
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
+                     [&malen](QPrinter* p) { malen(*p); });
+    vorschau.exec();
 }
 
 QDate QtUhr::heute() {

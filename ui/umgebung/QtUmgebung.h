@@ -35,6 +35,11 @@ public:
     void sofortBeenden() override;
 };
 
+class QtDrucker : public Drucker {
+public:
+    void vorschau(const QString& titel, const std::function<void(QPrinter&)>& malen) override;
+};
+
 class QtUhr : public Uhr {
 public:
     QDate heute() override;
@@ -45,8 +50,9 @@ public:
 class QtUmgebung {
 public:
     QtUmgebung()
-        : netz_(probeFile(), net::Grenzen{}, net::Adressen::CaDatei()), umgebung{meldungen_, dialoge_, shell_,
-                                                                                 uhr_, netz_} {
+        : netz_(probeFile(), net::Grenzen{}, net::Adressen::CaDatei()), umgebung{meldungen_, dialoge_,
+                                                                                 shell_,     uhr_,
+                                                                                 netz_,      drucker_} {
         netz_.begleitenMit(&begleitung_);
     }
     Umgebung& get() { return umgebung; }
@@ -56,6 +62,7 @@ private:
     QtDateiDialoge dialoge_;
     QtShell shell_;
     QtUhr uhr_;
+    QtDrucker drucker_;
     // The probe file of the program's folders (fixed at start), the site's CA from REMISATOR_CA.
     static QString probeFile();
     Uebertragungsbegleitung begleitung_;

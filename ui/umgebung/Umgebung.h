@@ -2,6 +2,7 @@
 
 #include "net/Netz.h"
 #include "ui/umgebung/DateiDialoge.h"
+#include "ui/umgebung/Drucker.h"
 #include "ui/umgebung/Meldungen.h"
 #include "ui/umgebung/Shell.h"
 #include "ui/umgebung/Uhr.h"
@@ -15,6 +16,7 @@ struct Umgebung {
     Shell& shell;
     Uhr& uhr;
     net::Netz& netz;
+    Drucker& drucker;
 };
 
 } // namespace ui
