@@ -653,7 +653,8 @@ private slots:
         });
         QTest::keyClick(f.G1(), Qt::Key(taste), Qt::KeyboardModifiers(umschalt));
         QCOMPARE(eintraege, QStringList({"Rückgängig", "Statistik über alle Spieltage...",
-                                         "Mehrere Spielscheine auswerten..."}));
+                                         "Mehrere Spielscheine auswerten...", "Eigenes System erstellen...",
+                                         "Auswertung drucken...", "Auswertung als PDF speichern..."}));
     }
 
     void ordnungDerGewinnzahlen_data() {

@@ -22,7 +22,8 @@ const QColor VeralteteSchrift(0x8C, 0x95, 0x9E);
 G1Zellen::G1Zellen(const core::TGewinnreihe& gewinnreihe, QObject* parent)
     : Zellenmaler(parent), gewinnreihe_(gewinnreihe) {}
 
-G1Zellen::Farben G1Zellen::farben(const core::TGewinnreihe& gewinnreihe, int spalte, const QString& text) {
+G1Zellen::Farben G1Zellen::farben(const core::TGewinnreihe& gewinnreihe, int spalte, const QString& text,
+                                  bool veraltet) {
     Farben f{Qt::white, false};
     if (spalte >= core::G1Spalten::ErsteZahl && spalte <= core::G1Spalten::LetzteZahl &&
         !gewinnreihe.Menge.leer()) {
@@ -33,7 +34,7 @@ G1Zellen::Farben G1Zellen::farben(const core::TGewinnreihe& gewinnreihe, int spa
             else if (*n == gewinnreihe.ZS)
                 f.hintergrund = QColor(0xB7, 0xE8, 0xFF);
         }
-    } else if (spalte == core::G1Spalten::Rang && veraltet()) {
+    } else if (spalte == core::G1Spalten::Rang && veraltet) {
         f.hintergrund = Veraltet;
         f.grau = true;
     } else if (spalte == core::G1Spalten::Rang) {

@@ -18,9 +18,13 @@ public:
         QColor hintergrund;
         bool grau = false;
     };
-    Farben farben(int spalte, const QString& text) const { return farben(gewinnreihe_, spalte, text); }
+    Farben farben(int spalte, const QString& text) const {
+        return farben(gewinnreihe_, spalte, text, veraltet());
+    }
     // The same for any winning row: a report shows the cells as the grid does.
-    static Farben farben(const core::TGewinnreihe& gewinnreihe, int spalte, const QString& text);
+    // An out-of-date rank is drawn grey on a pale ground.
+    static Farben farben(const core::TGewinnreihe& gewinnreihe, int spalte, const QString& text,
+                         bool veraltet = false);
 
 protected:
     void zeichnen(QPainter* maler, const QRect& zelle, const QModelIndex& index,
