@@ -21,7 +21,6 @@ namespace {
 std::atomic<std::size_t> gemappt{0};
 
 #ifdef __linux__
-constexpr std::size_t Seite = Grossspeicher::Seite;
 
 std::uintptr_t abrunden(std::uintptr_t a, std::size_t auf) {
     return a / auf * auf;
