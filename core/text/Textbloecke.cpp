@@ -123,9 +123,9 @@ qint64 Textbloecke::zeilenZaehlen(QByteArrayView block, Kodierung k) {
     qint64 enden = 0;
     if (e == 1) {
         // The common case, in pieces with a narrow sum, which the compiler turns into vector code.
-        constexpr qsizetype Stueck = 4096;
+        constexpr qsizetype Zaehlstueck = 4096;
         for (qsizetype ab = 0; ab + 1 < n;) {
-            const qsizetype bis = std::min(ab + Stueck, n - 1);
+            const qsizetype bis = std::min(ab + Zaehlstueck, n - 1);
             unsigned summe = 0;
             for (qsizetype i = ab; i < bis; ++i) {
                 const auto c = static_cast<unsigned char>(d[i]);
