@@ -15,10 +15,6 @@ namespace core {
 namespace {
 
 constexpr int Raenge = 6;
-// An odds line is an amount, a few dozen characters at the very most ("1.234.567,80" has 12): a
-// line of more than 1 KiB (512 characters even in UTF-16) is no odds line. The bound keeps a file
-// without line ends from being read whole.
-constexpr qsizetype HoechstZeile = 1024;
 
 } // namespace
 
@@ -59,7 +55,7 @@ TQuoten Quotendatei::inBoxen(TQuoten boxen) const {
 }
 
 Quotendatei QuotenLesen(QIODevice& geraet, const QString& pfad) {
-    return {TextDatei::ersteZeilen(geraet, pfad, Raenge, HoechstZeile), QFileInfo(pfad).fileName()};
+    return {TextDatei::ersteZeilen(geraet, pfad, Raenge, QuotenZeileHoechstens), QFileInfo(pfad).fileName()};
 }
 
 std::optional<Quotendatei> QuotenLaden(const QString& pfad) {

@@ -19,6 +19,11 @@ using TQuoten = std::array<QString, 7>;
 // a text with more than one comma throws the conversion error naming the text without dots and blanks.
 std::optional<double> QuoteLesen(const QString& text);
 
+// An odds line is an amount, a few dozen characters at the very most ("1.234.567,80" has 12): a
+// line of more than 1 KiB (512 characters even in UTF-16) is no odds line. The bound keeps a file
+// without line ends from being read whole.
+inline constexpr qsizetype QuotenZeileHoechstens = 1024;
+
 // An odds file as loaded: box k gets zeilen[k - 1] for every line there is (six at most).
 struct Quotendatei {
     QStringList zeilen;
