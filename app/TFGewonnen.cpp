@@ -96,6 +96,16 @@ void TFGewonnen::spaltenVerbinden() {
     ui::Geschuetzt(
         Kreuze, &ui::KreuzBereich::systemAbwickeln, PFoto, m,
         [this](int system, const core::Zahlenmenge& kreuze) { PFoto->SystemAbwickeln(system, kreuze); });
+    // One step of undo for the whole window: a new step in one column lets go of the other's, so
+    // Ctrl+Z undoes the last.
+    connect(Spieltag, &ui::SpieltagBereich::rueckschrittGemerkt, PFoto,
+            &ui::AuswertungsBereich::rueckschrittVergessen);
+    connect(PFoto, &ui::AuswertungsBereich::rueckschrittGemerkt, Spieltag,
+            &ui::SpieltagBereich::rueckschrittVergessen);
+    ui::Geschuetzt(PFoto, &ui::AuswertungsBereich::rueckgaengigVerlangt, this, m, [this] {
+        if (!Spieltag->rueckgaengig())
+            PFoto->rueckgaengig();
+    });
 }
 
 void TFGewonnen::setEditor(ui::TFEingabe* editor) {

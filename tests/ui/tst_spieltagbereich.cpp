@@ -1,4 +1,5 @@
 #include "core/spieltag/TSpieltag.h"
+#include "support/Dateigrenze.h"
 #include "support/Hauptfensterhilfe.h"
 #include "support/Tabellen.h"
 #include "support/TestMain.h"
@@ -9,6 +10,7 @@
 #include "ui/hauptfenster/TFfrPaarung.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -84,6 +86,17 @@ struct Fenster : Hauptfensterhilfe {
         return t;
     }
     void speichern() { QTest::mouseClick(spieltag<QToolButton>(namen::ErgebnisseSpeichern), Qt::LeftButton); }
+    // Two rows read from a slip into the grid.
+    void scheinEinlesen() {
+        umgebung.antworteOeffnen(
+            dateiSchreiben(ordner.SlipDir + "schein.txt", "3,8,15,22,30,41\r\n1,2,3,4,5,6\r\n"));
+        QTest::mouseClick(auswertung<QToolButton>(namen::SpielscheinEinlesen), Qt::LeftButton);
+    }
+    void rueckgaengig() {
+        auto* gitter = auswertung<QWidget>(namen::G1);
+        gitter->setFocus();
+        QTest::keyClick(gitter, Qt::Key_Z, Qt::ControlModifier);
+    }
 };
 
 } // namespace
@@ -292,6 +305,77 @@ private slots:
         QCOMPARE(dateiLesen(pfad), vorher);
         QCOMPARE(f.boxen(), boxenVorher);
         QVERIFY(f.s()->Spieltag().Ergebnis[3] == (core::TErgebnis{10, 10})); // nothing changed in memory
+    }
+
+    // Ctrl+Z undoes the last step of the window, a results store as well as a step of the grid.
+    void speichernRueckgaengig_data() {
+        QTest::addColumn<QString>("folge"); // S: results stored, L: "Reihen löschen"
+        QTest::addColumn<bool>("dateiWieVorher");
+        QTest::addColumn<QString>("reihen");
+        QTest::newRow("Speichern") << "S" << true << "2";
+        QTest::newRow("Speichern, dann Reihen löschen") << "SL" << false << "2";
+        QTest::newRow("Reihen löschen, dann Speichern") << "LS" << true << "0";
+    }
+    void speichernRueckgaengig() {
+        QFETCH(QString, folge);
+        QFETCH(bool, dateiWieVorher);
+        QFETCH(QString, reihen);
+        Fenster f;
+        const core::TSpieltag alt = spieltag({{1, 1, 1}});
+        const QString pfad = f.datei(alt);
+        f.oeffnen(pfad);
+        f.scheinEinlesen();
+        const QStringList boxenVorher = f.boxen();
+        for (const QChar schritt : folge) {
+            if (schritt == u'S') {
+                f.erg(1)->setText(QStringLiteral("0:2"));
+                f.erg(3)->setText(QStringLiteral("2:2"));
+                f.speichern();
+            } else {
+                QTest::mouseClick(f.auswertung<QToolButton>(namen::BGridDel), Qt::LeftButton);
+            }
+        }
+        const QByteArray gespeichert = dateiLesen(pfad);
+        QCOMPARE(int(gespeichert[3653 + 2 * 2]), 2);
+        f.rueckgaengig();
+        for (int schritt = 0; schritt < 2; ++schritt) { // one step: a second Ctrl+Z changes nothing
+            QVERIFY(f.umgebung.meldungen.empty());
+            QCOMPARE(f.auswertung<QLabel>(namen::LReihen)->text(), reihen);
+            if (dateiWieVorher) {
+                QCOMPARE(dateiLesen(pfad), alt.bytes());
+                QCOMPARE(f.erg(1)->text(), QStringLiteral("1 : 1"));
+                QCOMPARE(f.erg(3)->text(), QString());
+                QCOMPARE(f.boxen(), boxenVorher);
+                QVERIFY(f.s()->Spieltag().Ergebnis[3] == (core::TErgebnis{10, 10}));
+            } else {
+                QCOMPARE(dateiLesen(pfad), gespeichert);
+                QCOMPARE(f.erg(3)->text(), QStringLiteral("2:2"));
+            }
+            f.rueckgaengig();
+        }
+    }
+
+    // A write-back that fails says why, leaves the stored file and can be tried again.
+    void rueckgaengigSchreibenScheitert() {
+        Fenster f;
+        const core::TSpieltag alt = spieltag({{1, 1, 1}});
+        const QString pfad = f.datei(alt);
+        f.oeffnen(pfad);
+        f.erg(3)->setText(QStringLiteral("2:2"));
+        f.speichern();
+        const QByteArray gespeichert = dateiLesen(pfad);
+        testhilfe::mitDateigrenze(20, [&] { f.rueckgaengig(); });
+        const std::vector<FakeUmgebung::Meldung> gezeigt = f.umgebung.nimmMeldungen();
+        QCOMPARE(int(gezeigt.size()), 1);
+        QCOMPARE(gezeigt[0].art, FakeUmgebung::Art::Fehler);
+        QCOMPARE(gezeigt[0].text, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.\n\n"
+                                                 "Die Datei ist zu groß.")
+                                      .arg(QDir::toNativeSeparators(pfad)));
+        QCOMPARE(dateiLesen(pfad), gespeichert);
+        QCOMPARE(f.erg(3)->text(), QStringLiteral("2:2"));
+        f.rueckgaengig();
+        QCOMPARE(dateiLesen(pfad), alt.bytes());
+        QCOMPARE(f.erg(3)->text(), QString());
     }
 
     void ohneSpieltagGeschiehtNichts() {

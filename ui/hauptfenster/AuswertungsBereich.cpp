@@ -138,8 +138,7 @@ void AuswertungsBereich::kontextmenueBauen() {
     auto* zurueck = new QAction(QStringLiteral("Rückgängig"), G1);
     zurueck->setShortcut(QKeySequence::Undo);
     zurueck->setShortcutContext(Qt::WindowShortcut);
-    connect(zurueck, &QAction::triggered, this,
-            [this] { Schuetzen(umgebung_.meldungen, [this] { rueckgaengig(); }); });
+    connect(zurueck, &QAction::triggered, this, &AuswertungsBereich::rueckgaengigVerlangt);
     // Its shortcut works anywhere in the main window.
     auto* werkstatt = new QAction(QStringLiteral("Eigenes System erstellen..."), G1);
     werkstatt->setObjectName(QString::fromLatin1(namen::Systemwerkstatt));
@@ -175,6 +174,7 @@ void AuswertungsBereich::verbinden() {
     connect(Gewinnreihe, &GewinnreiheLeiste::geleert, this,
             [this](const core::TGewinnreihe& reihe, const std::array<QString, 8>& texte) {
                 rueckschritt_ = Rueckschritt{{}, {}, {}, std::pair(reihe, texte)};
+                emit rueckschrittGemerkt();
                 auswertungsstandZeigen();
             });
     connect(Gewinnreihe, &GewinnreiheLeiste::verlassen, this,
@@ -188,6 +188,7 @@ bool AuswertungsBereich::SpielscheinEinlesen(const QString& datei) {
         return false;
     const QString datei0 = LDatei->text();
     rueckschritt_ = Rueckschritt{G1Modell->ersetzen(std::move(schein->tabelle)), datei0, LReihen->text(), {}};
+    emit rueckschrittGemerkt();
     LDatei->setText(schein->dateiname);
     LReihen->setText(QString::number(schein->zeilen));
     reihenGeaendert();
@@ -424,6 +425,7 @@ void AuswertungsBereich::reihenMerken() {
     // The step before is let go first: never more than one copy of the rows besides the grid.
     rueckschritt_.reset();
     rueckschritt_ = Rueckschritt{G1Modell->tabelle(), LDatei->text(), LReihen->text(), {}};
+    emit rueckschrittGemerkt();
 }
 
 void AuswertungsBereich::rueckgaengig() {

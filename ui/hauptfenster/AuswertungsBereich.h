@@ -73,6 +73,7 @@ public:
 
     // Ctrl+Z: undoes the last step that replaced or cleared the rows or cleared the winning row.
     void rueckgaengig();
+    void rueckschrittVergessen() { rueckschritt_.reset(); }
 
     // What the windows of several evaluations start from: the rows of the grid, the winning row
     // (the box being typed into counts as left) with the ZS text, and the odds.
@@ -88,6 +89,10 @@ signals:
     void spielscheinGelesen(const QString& datei);
     // "Abbild der Auswertung" was pressed.
     void abbildVerlangt();
+    // Ctrl+Z or "Rückgängig": the last step of the program is to be undone, here or elsewhere.
+    void rueckgaengigVerlangt();
+    // A step of this column can now be undone.
+    void rueckschrittGemerkt();
     // The entries of the row grid's context menu.
     void statistikVerlangt();
     void mehrereScheineVerlangt();

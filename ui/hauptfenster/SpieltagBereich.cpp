@@ -6,6 +6,7 @@
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/spieltag/Paarungstexte.h"
 #include "core/spieltag/Quoten.h"
+#include "core/text/TextDatei.h"
 #include "settings/Ordner.h"
 #include "ui/bausteine/Bausteine.h"
 #include "ui/bausteine/Namen.h"
@@ -157,8 +158,32 @@ void SpieltagBereich::bsSkinSpeedButton8Click() {
     const core::Ergebniseingabe eingabe(texte);
     for (int i = 1; i <= eingabe.geprueft(); ++i)
         ergebnisFaerben(i, eingabe.gueltig(i));
+    // A matchday file is small: its bytes are kept whole for undo.
+    std::optional<QByteArray> vorher;
+    if (QFileInfo::exists(spieltagDatei_))
+        vorher = core::TextDatei::bytesLesen(spieltagDatei_);
     eingabe.speichern(spieltag_, spieltagDatei_);
+    if (vorher) {
+        rueckschritt_ = Rueckschritt{spieltagDatei_, std::move(*vorher)};
+        emit rueckschrittGemerkt();
+    } else {
+        rueckschritt_.reset();
+    }
     emit gewinnreiheErmittelt(core::GewinnreiheErmitteln(spieltag_.Ergebnis));
+}
+
+bool SpieltagBereich::rueckgaengig() {
+    if (!rueckschritt_)
+        return false;
+    // Written before the step is let go: after a failed write it can be tried again.
+    core::TextDatei::bytesSchreiben(rueckschritt_->datei, rueckschritt_->bytes);
+    const QString datei = rueckschritt_->datei;
+    rueckschritt_.reset();
+    // Another matchday read since stays shown.
+    if (datei == spieltagDatei_)
+        if (const std::optional<GelesenerSpieltag> gelesen = SpieltagEinlesen(datei))
+            emit gewinnreiheErmittelt(gelesen->gewinnreihe);
+    return true;
 }
 
 } // namespace ui

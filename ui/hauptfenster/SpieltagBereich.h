@@ -3,6 +3,7 @@
 #include "core/spieltag/GewinnreiheErmitteln.h"
 #include "core/spieltag/TSpieltag.h"
 
+#include <QByteArray>
 #include <QWidget>
 
 #include <array>
@@ -51,11 +52,18 @@ public:
     bool quotenMitSpieltag() const;
     void setQuotenMitSpieltag(bool ja);
 
+    // Ctrl+Z after a results store: the matchday file written back as it was and, when it is the
+    // one shown, read again. False when there is no store to undo; a failed write throws.
+    bool rueckgaengig();
+    void rueckschrittVergessen() { rueckschritt_.reset(); }
+
 signals:
     // A matchday file was chosen in the open dialog and read; its file is to be remembered.
     void spieltagGelesen(const QString& datei, const ui::GelesenerSpieltag& gelesen);
     // The winning row follows from the results just stored.
     void gewinnreiheErmittelt(const core::Gewinnreihenermittlung& ermittlung);
+    // A results store can now be undone.
+    void rueckschrittGemerkt();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -72,6 +80,12 @@ private:
     const settings::Ordner& ordner_;
     core::TSpieltag spieltag_;
     QString spieltagDatei_;
+    // The matchday file before the last results store.
+    struct Rueckschritt {
+        QString datei;
+        QByteArray bytes;
+    };
+    std::optional<Rueckschritt> rueckschritt_;
 
     QCheckBox* cbSofortQ;
     QToolButton* BOpen;
