@@ -83,10 +83,13 @@ std::function<void(QPainter&, const QRectF&)> diagrammMalen(QChart* chart) {
 }
 
 // A chart drawn again from scratch.
+// The series go with removeAllSeries; a removed axis is handed back and must be deleted here.
 void leeren(QChart* chart) {
     chart->removeAllSeries();
-    for (QAbstractAxis* achse : chart->axes())
+    for (QAbstractAxis* achse : chart->axes()) {
         chart->removeAxis(achse);
+        delete achse;
+    }
 }
 
 // The date as shown, sorted as the matchdays come.
