@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <csignal>

@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolButton>

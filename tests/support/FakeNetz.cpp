@@ -7,7 +7,7 @@
 
 #include <QGuiApplication>
 #include <QUrl>
-#include <QtTest>
+#include <QTest>
 
 namespace testhilfe {
 namespace {

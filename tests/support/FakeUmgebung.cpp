@@ -1,7 +1,7 @@
 #include "FakeUmgebung.h"
 
 #include <QPrinter>
-#include <QtTest>
+#include <QTest>
 
 #include <utility>
 

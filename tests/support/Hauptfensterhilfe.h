@@ -12,7 +12,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

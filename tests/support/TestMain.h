@@ -5,7 +5,7 @@
 #endif
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <cstdlib>
 
