@@ -1,5 +1,6 @@
 #include "app/Beendensignal.h"
 #include "app/Fensteraufbau.h"
+#include "app/Grossseiten.h"
 #include "app/TFGewonnen.h"
 #include "app/TFStart.h"
 #include "core/grund/Konstanten.h"
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 int main(int argc, char** argv) {
+    app::MitGrossseitenStarten(argv);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     ui::QtDeutschLaden(app);

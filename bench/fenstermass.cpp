@@ -4,6 +4,7 @@
 // evaluates once more, sorted, clears the rows and undoes that; then prints the time of each step,
 // the processor time and page faults within it, and the resident memory (VmRSS) and its peak (VmHWM)
 // from /proc/self/status.
+#include "app/Grossseiten.h"
 #include "bench/AlleReihen.h"
 #include "bench/Offscreen.h"
 #include "support/Hauptfensterhilfe.h"
@@ -65,6 +66,8 @@ void schritt(const char* name, QElapsedTimer& uhr) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Started as the program starts.
+    app::MitGrossseitenStarten(argv);
     const Offscreen offscreen(argc, argv);
     QString schein = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (schein.isEmpty()) {
