@@ -109,33 +109,51 @@ void Zeilentabelle::umordnen(int ab, std::vector<int> ordnung) {
     umordnen(ab, ordnung, platz);
 }
 
-void Zeilentabelle::umordnen(int ab, std::span<int> ordnung, std::span<int> platz) {
-    // In place, by swapping rows, so that sorting a large slip does not double its memory; two
-    // indexes per row keep track of what the swaps moved. wo[i]: where the row that belongs at
-    // ab + i lies now; ziel[i]: where the row that lies at ab + i now belongs.
-    const std::span<int> wo = ordnung;
-    const std::span<int> ziel = platz.first(wo.size());
-    const int n = int(wo.size());
-    for (int i = 0; i < n; ++i) {
-        wo[std::size_t(i)] -= ab;
-        ziel[std::size_t(wo[std::size_t(i)])] = i;
-    }
+namespace {
+
+// The two indexes of a reordering as ints.
+struct Ganzzahlindex {
+    std::span<int> feld;
+    int operator[](std::size_t i) const { return feld[i]; }
+    void setzen(std::size_t i, int wert) { feld[i] = wert; }
+};
+
+// In place, by swapping rows, so that sorting a large slip does not double its memory; two
+// indexes per row keep track of what the swaps moved. wo[i]: where the row that belongs at ab + i
+// lies now (counted from ab); ziel[i]: where the row that lies at ab + i now belongs.
+template <typename Index> void zeilenTauschen(Zeilentabelle& t, int ab, Index& wo, Index& ziel, int n) {
+    for (int i = 0; i < n; ++i)
+        ziel.setzen(std::size_t(wo[std::size_t(i)]), i);
     // A row of the row grid is swapped with a width the compiler knows: no call per row.
-    const auto zeilenTauschen = [&](auto breite) {
+    const auto tauschen = [&](auto breite) {
         for (int i = 0; i < n; ++i) {
             const int j = wo[std::size_t(i)];
             if (j == i)
                 continue;
-            std::swap_ranges(zeile(ab + i), zeile(ab + i) + breite, zeile(ab + j));
+            std::swap_ranges(t.zeile(ab + i), t.zeile(ab + i) + breite, t.zeile(ab + j));
             const int z = ziel[std::size_t(i)];
-            ziel[std::size_t(j)] = z;
-            wo[std::size_t(z)] = j;
+            ziel.setzen(std::size_t(j), z);
+            wo.setzen(std::size_t(z), j);
         }
     };
-    if (spalten_ == 9)
-        zeilenTauschen(std::integral_constant<int, 9>());
+    if (t.spalten() == 9)
+        tauschen(std::integral_constant<int, 9>());
     else
-        zeilenTauschen(spalten_);
+        tauschen(t.spalten());
+}
+
+} // namespace
+
+void Zeilentabelle::umordnen(int ab, std::span<int> ordnung, std::span<int> platz) {
+    for (int& i : ordnung)
+        i -= ab;
+    Ganzzahlindex wo{ordnung};
+    Ganzzahlindex ziel{platz.first(ordnung.size())};
+    zeilenTauschen(*this, ab, wo, ziel, int(ordnung.size()));
+}
+
+void Zeilentabelle::umordnen(int ab, Dreibyteindex& ordnung, Dreibyteindex& platz) {
+    zeilenTauschen(*this, ab, ordnung, platz, int(ordnung.size()));
 }
 
 } // namespace core

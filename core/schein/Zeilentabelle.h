@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/grund/Dreibyteindex.h"
 #include "core/grund/Grossfeld.h"
 
 #include <QHash>
@@ -105,6 +106,9 @@ public:
     // The same on the caller's memory: ordnung is overwritten, and platz (one index per row) is
     // taken for the second index, so that a sort can lend its keys' block.
     void umordnen(int ab, std::span<int> ordnung, std::span<int> platz);
+    // The same with indexes of three bytes, counted from ab: new row ab+i is the former row
+    // ab + ordnung[i]. Both indexes are overwritten.
+    void umordnen(int ab, Dreibyteindex& ordnung, Dreibyteindex& platz);
 
     std::size_t poolGroesse() const { return pool_.size(); }
     // Bytes held by the cells (capacity included), without the pool.

@@ -1,6 +1,8 @@
+#include "core/grund/Dreibyteindex.h"
 #include "core/grund/Grossfeld.h"
 #include "core/grund/Grossspeicher.h"
 #include "core/schein/Zeilentabelle.h"
+#include "support/Prozessmass.h"
 #include "support/TestMain.h"
 
 #include <QFile>
@@ -16,29 +18,6 @@ using Feld = Grossfeld<std::uint32_t>;
 
 bool nullen(const Feld& f, std::size_t von, std::size_t bis) {
     return std::all_of(f.begin() + von, f.begin() + bis, [](std::uint32_t x) { return x == 0; });
-}
-
-// The flags the kernel keeps for the mapping that holds p ("hg": huge pages asked for).
-QByteArray mappingFlags(const void* p) {
-    QFile f(QStringLiteral("/proc/self/smaps"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const auto adresse = quintptr(p);
-    bool darin = false;
-    for (QByteArray zeile = f.readLine(); !zeile.isEmpty(); zeile = f.readLine()) {
-        const qsizetype strich = zeile.indexOf('-');
-        const qsizetype blank = zeile.indexOf(' ');
-        if (strich > 0 && blank > strich && !zeile.startsWith("VmFlags")) {
-            bool ok1 = false, ok2 = false;
-            const quintptr von = zeile.left(strich).toULongLong(&ok1, 16);
-            const quintptr bis = zeile.mid(strich + 1, blank - strich - 1).toULongLong(&ok2, 16);
-            if (ok1 && ok2)
-                darin = von <= adresse && adresse < bis;
-        } else if (darin && zeile.startsWith("VmFlags:")) {
-            return zeile.mid(8).trimmed();
-        }
-    }
-    return {};
 }
 
 } // namespace
@@ -131,10 +110,20 @@ private slots:
             QVERIFY(Grossspeicher::belegt() >= vorher + f.size());
             f[f.size() - 1] = 'x';
             if (QFile::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")))
-                QVERIFY2(mappingFlags(f.data()).split(' ').contains("hg"),
-                         mappingFlags(f.data()).constData());
+                QVERIFY2(testhilfe::mappingFlags(f.data()).split(' ').contains("hg"),
+                         testhilfe::mappingFlags(f.data()).constData());
         }
         QCOMPARE(Grossspeicher::belegt(), vorher);
+    }
+
+    // Three bytes an index: every value below 2^24 reads back, and its neighbours stay.
+    void dreibyteindex() {
+        const std::vector<int> werte = {0, 1, 255, 256, 65535, 65536, 16777215, 0x123456, 0};
+        Dreibyteindex index(werte.size());
+        for (std::size_t i = 0; i < werte.size(); ++i)
+            index.setzen(i, werte[i]);
+        for (std::size_t i = 0; i < werte.size(); ++i)
+            QCOMPARE(index[i], werte[i]);
     }
 
     // A table of a million rows, grown and cut back: rows new to it are empty.
