@@ -1,4 +1,5 @@
 #include "app/Grossseiten.h"
+#include "support/Prozessmass.h"
 
 #include <QFile>
 #include <QTest>
@@ -46,34 +47,8 @@ private slots:
         constexpr std::size_t Gross = 64 << 20;
         const std::unique_ptr<char, decltype(&std::free)> block(static_cast<char*>(std::malloc(Gross)), &std::free);
         QVERIFY(block);
-        QCOMPARE(vmFlagsUm(block.get()).contains(" hg"), aufAnfrage);
+        QCOMPARE(testhilfe::mappingFlags(block.get()).split(' ').contains("hg"), aufAnfrage);
 #endif
-    }
-
-private:
-    // The VmFlags line of the mapping that holds p, from /proc/self/smaps.
-    static QByteArray vmFlagsUm(const void* p) {
-        QFile smaps(QStringLiteral("/proc/self/smaps"));
-        if (!smaps.open(QIODevice::ReadOnly))
-            return {};
-        const auto adresse = reinterpret_cast<quintptr>(p);
-        bool darin = false;
-        for (QByteArray zeile; !(zeile = smaps.readLine()).isEmpty();) {
-            const qsizetype strich = zeile.indexOf('-');
-            const qsizetype leer = zeile.indexOf(' ');
-            bool vonOk = false, bisOk = false;
-            if (strich > 0 && leer > strich) {
-                const quintptr von = zeile.left(strich).toULongLong(&vonOk, 16);
-                const quintptr bis = zeile.mid(strich + 1, leer - strich - 1).toULongLong(&bisOk, 16);
-                if (vonOk && bisOk) {
-                    darin = von <= adresse && adresse < bis;
-                    continue;
-                }
-            }
-            if (darin && zeile.startsWith("VmFlags:"))
-                return zeile.trimmed();
-        }
-        return {};
     }
 };
 

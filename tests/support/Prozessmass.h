@@ -34,4 +34,27 @@ inline bool speicherspitzeZuruecksetzen() {
     return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
 }
 
+// The flags the kernel keeps for the mapping that holds p ("hg": huge pages asked for).
+inline QByteArray mappingFlags(const void* p) {
+    QFile f(QStringLiteral("/proc/self/smaps"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const auto adresse = quintptr(p);
+    bool darin = false;
+    for (QByteArray zeile = f.readLine(); !zeile.isEmpty(); zeile = f.readLine()) {
+        const qsizetype strich = zeile.indexOf('-');
+        const qsizetype blank = zeile.indexOf(' ');
+        if (strich > 0 && blank > strich && !zeile.startsWith("VmFlags")) {
+            bool ok1 = false, ok2 = false;
+            const quintptr von = zeile.left(strich).toULongLong(&ok1, 16);
+            const quintptr bis = zeile.mid(strich + 1, blank - strich - 1).toULongLong(&ok2, 16);
+            if (ok1 && ok2)
+                darin = von <= adresse && adresse < bis;
+        } else if (darin && zeile.startsWith("VmFlags:")) {
+            return zeile.mid(8).trimmed();
+        }
+    }
+    return {};
+}
+
 } // namespace testhilfe
