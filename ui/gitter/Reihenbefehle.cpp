@@ -31,14 +31,16 @@ std::optional<QString> Reihenbefehle::alsSpielscheinSpeichern(Umgebung& umgebung
     return QFileInfo(datei->pfad).fileName();
 }
 
-bool Reihenbefehle::reihenLoeschen(ZeilenModell& modell) {
-    if (!hatReihen(modell.tabelle()))
-        return false;
-    modell.zellenAendern([](core::Zeilentabelle& t) {
-        for (int r = 1; r < t.zeilen(); ++r)
-            t.zeileLeeren(r);
-    });
-    return true;
+std::optional<core::Zeilentabelle> Reihenbefehle::reihenLoeschen(ZeilenModell& modell) {
+    const core::Zeilentabelle& alt = modell.tabelle();
+    if (!hatReihen(alt))
+        return std::nullopt;
+    // A fresh table of empty rows takes the place of the old one, which goes back whole: nothing
+    // is copied or written row by row, however large the slip.
+    core::Zeilentabelle leer(alt.spalten(), alt.zeilen());
+    for (int c = 0; c < alt.spalten(); ++c)
+        leer.setText(0, c, alt.text(0, c));
+    return modell.ersetzen(std::move(leer));
 }
 
 } // namespace ui

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/schein/Zeilentabelle.h"
 #include "ui/umgebung/Meldungen.h"
 
 #include <QString>
 
 #include <optional>
 
-namespace core {
-class Zeilentabelle;
-}
 
 namespace ui {
 
@@ -26,9 +24,9 @@ public:
     static std::optional<QString> alsSpielscheinSpeichern(Umgebung& umgebung, const QString& startOrdner,
                                                           const core::Zeilentabelle& tabelle, int weglassen,
                                                           Meldungen::Ort ort);
-    // "Reihen löschen": every cell of the rows emptied, the row count kept. False when there were no
-    // rows and nothing changed.
-    static bool reihenLoeschen(ZeilenModell& modell);
+    // "Reihen löschen": every cell of the rows emptied, the row count kept. The rows before, or
+    // nullopt when there were none and nothing changed.
+    static std::optional<core::Zeilentabelle> reihenLoeschen(ZeilenModell& modell);
 };
 
 } // namespace ui

@@ -300,8 +300,10 @@ void AuswertungsBereich::BSaveClick() {
 void AuswertungsBereich::BGridDelClick() {
     if (!Reihenbefehle::hatReihen(G1Modell->tabelle()))
         return;
-    reihenMerken();
-    Reihenbefehle::reihenLoeschen(*G1Modell);
+    // The step before is let go first; the rows go whole into the new one.
+    rueckschritt_.reset();
+    rueckschritt_ = Rueckschritt{Reihenbefehle::reihenLoeschen(*G1Modell), LDatei->text(), LReihen->text(), {}};
+    emit rueckschrittGemerkt();
     LDatei->clear();
     LReihen->setText(QStringLiteral("0"));
     reihenGeaendert();
