@@ -11,6 +11,9 @@ class Kombinatorik {
 public:
     static constexpr int Grenze = 64;
 
+    // The set of position p alone.
+    static constexpr std::uint64_t bit(int p) { return std::uint64_t(1) << p; }
+
     // n over k, exact in 64 bits for n < 64; 0 for k < 0 or k > n.
     static std::int64_t binom(int n, int k) {
         if (k < 0 || n < 0 || k > n || n >= Grenze)

@@ -21,10 +21,6 @@ namespace {
 
 constexpr std::int64_t Nie = std::numeric_limits<std::int64_t>::max();
 
-std::uint64_t bit(int p) {
-    return std::uint64_t(1) << p;
-}
-
 // The order in positions: the free numbers (not bankers) carry the search, rows of k of them,
 // with the guarantee they must keep among themselves.
 struct Plan {
@@ -38,7 +34,7 @@ struct Plan {
     std::uint64_t ganz(std::uint64_t freieReihe) const {
         std::uint64_t m = bankMaske;
         for (; freieReihe; freieReihe &= freieReihe - 1)
-            m |= bit(frei[std::size_t(std::countr_zero(freieReihe))]);
+            m |= Kombinatorik::bit(frei[std::size_t(std::countr_zero(freieReihe))]);
         return m;
     }
 };
@@ -51,7 +47,7 @@ Plan planen(const Bauauftrag& a) {
     std::sort(p.bank.begin(), p.bank.end());
     for (std::size_t i = 0; i < p.zahlen.size(); ++i) {
         if (std::binary_search(p.bank.begin(), p.bank.end(), p.zahlen[i]))
-            p.bankMaske |= bit(int(i));
+            p.bankMaske |= Kombinatorik::bit(int(i));
         else
             p.frei.push_back(int(i));
     }
@@ -269,7 +265,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     if (aufgabe.t <= 0) {
         // every case holds enough bankers: one row does
         e.herkunft = QStringLiteral("Bankzahlen");
-        return pruefenUndFertig({bit(aufgabe.k) - 1});
+        return pruefenUndFertig({Kombinatorik::bit(aufgabe.k) - 1});
     }
     // "t wenn m'" with m' < m keeps "t wenn m" too: it stands in where the m-sets are too many to
     // count, the largest m' that can be counted.

@@ -14,10 +14,6 @@ namespace {
 constexpr std::int64_t MengenGrenze = std::int64_t(1) << 21;
 constexpr std::int64_t ZugGrenze = 4000;
 
-std::uint64_t bit(int p) {
-    return std::uint64_t(1) << p;
-}
-
 // Every s-subset of `menge`, as masks, appended to ziel.
 void teilmengen(std::uint64_t menge, int s, std::vector<std::uint64_t>& ziel) {
     ziel.clear();
@@ -37,7 +33,7 @@ void teilmengen(std::uint64_t menge, int s, std::vector<std::uint64_t>& ziel) {
     while (true) {
         std::uint64_t m = 0;
         for (int i = 0; i < s; ++i)
-            m |= bit(p[idx[i]]);
+            m |= Kombinatorik::bit(p[idx[i]]);
         ziel.push_back(m);
         int i = s - 1;
         while (i >= 0 && idx[i] == c - s + i)
@@ -62,7 +58,7 @@ bool Ueberdeckung::machbar(Aufgabe a) {
 }
 
 Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen) : a_(a), bahnen_(bahnen) {
-    alle_ = a.n >= 64 ? ~std::uint64_t(0) : bit(a.n) - 1;
+    alle_ = a.n >= 64 ? ~std::uint64_t(0) : Kombinatorik::bit(a.n) - 1;
     // splitmix64 fills the state of xoshiro256**
     for (std::uint64_t& s : s_) {
         saat += 0x9E3779B97F4A7C15ULL;
@@ -81,7 +77,7 @@ Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen) 
     if (!bahnen && zahl_.size() <= (std::size_t(1) << 21)) {
         // in colex order: each set the next of its size
         mengen_.resize(zahl_.size());
-        std::uint64_t m = bit(a.m) - 1;
+        std::uint64_t m = Kombinatorik::bit(a.m) - 1;
         for (std::size_t e = 0; e < zahl_.size(); ++e) {
             mengen_[e] = m;
             const std::uint64_t t = m | (m - 1);
@@ -126,7 +122,7 @@ void Ueberdeckung::indexAufbauen() {
 void Ueberdeckung::indexSetzen(std::size_t r, std::uint64_t reihe, bool an) {
     for (; reihe; reihe &= reihe - 1) {
         std::uint64_t& wort = punktReihen_[std::size_t(std::countr_zero(reihe))][r / 64];
-        wort = an ? wort | bit(int(r % 64)) : wort & ~bit(int(r % 64));
+        wort = an ? wort | Kombinatorik::bit(int(r % 64)) : wort & ~Kombinatorik::bit(int(r % 64));
     }
 }
 
@@ -171,7 +167,7 @@ std::size_t Ueberdeckung::schnittSuchen(std::uint64_t menge, int anzahl, std::ui
         std::uint64_t treffer =
             ((anzahl & 1) ? c0 : ~c0) & ((anzahl & 2) ? c1 : ~c1) & ((anzahl & 4) ? c2 : ~c2);
         if (w == worte - 1 && reihen_.size() % 64)
-            treffer &= bit(int(reihen_.size() % 64)) - 1;
+            treffer &= Kombinatorik::bit(int(reihen_.size() % 64)) - 1;
         for (; treffer; treffer &= treffer - 1)
             aus[gefunden++] = std::uint32_t(w * 64 + std::size_t(std::countr_zero(treffer)));
     }
@@ -310,7 +306,7 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
             for (int i = 0; i < a_.t; ++i) {
                 const std::size_t j = std::size_t(i) + std::size_t(zufall(p.size() - std::size_t(i)));
                 std::swap(p[std::size_t(i)], p[j]);
-                reihe |= bit(p[std::size_t(i)]);
+                reihe |= Kombinatorik::bit(p[std::size_t(i)]);
             }
         }
         while (std::popcount(reihe) < a_.k) {
@@ -319,13 +315,13 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
             std::uint64_t gleiche = 0;
             teilmengen(reihe, a_.t - 1, innen);
             for (int p = 0; p < a_.n; ++p) {
-                if (reihe & bit(p))
+                if (reihe & Kombinatorik::bit(p))
                     continue;
-                teilmengen(alle_ & ~(reihe | bit(p)), a_.m - a_.t, aussen);
+                teilmengen(alle_ & ~(reihe | Kombinatorik::bit(p)), a_.m - a_.t, aussen);
                 std::int64_t g = 0;
                 for (const std::uint64_t i : innen)
                     for (const std::uint64_t o : aussen)
-                        g += zahl_[std::size_t(element(i | o | bit(p)))] == 0 ? 1 : 0;
+                        g += zahl_[std::size_t(element(i | o | Kombinatorik::bit(p)))] == 0 ? 1 : 0;
                 if (g > gewinn) {
                     gewinn = g;
                     beste = p;
@@ -334,7 +330,7 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
                     beste = p;
                 }
             }
-            reihe |= bit(beste);
+            reihe |= Kombinatorik::bit(beste);
         }
         mengenDerReihe(reihe, mengen);
         for (const std::int64_t x : mengen)
@@ -346,14 +342,14 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
 }
 
 std::int64_t Ueberdeckung::bewerten(std::uint64_t reihe, int x, int y, bool gewichtet) {
-    teilmengen(reihe & ~bit(x), a_.t - 1, teilmengen_);
-    teilmengen(alle_ & ~(reihe | bit(y)), a_.m - a_.t, reste_);
+    teilmengen(reihe & ~Kombinatorik::bit(x), a_.t - 1, teilmengen_);
+    teilmengen(alle_ & ~(reihe | Kombinatorik::bit(y)), a_.m - a_.t, reste_);
     verloren_.clear();
     gewonnen_.clear();
     for (const std::uint64_t s : teilmengen_)
         for (const std::uint64_t r : reste_) {
-            verloren_.push_back(element(s | r | bit(x)));
-            gewonnen_.push_back(element(s | r | bit(y)));
+            verloren_.push_back(element(s | r | Kombinatorik::bit(x)));
+            gewonnen_.push_back(element(s | r | Kombinatorik::bit(y)));
         }
     return differenz(gewichtet);
 }
@@ -396,9 +392,9 @@ void Ueberdeckung::ausfuehren(std::size_t r, int x, int y) {
         erhoehen(e);
     for (const std::int64_t e : verloren_)
         senken(e);
-    punktReihen_[std::size_t(x)][r / 64] &= ~bit(int(r % 64));
-    punktReihen_[std::size_t(y)][r / 64] |= bit(int(r % 64));
-    reihen_[r] = (reihen_[r] & ~bit(x)) | bit(y);
+    punktReihen_[std::size_t(x)][r / 64] &= ~Kombinatorik::bit(int(r % 64));
+    punktReihen_[std::size_t(y)][r / 64] |= Kombinatorik::bit(int(r % 64));
+    reihen_[r] = (reihen_[r] & ~Kombinatorik::bit(x)) | Kombinatorik::bit(y);
 }
 
 void Ueberdeckung::kandidatenSammeln(std::int64_t e) {
