@@ -28,6 +28,37 @@ std::int64_t Kombinatorik::rang(std::uint64_t menge) {
     return r;
 }
 
+void Kombinatorik::teilmengen(std::uint64_t menge, int s, std::vector<std::uint64_t>& ziel) {
+    ziel.clear();
+    int p[64];
+    int c = 0;
+    for (std::uint64_t x = menge; x; x &= x - 1)
+        p[c++] = std::countr_zero(x);
+    if (s < 0 || s > c)
+        return;
+    if (s == 0) {
+        ziel.push_back(0);
+        return;
+    }
+    int idx[64];
+    for (int i = 0; i < s; ++i)
+        idx[i] = i;
+    while (true) {
+        std::uint64_t m = 0;
+        for (int i = 0; i < s; ++i)
+            m |= bit(p[idx[i]]);
+        ziel.push_back(m);
+        int i = s - 1;
+        while (i >= 0 && idx[i] == c - s + i)
+            --i;
+        if (i < 0)
+            return;
+        ++idx[i];
+        for (int j = i + 1; j < s; ++j)
+            idx[j] = idx[j - 1] + 1;
+    }
+}
+
 std::uint64_t Kombinatorik::mengeAus(std::int64_t rang, int k) {
     std::uint64_t menge = 0;
     for (int i = k; i >= 1; --i) {

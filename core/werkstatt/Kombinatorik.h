@@ -29,6 +29,13 @@ public:
 
     // The positions of a mask, ascending.
     static std::vector<int> positionen(std::uint64_t menge);
+    // Every subset of size s of a set, in place of what ziel held.
+    static void teilmengen(std::uint64_t menge, int s, std::vector<std::uint64_t>& ziel);
+    static std::vector<std::uint64_t> teilmengen(std::uint64_t menge, int s) {
+        std::vector<std::uint64_t> ziel;
+        teilmengen(menge, s, ziel);
+        return ziel;
+    }
 
     // Schönheim's lower bound for covering all t-sets of v points with k-sets:
     // ceil(v/k * ceil((v-1)/(k-1) * ... ceil((v-t+1)/(k-t+1)))); 0 where t > k.

@@ -3,6 +3,7 @@
 #include "core/grund/Fehler.h"
 #include "core/grund/Zahlformat.h"
 #include "core/werkstatt/Bahnen.h"
+#include "core/werkstatt/Bahnenwahl.h"
 #include "core/werkstatt/Kombinatorik.h"
 #include "core/werkstatt/Konstruktionen.h"
 #include "core/werkstatt/Ueberdeckung.h"
@@ -90,14 +91,24 @@ struct Gemeinsam {
     std::atomic<bool> halt{false};
 };
 
-// A rotation a symmetric system is sought under: `kreise` cycles of `laenge` numbers, the other
-// numbers fixed.
+// A group a symmetric system is sought under: a rotation of `kreise` cycles of `laenge` numbers,
+// the other numbers fixed; or (primzahl > 0) the maps x -> a*x + b modulo that prime, a out of a
+// group of `ordnung` factors, the other numbers fixed.
 struct Gruppe {
     int laenge = 0;
     int kreise = 1;
     int platz = 0; // in the list of groups: the seed goes by it, not by the order they are tried in
+    int primzahl = 0;
+    int ordnung = 0;
 
+    Bahnen bahnen(int n, int t) const {
+        return primzahl > 0 ? Bahnen::affin(n, t, primzahl, ordnung) : Bahnen(n, t, laenge, kreise);
+    }
     QString text() const {
+        if (primzahl > 0)
+            return QStringLiteral("symmetrisch unter den Abbildungen x → a·x + b modulo %1 mit %2 Faktoren a")
+                .arg(primzahl)
+                .arg(ordnung);
         if (kreise > 1)
             return QStringLiteral("symmetrisch unter einer Drehung von %1 Kreisen zu %2 Zahlen")
                 .arg(kreise)
@@ -110,7 +121,9 @@ struct Gruppe {
 // after them also many short cycles and up to four fixed numbers: there one row per orbit of a
 // long cycle covers far too few of the pairs for the rows to be fitted closely (two orbits of 35
 // for 35 numbers against a best known 42), and the small orbits of cycles of five or seven let
-// them be fitted to a few rows.
+// them be fitted to a few rows. For t >= 3 after them the maps x -> a*x + b modulo a prime of
+// the numbers (up to two fixed): larger groups, far fewer orbits to choose, and among them are
+// systems that no rotation alone gives.
 std::vector<Gruppe> drehgruppen(int n, int t) {
     std::vector<Gruppe> g;
     auto nehmen = [&](int kreise, int fest) {
@@ -125,6 +138,11 @@ std::vector<Gruppe> drehgruppen(int n, int t) {
             for (int fest = 0; fest <= 4; ++fest)
                 if (kreise > 4 || fest > 2)
                     nehmen(kreise, fest);
+    if (t >= 3)
+        for (int ordnung = 2; ordnung <= 12; ++ordnung)
+            for (int fest = 0; fest <= 2; ++fest)
+                if (const int p = n - fest; p >= 7 && Bahnen::primzahl(p) && (p - 1) % ordnung == 0)
+                    g.push_back({p * ordnung, 1, int(g.size()), p, ordnung});
     return g;
 }
 
@@ -132,8 +150,11 @@ std::vector<Gruppe> drehgruppen(int n, int t) {
 // for many numbers often a better start than any greedy cover.
 std::vector<std::uint64_t> symmetrischSuchen(const Ueberdeckung::Aufgabe& a, const Gruppe& gruppe,
                                              std::uint64_t saat, std::int64_t schritte, std::int64_t ziel,
-                                             const std::function<bool()>& stop) {
-    const Bahnen bahnen(a.n, a.t, gruppe.laenge, gruppe.kreise);
+                                             const std::function<bool()>& stop,
+                                             const std::function<void(std::int64_t)>& besser) {
+    const Bahnen bahnen = gruppe.bahnen(a.n, a.t);
+    if (Bahnenwahl::machbar(bahnen, a.n, a.k))
+        return Bahnenwahl(bahnen, a.n, a.k).suchen(saat, schritte, ziel, stop, besser);
     Ueberdeckung u(a, saat, &bahnen);
     Ueberdeckung::Gluehen g;
     g.schritte = 5000;
@@ -146,6 +167,8 @@ std::vector<std::uint64_t> symmetrischSuchen(const Ueberdeckung::Aufgabe& a, con
     while (u.schritteGesamt() < schritte && !(stop && stop())) {
         if (u.offen() == 0) {
             bestes = bahnen.ausbreiten(u.reihen());
+            if (besser)
+                besser(std::int64_t(bestes.size()));
             if (std::int64_t(bestes.size()) <= ziel || u.reihen().size() <= 1)
                 break;
             u.schwaechsteEntfernen();
@@ -323,7 +346,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
             // A row meets at most 15 orbits of pairs, so about orbits / 15 rows per orbit are
             // needed. Groups that by this count cannot beat the start go; the most promising first.
             auto schranke = [&](const Gruppe& gr) {
-                const std::int64_t bahnen = Bahnen(aufgabe.n, 2, gr.laenge, gr.kreise).anzahl();
+                const std::int64_t bahnen = gr.bahnen(aufgabe.n, 2).anzahl();
                 const std::int64_t proReihe = Kombinatorik::binom(aufgabe.k, 2);
                 return (bahnen + proReihe - 1) / proReihe * gr.laenge;
             };
@@ -337,41 +360,85 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
             for (const auto& [b, gr] : bewertet)
                 gruppen.push_back(gr);
         }
+        // The search over whole orbits (t >= 3) goes in two rounds: a short one over every group,
+        // then, where they are ahead of the other starts, the two groups that got furthest (which
+        // fits best differs from cell to cell) go on while the clock allows, up to 85 % of the
+        // time, so that the search from the starts keeps the rest.
+        const std::int64_t andere = std::int64_t(kleinster());
+        std::atomic<std::int64_t> symmetrischBeste{Nie};
+        const bool ganzeBahnen = aufgabe.t >= 3;
+        auto phaseVorbei = [&](double beginn, double anteilNs) {
+            if (!ganzeBahnen || grenzeNs <= 0)
+                return false;
+            const double jetzt = double(uhr.nsecsElapsed());
+            return jetzt - beginn >= anteilNs || jetzt >= grenzeNs * 0.85 ||
+                   (jetzt >= grenzeNs * 0.5 && symmetrischBeste.load() >= andere);
+        };
         std::vector<std::vector<std::uint64_t>> gefunden(gruppen.size());
-        std::atomic<std::size_t> naechste{0};
         // Once a group reaches the target, the groups after it are not needed; those before it run
         // to their end, so that the same seed gives the same rows.
         std::atomic<std::size_t> erreicht{gruppen.size()};
-        auto arbeiten = [&] {
-            for (std::size_t i = naechste++; i < gruppen.size(); i = naechste++) {
-                if (i > erreicht.load())
-                    break;
-                // For t = 2 the orbits are few and a search over them is quick, but where it ends
-                // depends much on where it starts: several short ones from other seeds end smaller.
-                const int versuche = aufgabe.t == 2 ? 8 : 1;
-                const std::int64_t je = aufgabe.t == 2 ? 50000 : 300000;
-                for (int versuch = 0; versuch < versuche; ++versuch) {
-                    std::vector<std::uint64_t> r = symmetrischSuchen(
-                        aufgabe, gruppen[i],
-                        auftrag.saat + std::uint64_t(gruppen[i].platz) + 1000 * std::uint64_t(versuch),
-                        budget(je), ziel, [&] { return vorbei() || i > erreicht.load(); });
-                    if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
-                        gefunden[i] = std::move(r);
-                    if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
+        auto runde = [&](const std::vector<std::size_t>& liste, double anteilNs, std::int64_t je,
+                         std::uint64_t versatz) {
+            std::atomic<std::size_t> naechste{0};
+            auto arbeiten = [&] {
+                for (std::size_t j = naechste++; j < liste.size(); j = naechste++) {
+                    const std::size_t i = liste[j];
+                    if (i > erreicht.load())
                         break;
-                }
-                if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel) {
-                    std::size_t bisher = erreicht.load();
-                    while (i < bisher && !erreicht.compare_exchange_weak(bisher, i)) {
+                    // For t = 2 the orbits are few and a search over them is quick, but where it
+                    // ends depends much on where it starts: several short ones from other seeds
+                    // end smaller.
+                    const int versuche = aufgabe.t == 2 ? 8 : 1;
+                    const double beginn = double(uhr.nsecsElapsed());
+                    for (int versuch = 0; versuch < versuche; ++versuch) {
+                        std::vector<std::uint64_t> r = symmetrischSuchen(
+                            aufgabe, gruppen[i],
+                            auftrag.saat + versatz + std::uint64_t(gruppen[i].platz) + 1000 * std::uint64_t(versuch),
+                            budget(je), ziel,
+                            [&] { return vorbei() || i > erreicht.load() || phaseVorbei(beginn, anteilNs); },
+                            [&](std::int64_t reihen) {
+                                std::int64_t bisher = symmetrischBeste.load();
+                                while (reihen < bisher && !symmetrischBeste.compare_exchange_weak(bisher, reihen)) {
+                                }
+                            });
+                        if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
+                            gefunden[i] = std::move(r);
+                        if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
+                            break;
+                    }
+                    if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel) {
+                        std::size_t bisher = erreicht.load();
+                        while (i < bisher && !erreicht.compare_exchange_weak(bisher, i)) {
+                        }
                     }
                 }
-            }
+            };
+            std::vector<std::thread> helfer;
+            for (int i = 0; i < std::min<int>(threads, int(liste.size())); ++i)
+                helfer.emplace_back(arbeiten);
+            for (std::thread& t : helfer)
+                t.join();
         };
-        std::vector<std::thread> helfer;
-        for (int i = 0; i < std::min<int>(threads, int(gruppen.size())); ++i)
-            helfer.emplace_back(arbeiten);
-        for (std::thread& t : helfer)
-            t.join();
+        std::vector<std::size_t> alle(gruppen.size());
+        for (std::size_t i = 0; i < alle.size(); ++i)
+            alle[i] = i;
+        if (!ganzeBahnen) {
+            runde(alle, 0, 50000, 0);
+        } else {
+            runde(alle, grenzeNs * 0.3 * threads / double(gruppen.size()), 20000, 0);
+            std::vector<std::size_t> weiter;
+            for (const std::size_t i : alle)
+                if (!gefunden[i].empty())
+                    weiter.push_back(i);
+            std::stable_sort(weiter.begin(), weiter.end(), [&](std::size_t x, std::size_t y) {
+                return gefunden[x].size() < gefunden[y].size();
+            });
+            weiter.resize(std::min<std::size_t>(weiter.size(), std::size_t(threads)));
+            std::sort(weiter.begin(), weiter.end());
+            if (erreicht.load() == gruppen.size() && symmetrischBeste.load() < andere)
+                runde(weiter, grenzeNs, 1000000, 7777);
+        }
         gefunden.resize(std::min(gruppen.size(), erreicht.load() + 1));
         for (std::size_t i = 0; i < gefunden.size(); ++i)
             if (!gefunden[i].empty() && Konstruktionen::gilt(gefunden[i], aufgabe.n, aufgabe.t, aufgabe.t))

@@ -14,38 +14,6 @@ namespace {
 constexpr std::int64_t MengenGrenze = std::int64_t(1) << 21;
 constexpr std::int64_t ZugGrenze = 4000;
 
-// Every s-subset of `menge`, as masks, appended to ziel.
-void teilmengen(std::uint64_t menge, int s, std::vector<std::uint64_t>& ziel) {
-    ziel.clear();
-    int p[64];
-    int c = 0;
-    for (std::uint64_t x = menge; x; x &= x - 1)
-        p[c++] = std::countr_zero(x);
-    if (s < 0 || s > c)
-        return;
-    if (s == 0) {
-        ziel.push_back(0);
-        return;
-    }
-    int idx[8];
-    for (int i = 0; i < s; ++i)
-        idx[i] = i;
-    while (true) {
-        std::uint64_t m = 0;
-        for (int i = 0; i < s; ++i)
-            m |= Kombinatorik::bit(p[idx[i]]);
-        ziel.push_back(m);
-        int i = s - 1;
-        while (i >= 0 && idx[i] == c - s + i)
-            --i;
-        if (i < 0)
-            return;
-        ++idx[i];
-        for (int j = i + 1; j < s; ++j)
-            idx[j] = idx[j - 1] + 1;
-    }
-}
-
 } // namespace
 
 bool Ueberdeckung::machbar(Aufgabe a) {
@@ -57,16 +25,9 @@ bool Ueberdeckung::machbar(Aufgabe a) {
     return Kombinatorik::binom(a.k - 1, a.t - 1) * Kombinatorik::binom(a.n - a.k - 1, a.m - a.t) <= ZugGrenze;
 }
 
-Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen) : a_(a), bahnen_(bahnen) {
+Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen)
+    : a_(a), bahnen_(bahnen), zufall_(saat) {
     alle_ = a.n >= 64 ? ~std::uint64_t(0) : Kombinatorik::bit(a.n) - 1;
-    // splitmix64 fills the state of xoshiro256**
-    for (std::uint64_t& s : s_) {
-        saat += 0x9E3779B97F4A7C15ULL;
-        std::uint64_t z = saat;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        s = z ^ (z >> 31);
-    }
     binom_.assign(64 * 8, 0);
     for (int p = 0; p < 64; ++p)
         for (int i = 0; i < 8; ++i)
@@ -90,18 +51,6 @@ Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen) 
         stelle_[e] = std::int32_t(offen_.size());
         offen_.push_back(std::int32_t(e));
     }
-}
-
-std::uint64_t Ueberdeckung::zufall() {
-    const std::uint64_t ergebnis = std::rotl(s_[1] * 5, 7) * 9;
-    const std::uint64_t t = s_[1] << 17;
-    s_[2] ^= s_[0];
-    s_[3] ^= s_[1];
-    s_[1] ^= s_[2];
-    s_[0] ^= s_[3];
-    s_[2] ^= t;
-    s_[3] = std::rotl(s_[3], 45);
-    return ergebnis;
 }
 
 std::int64_t Ueberdeckung::rang(std::uint64_t menge) const {
@@ -208,8 +157,8 @@ void Ueberdeckung::mengenDerReihe(std::uint64_t reihe, std::vector<std::int64_t>
     ziel.clear();
     std::vector<std::uint64_t> innen, aussen;
     for (int j = a_.t; j <= std::min(a_.k, a_.m); ++j) {
-        teilmengen(reihe, j, innen);
-        teilmengen(alle_ & ~reihe, a_.m - j, aussen);
+        Kombinatorik::teilmengen(reihe, j, innen);
+        Kombinatorik::teilmengen(alle_ & ~reihe, a_.m - j, aussen);
         for (const std::uint64_t i : innen)
             for (const std::uint64_t o : aussen)
                 ziel.push_back(element(i | o));
@@ -313,11 +262,11 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
             int beste = -1;
             std::int64_t gewinn = -1;
             std::uint64_t gleiche = 0;
-            teilmengen(reihe, a_.t - 1, innen);
+            Kombinatorik::teilmengen(reihe, a_.t - 1, innen);
             for (int p = 0; p < a_.n; ++p) {
                 if (reihe & Kombinatorik::bit(p))
                     continue;
-                teilmengen(alle_ & ~(reihe | Kombinatorik::bit(p)), a_.m - a_.t, aussen);
+                Kombinatorik::teilmengen(alle_ & ~(reihe | Kombinatorik::bit(p)), a_.m - a_.t, aussen);
                 std::int64_t g = 0;
                 for (const std::uint64_t i : innen)
                     for (const std::uint64_t o : aussen)
@@ -342,8 +291,8 @@ void Ueberdeckung::gierigAuffuellen(int hoechstens) {
 }
 
 std::int64_t Ueberdeckung::bewerten(std::uint64_t reihe, int x, int y, bool gewichtet) {
-    teilmengen(reihe & ~Kombinatorik::bit(x), a_.t - 1, teilmengen_);
-    teilmengen(alle_ & ~(reihe | Kombinatorik::bit(y)), a_.m - a_.t, reste_);
+    Kombinatorik::teilmengen(reihe & ~Kombinatorik::bit(x), a_.t - 1, teilmengen_);
+    Kombinatorik::teilmengen(alle_ & ~(reihe | Kombinatorik::bit(y)), a_.m - a_.t, reste_);
     verloren_.clear();
     gewonnen_.clear();
     for (const std::uint64_t s : teilmengen_)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/werkstatt/Zufall.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -78,10 +80,8 @@ private:
     std::uint64_t menge(std::int64_t e);
     // The change of open elements (or their weight) that the lists verloren_, gewonnen_ make.
     std::int64_t differenz(bool gewichtet) const;
-    std::uint64_t zufall();
-    std::uint64_t zufall(std::uint64_t grenze) {
-        return std::uint64_t((__uint128_t(zufall()) * grenze) >> 64);
-    }
+    std::uint64_t zufall() { return zufall_(); }
+    std::uint64_t zufall(std::uint64_t grenze) { return zufall_.unter(grenze); }
     void erhoehen(std::int64_t e);
     void senken(std::int64_t e);
     // The elements that only this row covers (mengen: scratch).
@@ -101,7 +101,7 @@ private:
     Aufgabe a_;
     const Bahnen* bahnen_ = nullptr;
     std::uint64_t alle_ = 0;
-    std::uint64_t s_[4]{};
+    Zufall zufall_;
     std::vector<std::int32_t> binom_; // binom_[p * 8 + i] = p over i
     std::vector<std::uint64_t> reihen_;
     std::vector<std::uint32_t> zahl_;  // rows covering each m-set

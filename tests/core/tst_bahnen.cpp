@@ -1,8 +1,11 @@
 #include "core/werkstatt/Bahnen.h"
+#include "core/werkstatt/Bahnenwahl.h"
+#include "core/werkstatt/Konstruktionen.h"
 #include "core/werkstatt/Kombinatorik.h"
 #include "core/werkstatt/Ueberdeckung.h"
 #include "support/TestMain.h"
 
+#include <bit>
 #include <set>
 
 using namespace core;
@@ -73,6 +76,22 @@ private slots:
                 QCOMPARE(b.bahn(Kombinatorik::rang(b.drehen(Kombinatorik::mengeAus(r, 2), s))), b.bahn(r));
     }
 
+    // Under x -> a*x + b modulo 7 with a in {1, 2, 4} every pair is the image of every other (the
+    // differences 1, 2, 4 and their negatives form one class); a fixed number adds the pairs with
+    // it as one more orbit. The plane of seven points is mapped onto itself: seven rows, each
+    // pair once.
+    void affin() {
+        QCOMPARE(Bahnen::affin(7, 2, 7, 3).anzahl(), 1);
+        QCOMPARE(Bahnen::affin(8, 2, 7, 3).anzahl(), 2);
+        QCOMPARE(Bahnen::affin(7, 2, 7, 3).laenge(), 21);
+        const std::vector<std::uint64_t> ebene = Bahnen::affin(7, 2, 7, 3).ausbreiten({menge({0, 1, 3})});
+        QCOMPARE(ebene.size(), std::size_t(7));
+        for (const int z : paare(ebene, 7))
+            QCOMPARE(z, 1);
+        QVERIFY(Bahnen::primzahl(43));
+        QVERIFY(!Bahnen::primzahl(45));
+    }
+
     // The row {0, 1, 3} turned through Z7 is the plane of seven points: each pair exactly once.
     void fano() {
         const Bahnen b(7, 2, 7, 1);
@@ -110,6 +129,39 @@ private slots:
         QCOMPARE(reihen.size(), std::size_t(31));
         for (const int z : paare(reihen, 31))
             QCOMPARE(z, 1);
+    }
+
+    // The choice of whole orbits finds the Steiner systems that a rotation maps onto themselves,
+    // each t-set in exactly one row, so no cover of fewer rows exists; and under the maps
+    // x -> a*x + b modulo 23 (a one of the 11 squares) three orbits of 253 rows that hold every
+    // 4-set of 23 numbers, within 6 % of the best known 716.
+    void ganzeBahnen_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("t");
+        QTest::addColumn<int>("laenge");
+        QTest::addColumn<int>("faktoren"); // 0: a rotation
+        QTest::addColumn<int>("reihen");
+        QTest::newRow("S(3,4,8), 7 und ein fester Punkt") << 8 << 4 << 3 << 7 << 0 << 14;
+        QTest::newRow("S(4,5,11)") << 11 << 5 << 4 << 11 << 0 << 66;
+        QTest::newRow("S(5,6,12), 11 und ein fester Punkt") << 12 << 6 << 5 << 11 << 0 << 132;
+        QTest::newRow("S(3,6,26)") << 26 << 6 << 3 << 26 << 0 << 130;
+        QTest::newRow("4 wenn 4 aus 23, affin") << 23 << 6 << 4 << 23 << 11 << 759;
+    }
+    void ganzeBahnen() {
+        QFETCH(int, n);
+        QFETCH(int, k);
+        QFETCH(int, t);
+        QFETCH(int, laenge);
+        QFETCH(int, faktoren);
+        QFETCH(int, reihen);
+        const Bahnen b = faktoren ? Bahnen::affin(n, t, laenge, faktoren) : Bahnen(n, t, laenge, 1);
+        QVERIFY(Bahnenwahl::machbar(b, n, k));
+        const std::vector<std::uint64_t> r = Bahnenwahl(b, n, k).suchen(1, 200000, reihen, {});
+        QCOMPARE(int(r.size()), reihen);
+        QVERIFY(Konstruktionen::gilt(r, n, t, t));
+        for (const std::uint64_t x : r)
+            QCOMPARE(std::popcount(x), k);
     }
 };
 
