@@ -339,7 +339,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
 
     // Symmetric systems where the numbers are many and what is known does not reach the target.
     const bool symmetrisch = aufgabe.m == aufgabe.t && std::int64_t(kleinster()) > ziel &&
-                             (aufgabe.t >= 3 ? aufgabe.n >= 16 : aufgabe.n >= 30);
+                             (aufgabe.t == 3 ? aufgabe.n >= 18 : aufgabe.t > 3 ? aufgabe.n >= 16 : aufgabe.n >= 30);
     if (symmetrisch) {
         std::vector<Gruppe> gruppen = drehgruppen(aufgabe.n, aufgabe.t);
         if (aufgabe.t == 2) {
@@ -426,7 +426,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
         if (!ganzeBahnen) {
             runde(alle, 0, 50000, 0);
         } else {
-            runde(alle, grenzeNs * 0.3 * threads / double(gruppen.size()), 20000, 0);
+            runde(alle, grenzeNs * 0.15 * threads / double(gruppen.size()), 20000, 0);
             std::vector<std::size_t> weiter;
             for (const std::size_t i : alle)
                 if (!gefunden[i].empty())

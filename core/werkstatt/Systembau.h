@@ -57,7 +57,8 @@ struct Bauergebnis {
 
 // Builds systems. Starts: a greedy cover, the catalogue's designs and what they induce on fewer
 // numbers or derive at a number, designs put together by adding a few numbers to a smaller one
-// (t >= 3), and for many numbers systems symmetric under a rotation of the numbers. Then runs of a
+// (t >= 3), and for many numbers systems symmetric under a rotation of the numbers or under the
+// maps x -> a*x + b modulo a prime (chosen as whole orbits, Bahnenwahl). Then runs of a
 // local search on threads shrink them: whenever no m-set is open the weakest row goes, else moves of
 // one number repair the rest, with incremental counts of how often each m-set is met. Run 0 (a
 // weighted search) starts from the greedy cover, run 1 (annealing) from the smallest start, further
