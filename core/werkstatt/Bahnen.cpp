@@ -43,7 +43,7 @@ bool Bahnen::primzahl(int p) {
 
 Bahnen Bahnen::affin(int n, int t, int p, int ordnung) {
     // a primitive root: the smallest number whose powers reach every non-zero rest
-    int wurzel = 2;
+    int wurzel = p == 2 ? 1 : 2;
     for (;; ++wurzel) {
         int x = 1, schritte = 0;
         do {

@@ -20,7 +20,7 @@ public:
     // The maps x -> a*x + b modulo the prime p on 0..p-1, a out of the `ordnung` powers of a
     // primitive root whose order is `ordnung` (a divisor of p - 1), the numbers from p on fixed.
     static Bahnen affin(int n, int t, int p, int ordnung);
-    // Whether p is a prime for which affin() works.
+    // Whether p is a prime, as affin() needs.
     static bool primzahl(int p);
 
     // Maps of the group, the identity first.

@@ -364,7 +364,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
         // then, where they are ahead of the other starts, the two groups that got furthest (which
         // fits best differs from cell to cell) go on while the clock allows, up to 85 % of the
         // time, so that the search from the starts keeps the rest.
-        const std::int64_t andere = std::int64_t(kleinster());
+        const std::int64_t andere = starts.empty() ? Nie : std::int64_t(kleinster());
         std::atomic<std::int64_t> symmetrischBeste{Nie};
         const bool ganzeBahnen = aufgabe.t >= 3;
         auto phaseVorbei = [&](double beginn, double anteilNs) {
@@ -414,9 +414,30 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                     }
                 }
             };
+            // the calling thread reports meanwhile, as it does during the search from the starts
+            std::mutex mutex;
+            std::condition_variable signal;
+            int fertig = 0;
             std::vector<std::thread> helfer;
             for (int i = 0; i < std::min<int>(threads, int(liste.size())); ++i)
-                helfer.emplace_back(arbeiten);
+                helfer.emplace_back([&] {
+                    arbeiten();
+                    const std::lock_guard<std::mutex> sperre(mutex);
+                    ++fertig;
+                    signal.notify_all();
+                });
+            std::unique_lock<std::mutex> sperre(mutex);
+            while (fertig < int(helfer.size())) {
+                signal.wait_for(sperre, std::chrono::milliseconds(250));
+                if (!fortschritt)
+                    continue;
+                const std::int64_t beste = std::min(andere, symmetrischBeste.load());
+                sperre.unlock();
+                fortschritt({beste < Nie ? int(beste) : 0, beste < Nie ? 0 : gierig.offen(),
+                             double(uhr.nsecsElapsed()) / 1e9});
+                sperre.lock();
+            }
+            sperre.unlock();
             for (std::thread& t : helfer)
                 t.join();
         };

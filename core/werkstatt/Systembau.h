@@ -80,8 +80,9 @@ public:
     // Throws Fehler with the German reason when the order cannot be built; does no other work.
     static void pruefen(const Bauauftrag& auftrag);
 
-    // fortschritt is called on the calling thread: after the greedy cover, after the other starts,
-    // then every quarter of a second and when the best system changes, and with the result. abbruch
+    // fortschritt is called on the calling thread: after the greedy cover, every quarter of a
+    // second while symmetric systems are sought, after the starts, then every quarter of a second
+    // and when the best system changes, and with the result. abbruch
     // may be set from any thread: the build then ends within about a second with the best system so
     // far, checked like any other.
     static Bauergebnis bauen(const Bauauftrag& auftrag,

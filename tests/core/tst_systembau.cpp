@@ -3,6 +3,8 @@
 #include "support/Naivpruefung.h"
 #include "support/TestMain.h"
 
+#include <QElapsedTimer>
+
 #include <thread>
 
 using namespace core;
@@ -166,6 +168,27 @@ private slots:
         QVERIFY(e.abgebrochen);
         QVERIFY(e.sekunden < 30);
         QVERIFY(e.garantiert()); // the best so far, checked
+    }
+
+    // While the symmetric systems of 40 numbers are sought (most of the time), the caller still
+    // hears every quarter of a second how many rows the best system so far has.
+    void meldungenWaehrendDerSuche() {
+        Bauauftrag a = auftrag(bis(40), 3, 3, 0);
+        a.sekunden = 2;
+        QElapsedTimer uhr;
+        uhr.start();
+        qint64 letzte = 0, groessteLuecke = 0;
+        int mitReihen = 0;
+        Systembau::bauen(
+            a,
+            [&](const Baustand& s) {
+                groessteLuecke = std::max(groessteLuecke, uhr.elapsed() - letzte);
+                letzte = uhr.elapsed();
+                mitReihen += s.reihen > 0 ? 1 : 0;
+            },
+            nullptr);
+        QVERIFY2(groessteLuecke < 1000, qPrintable(QString::number(groessteLuecke)));
+        QVERIFY(mitReihen >= 4);
     }
 
     void ablehnen_data() {
