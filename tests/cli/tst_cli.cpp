@@ -958,17 +958,15 @@ private slots:
     void datenfehler_data() {
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<QString>("meldung");
-        const QString fehlt = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n"
-                                             "Die Datei oder der Ordner existiert nicht.");
         QTest::newRow("Schein fehlt")
-            << QStringList{"auswerten", "{t}/fehlt.txt", "--gewinnreihe", "1"} << fehlt.arg("{t}/fehlt.txt");
+            << QStringList{"auswerten", "{t}/fehlt.txt", "--gewinnreihe", "1"} << testhilfe::dateiFehlt("{t}/fehlt.txt");
         QTest::newRow("Spieltag fehlt") << QStringList{"auswerten", Schein, "--spieltag", "{t}/fehlt.sp45"}
-                                        << fehlt.arg("{t}/fehlt.sp45");
+                                        << testhilfe::dateiFehlt("{t}/fehlt.sp45");
         QTest::newRow("Quoten fehlen")
             << QStringList{"auswerten", Schein, "--gewinnreihe", "1", "--quoten", "{t}/fehlt.quo"}
-            << fehlt.arg("{t}/fehlt.quo");
+            << testhilfe::dateiFehlt("{t}/fehlt.quo");
         QTest::newRow("gewinnreihe: Datei fehlt")
-            << QStringList{"gewinnreihe", "{t}/fehlt.sp45"} << fehlt.arg("{t}/fehlt.sp45");
+            << QStringList{"gewinnreihe", "{t}/fehlt.sp45"} << testhilfe::dateiFehlt("{t}/fehlt.sp45");
         QTest::newRow("Ordner")
             << QStringList{"spieltag", "{t}"}
             << "Die Datei \"{t}\" kann nicht gelesen werden.\n\nDer Name bezeichnet einen Ordner.";

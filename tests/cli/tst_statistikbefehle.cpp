@@ -303,12 +303,10 @@ private slots:
     void datenfehler_data() {
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<QString>("meldung");
-        const QString fehlt = QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n"
-                                             "Die Datei oder der Ordner existiert nicht.");
         QTest::newRow("Ordner fehlt")
-            << QStringList{"statistik", "{t}/s1.txt", "--ordner", "{t}/fehlt"} << fehlt.arg("{t}/fehlt");
+            << QStringList{"statistik", "{t}/s1.txt", "--ordner", "{t}/fehlt"} << testhilfe::dateiFehlt("{t}/fehlt");
         QTest::newRow("Schein fehlt") << QStringList{"statistik", "{t}/fehlt.txt", "--ordner", "{t}/tage"}
-                                      << fehlt.arg("{t}/fehlt.txt");
+                                      << testhilfe::dateiFehlt("{t}/fehlt.txt");
         QTest::newRow("statistik: keine Zahl")
             << QStringList{"statistik", "{t}/abc.txt", "--ordner", "{t}/tage"}
             << "''abc'' ist kein gültiger Integer-Wert";
@@ -319,7 +317,7 @@ private slots:
                "Nachkommastellen.";
         QTest::newRow("scheine: einer fehlt")
             << QStringList{"scheine", "{t}/s1.txt", "{t}/fehlt.txt", "--gewinnreihe", "1"}
-            << fehlt.arg("{t}/fehlt.txt");
+            << testhilfe::dateiFehlt("{t}/fehlt.txt");
         QTest::newRow("scheine: keine Zahl")
             << QStringList{"scheine", "{t}/s1.txt", "{t}/abc.txt", "--gewinnreihe", "1"}
             << "{t}/abc.txt: ''abc'' ist kein gültiger Integer-Wert";

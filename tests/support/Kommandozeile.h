@@ -3,6 +3,7 @@
 #include "cli/Programm.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 namespace testhilfe {
@@ -19,6 +20,13 @@ inline Lauf lauf(const QStringList& argumente) {
     Lauf l;
     l.code = cli::Ausfuehren(QStringList{QStringLiteral("remisator-cli")} + argumente, l.aus, l.fehler);
     return l;
+}
+
+// The message for a file that does not exist.
+inline QString dateiFehlt(const QString& pfad) {
+    return QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n\n"
+                          "Die Datei oder der Ordner existiert nicht.")
+        .arg(pfad);
 }
 
 } // namespace testhilfe
