@@ -15,9 +15,6 @@ bool Bahnenwahl::machbar(const Bahnen& bahnen, int n, int k) {
 
 Bahnenwahl::Bahnenwahl(const Bahnen& bahnen, int n, int k)
     : bahnen_(bahnen), n_(n), k_(k), t_(std::popcount(bahnen.vertreter(0))), f1_(64), f2_(64 * 64) {
-    for (std::size_t i = 0; i < binom_.size(); ++i)
-        for (std::size_t p = 0; p < 64; ++p)
-            binom_[i][p] = std::int32_t(Kombinatorik::binom(int(p), int(i)));
     for (unsigned m = 0; m < (1u << k_); ++m)
         if (std::popcount(m) == t_)
             kombis_.push_back(std::uint8_t(m));
@@ -35,10 +32,7 @@ Bahnenwahl::Bahnenwahl(const Bahnen& bahnen, int n, int k)
 }
 
 std::int32_t Bahnenwahl::bahn(std::uint64_t menge) const {
-    std::int32_t rang = 0;
-    for (std::size_t i = 1; menge; menge &= menge - 1)
-        rang += binom_[i++][std::size_t(std::countr_zero(menge))];
-    return bahnen_.bahn(rang);
+    return bahnen_.bahn(rangtafel_.rang(menge));
 }
 
 void Bahnenwahl::dazu(std::uint64_t reihe, std::int64_t schritt) {
@@ -119,9 +113,9 @@ std::int64_t Bahnenwahl::genau(std::uint64_t reihe) const {
     std::int64_t g = 0;
     for (const std::uint8_t kombi : kombis_) {
         std::int32_t rang = 0;
-        std::size_t i = 1;
+        int i = 1;
         for (std::uint8_t x = kombi; x; x &= std::uint8_t(x - 1))
-            rang += binom_[i++][std::size_t(p[std::countr_zero(x)])];
+            rang += rangtafel_.binom(p[std::countr_zero(x)], i++);
         const std::int32_t e = bahnen_.bahn(rang);
         if (offenGewicht_[std::size_t(e)] == 0 || std::find(gesehen, gesehen + n, e) != gesehen + n)
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/werkstatt/Kombinatorik.h"
 #include "core/werkstatt/Zufall.h"
 
 #include <array>
@@ -58,7 +59,7 @@ private:
 
     const Bahnen& bahnen_;
     int n_, k_, t_;
-    std::array<std::array<std::int32_t, 64>, 7> binom_{}; // binom_[i][p] = p over i
+    Kombinatorik::Rangtafel rangtafel_;
     std::vector<std::uint16_t> dreier_;                   // t = 3: orbit of (x, y, z) in any order
     std::vector<std::uint8_t> kombis_;                    // the t-subsets of a row's k places
 

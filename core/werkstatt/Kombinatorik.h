@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -43,6 +44,28 @@ public:
     // A lower bound for "t wenn m" with m > t: every m-set must meet some row in t points, and a row
     // does so for at most sum_{j>=t} binom(k,j) binom(v-k,m-j) of them.
     static std::int64_t zaehlschranke(int v, int k, int t, int m);
+
+    // Colex ranks of sets of up to 7 positions for the searches' inner loops: the binomials in a
+    // plain table, without the checks of binom(). Each search keeps its own copy (2 KB).
+    class Rangtafel {
+    public:
+        Rangtafel() {
+            for (std::size_t i = 0; i < t_.size(); ++i)
+                for (std::size_t p = 0; p < 64; ++p)
+                    t_[i][p] = std::int32_t(Kombinatorik::binom(int(p), int(i)));
+        }
+        // p over i, for i <= 7
+        std::int32_t binom(int p, int i) const { return t_[std::size_t(i)][std::size_t(p)]; }
+        std::int32_t rang(std::uint64_t menge) const {
+            std::int32_t r = 0;
+            for (std::size_t i = 1; menge; menge &= menge - 1)
+                r += t_[i++][std::size_t(std::countr_zero(menge))];
+            return r;
+        }
+
+    private:
+        std::array<std::array<std::int32_t, 64>, 8> t_{};
+    };
 
 private:
     using Tabelle = std::array<std::array<std::int64_t, Grenze>, Grenze>;

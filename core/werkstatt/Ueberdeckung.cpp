@@ -28,11 +28,6 @@ bool Ueberdeckung::machbar(Aufgabe a) {
 Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen)
     : a_(a), bahnen_(bahnen), zufall_(saat) {
     alle_ = a.n >= 64 ? ~std::uint64_t(0) : Kombinatorik::bit(a.n) - 1;
-    binom_.assign(64 * 8, 0);
-    for (int p = 0; p < 64; ++p)
-        for (int i = 0; i < 8; ++i)
-            binom_[std::size_t(p * 8 + i)] =
-                std::int32_t(std::min<std::int64_t>(Kombinatorik::binom(p, i), 1 << 30));
     zahl_.assign(std::size_t(bahnen ? bahnen->anzahl() : Kombinatorik::binom(a.n, a.m)), 0);
     stelle_.assign(zahl_.size(), -1);
     if (!bahnen && zahl_.size() <= (std::size_t(1) << 21)) {
@@ -51,14 +46,6 @@ Ueberdeckung::Ueberdeckung(Aufgabe a, std::uint64_t saat, const Bahnen* bahnen)
         stelle_[e] = std::int32_t(offen_.size());
         offen_.push_back(std::int32_t(e));
     }
-}
-
-std::int64_t Ueberdeckung::rang(std::uint64_t menge) const {
-    std::int64_t r = 0;
-    int i = 1;
-    for (; menge; menge &= menge - 1)
-        r += binom_[std::size_t(std::countr_zero(menge) * 8 + i++)];
-    return r;
 }
 
 void Ueberdeckung::indexAufbauen() {
@@ -124,7 +111,7 @@ std::size_t Ueberdeckung::schnittSuchen(std::uint64_t menge, int anzahl, std::ui
 }
 
 std::int64_t Ueberdeckung::element(std::uint64_t menge) const {
-    const std::int64_t r = rang(menge);
+    const std::int64_t r = rangtafel_.rang(menge);
     return bahnen_ ? bahnen_->bahn(r) : r;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/werkstatt/Kombinatorik.h"
 #include "core/werkstatt/Zufall.h"
 
 #include <atomic>
@@ -73,7 +74,6 @@ public:
     const std::vector<std::uint64_t>& besteReihen() const { return besteReihen_; }
 
 private:
-    std::int64_t rang(std::uint64_t menge) const;
     // What the counts count: the m-set itself, or its orbit.
     std::int64_t element(std::uint64_t menge) const;
     // An m-set of the counted element, for orbits turned at random.
@@ -102,7 +102,7 @@ private:
     const Bahnen* bahnen_ = nullptr;
     std::uint64_t alle_ = 0;
     Zufall zufall_;
-    std::vector<std::int32_t> binom_; // binom_[p * 8 + i] = p over i
+    Kombinatorik::Rangtafel rangtafel_;
     std::vector<std::uint64_t> reihen_;
     std::vector<std::uint32_t> zahl_;  // rows covering each m-set
     std::vector<std::int32_t> offen_;  // the open m-sets
