@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 #include <thread>
 
 namespace core {
 namespace {
+
+constexpr std::int64_t Nie = std::numeric_limits<std::int64_t>::max();
 
 // A group a symmetric system is sought under: a rotation of `kreise` cycles of `laenge` numbers,
 // the other numbers fixed; or (primzahl > 0) the maps x -> a*x + b modulo that prime, a out of a

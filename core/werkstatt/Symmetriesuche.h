@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <vector>
 
 namespace core {
@@ -24,8 +23,6 @@ namespace core {
 // keeps the rest. Reproducible like Systembau: the same seed and step budget give the same rows.
 class Symmetriesuche {
 public:
-    static constexpr std::int64_t Nie = std::numeric_limits<std::int64_t>::max();
-
     struct Rahmen {
         Ueberdeckung::Aufgabe aufgabe; // m = t
         std::int64_t ziel = 0;         // rows that end the search
@@ -41,9 +38,9 @@ public:
     static bool lohnt(const Ueberdeckung::Aufgabe& a, std::int64_t andere, std::int64_t ziel);
 
     // `uhr` is the build's clock, `vorbei` says when the build is over. `melden` is called on the
-    // calling thread every quarter of a second with the rows of the smallest system so far
-    // (Nie while there is none). Returns the valid systems found, one per group, each with where
-    // it comes from.
+    // calling thread every quarter of a second with the rows of the smallest system so far, the
+    // other starts included. Returns the valid systems found, one per group, each with where it
+    // comes from.
     static std::vector<Konstruktionen::Entwurf> suchen(const Rahmen& rahmen, const QElapsedTimer& uhr,
                                                        const std::function<bool()>& vorbei,
                                                        const std::function<void(std::int64_t)>& melden);
