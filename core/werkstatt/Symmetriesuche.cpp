@@ -16,8 +16,6 @@
 namespace core {
 namespace {
 
-constexpr std::int64_t Nie = std::numeric_limits<std::int64_t>::max();
-
 // A group a symmetric system is sought under: a rotation of `kreise` cycles of `laenge` numbers,
 // the other numbers fixed; or (primzahl > 0) the maps x -> a*x + b modulo that prime, a out of a
 // group of `ordnung` factors, the other numbers fixed.
@@ -143,7 +141,7 @@ std::vector<Konstruktionen::Entwurf> Symmetriesuche::suchen(const Rahmen& rahmen
             gruppen.push_back(gr);
     }
     const std::int64_t andere = rahmen.andere;
-    std::atomic<std::int64_t> symmetrischBeste{Nie};
+    std::atomic<std::int64_t> symmetrischBeste{std::numeric_limits<std::int64_t>::max()};
     const bool ganzeBahnen = aufgabe.t >= 3;
     auto phaseVorbei = [&](double beginn, double anteilNs) {
         if (!ganzeBahnen || grenzeNs <= 0)
