@@ -3,15 +3,14 @@
 #include "core/werkstatt/Bahnen.h"
 #include "core/werkstatt/Bahnenwahl.h"
 #include "core/werkstatt/Kombinatorik.h"
+#include "core/werkstatt/Verteilung.h"
 
 #include <QString>
 
 #include <algorithm>
-#include <chrono>
 #include <condition_variable>
 #include <limits>
 #include <mutex>
-#include <thread>
 
 namespace core {
 namespace {
@@ -161,67 +160,50 @@ std::vector<Konstruktionen::Entwurf> Symmetriesuche::suchen(const Rahmen& rahmen
     std::atomic<std::size_t> erreicht{gruppen.size()};
     auto runde = [&](const std::vector<std::size_t>& liste, double anteilNs, std::int64_t je,
                      std::uint64_t versatz) {
-        std::atomic<std::size_t> naechste{0};
-        auto arbeiten = [&] {
-            for (std::size_t j = naechste++; j < liste.size(); j = naechste++) {
-                const std::size_t i = liste[j];
-                if (i > erreicht.load())
+        // the list is ascending: once one group is past the one that reached the target, all are
+        auto arbeiten = [&](int j) {
+            const std::size_t i = liste[std::size_t(j)];
+            if (i > erreicht.load())
+                return;
+            // For t = 2 the orbits are few and a search over them is quick, but where it
+            // ends depends much on where it starts: several short ones from other seeds
+            // end smaller.
+            const int versuche = aufgabe.t == 2 ? 8 : 1;
+            const double beginn = double(uhr.nsecsElapsed());
+            for (int versuch = 0; versuch < versuche; ++versuch) {
+                std::vector<std::uint64_t> r = symmetrischSuchen(
+                    aufgabe, gruppen[i],
+                    rahmen.saat + versatz + std::uint64_t(gruppen[i].platz) + 1000 * std::uint64_t(versuch),
+                    budget(je), ziel,
+                    [&] { return vorbei() || i > erreicht.load() || phaseVorbei(beginn, anteilNs); },
+                    [&](std::int64_t reihen) {
+                        std::int64_t bisher = symmetrischBeste.load();
+                        while (reihen < bisher && !symmetrischBeste.compare_exchange_weak(bisher, reihen)) {
+                        }
+                    });
+                if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
+                    gefunden[i] = std::move(r);
+                if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
                     break;
-                // For t = 2 the orbits are few and a search over them is quick, but where it
-                // ends depends much on where it starts: several short ones from other seeds
-                // end smaller.
-                const int versuche = aufgabe.t == 2 ? 8 : 1;
-                const double beginn = double(uhr.nsecsElapsed());
-                for (int versuch = 0; versuch < versuche; ++versuch) {
-                    std::vector<std::uint64_t> r = symmetrischSuchen(
-                        aufgabe, gruppen[i],
-                        rahmen.saat + versatz + std::uint64_t(gruppen[i].platz) +
-                            1000 * std::uint64_t(versuch),
-                        budget(je), ziel,
-                        [&] { return vorbei() || i > erreicht.load() || phaseVorbei(beginn, anteilNs); },
-                        [&](std::int64_t reihen) {
-                            std::int64_t bisher = symmetrischBeste.load();
-                            while (reihen < bisher &&
-                                   !symmetrischBeste.compare_exchange_weak(bisher, reihen)) {
-                            }
-                        });
-                    if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
-                        gefunden[i] = std::move(r);
-                    if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
-                        break;
-                }
-                if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel) {
-                    std::size_t bisher = erreicht.load();
-                    while (i < bisher && !erreicht.compare_exchange_weak(bisher, i)) {
-                    }
+            }
+            if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel) {
+                std::size_t bisher = erreicht.load();
+                while (i < bisher && !erreicht.compare_exchange_weak(bisher, i)) {
                 }
             }
         };
         // the calling thread reports meanwhile, as it does during the search from the starts
         std::mutex mutex;
         std::condition_variable signal;
-        int fertig = 0;
-        std::vector<std::thread> helfer;
-        for (int i = 0; i < std::min<int>(threads, int(liste.size())); ++i)
-            helfer.emplace_back([&] {
-                arbeiten();
-                const std::lock_guard<std::mutex> sperre(mutex);
-                ++fertig;
-                signal.notify_all();
-            });
-        std::unique_lock<std::mutex> sperre(mutex);
-        while (fertig < int(helfer.size())) {
-            signal.wait_for(sperre, std::chrono::milliseconds(250));
-            if (!melden)
-                continue;
-            const std::int64_t beste = std::min(andere, symmetrischBeste.load());
-            sperre.unlock();
-            melden(beste);
-            sperre.lock();
-        }
-        sperre.unlock();
-        for (std::thread& t : helfer)
-            t.join();
+        verteilen(threads, int(liste.size()), arbeiten, mutex, signal,
+                  [&](std::unique_lock<std::mutex>& sperre) {
+                      if (!melden)
+                          return;
+                      const std::int64_t beste = std::min(andere, symmetrischBeste.load());
+                      sperre.unlock();
+                      melden(beste);
+                      sperre.lock();
+                  });
     };
     std::vector<std::size_t> alle(gruppen.size());
     for (std::size_t i = 0; i < alle.size(); ++i)

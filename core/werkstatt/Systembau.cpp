@@ -6,6 +6,7 @@
 #include "core/werkstatt/Konstruktionen.h"
 #include "core/werkstatt/Symmetriesuche.h"
 #include "core/werkstatt/Ueberdeckung.h"
+#include "core/werkstatt/Verteilung.h"
 
 #include <QElapsedTimer>
 
@@ -82,7 +83,6 @@ struct Laufergebnis {
 struct Gemeinsam {
     std::mutex mutex;
     std::condition_variable signal;
-    int laufend = 0;
     int besteReihen = 0;
     std::int64_t besteLoecher = Nie;
     bool neu = false;
@@ -283,7 +283,6 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     };
 
     Gemeinsam g;
-    g.laufend = laeufe;
     std::vector<Laufergebnis> ergebnisse(static_cast<std::size_t>(laeufe));
     auto stop = [&] {
         return g.halt.load(std::memory_order_relaxed) ||
@@ -359,37 +358,21 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
             }
         }
         l.schritte = u.schritteGesamt();
-        std::lock_guard<std::mutex> sperre(g.mutex);
-        --g.laufend;
-        g.signal.notify_all();
     };
 
     // The runs share the threads; the calling thread reports.
-    std::atomic<int> naechster{0};
-    std::vector<std::thread> helfer;
-    for (int i = 0; i < std::min(threads, laeufe); ++i)
-        helfer.emplace_back([&] {
-            for (int k = naechster++; k < laeufe; k = naechster++)
-                laufen(k);
-        });
-    {
-        std::unique_lock<std::mutex> sperre(g.mutex);
-        while (g.laufend > 0) {
-            g.signal.wait_for(sperre, std::chrono::milliseconds(250));
-            if (abbruch && abbruch->load())
-                g.halt = true;
-            const Baustand stand{g.besteReihen, g.besteLoecher == Nie ? 0 : g.besteLoecher,
-                                 double(uhr.nsecsElapsed()) / 1e9};
-            g.neu = false;
-            if (fortschritt) {
-                sperre.unlock();
-                fortschritt(stand);
-                sperre.lock();
-            }
+    verteilen(threads, laeufe, laufen, g.mutex, g.signal, [&](std::unique_lock<std::mutex>& sperre) {
+        if (abbruch && abbruch->load())
+            g.halt = true;
+        const Baustand stand{g.besteReihen, g.besteLoecher == Nie ? 0 : g.besteLoecher,
+                             double(uhr.nsecsElapsed()) / 1e9};
+        g.neu = false;
+        if (fortschritt) {
+            sperre.unlock();
+            fortschritt(stand);
+            sperre.lock();
         }
-    }
-    for (std::thread& t : helfer)
-        t.join();
+    });
 
     // The smallest valid rows, earliest step, lowest run; else at the limit the fewest open m-sets.
     const Laufergebnis* bester = nullptr;
