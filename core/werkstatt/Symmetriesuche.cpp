@@ -176,21 +176,14 @@ std::vector<Konstruktionen::Entwurf> Symmetriesuche::suchen(const Rahmen& rahmen
                     rahmen.saat + versatz + std::uint64_t(gruppen[i].platz) + 1000 * std::uint64_t(versuch),
                     budget(je), ziel,
                     [&] { return vorbei() || i > erreicht.load() || phaseVorbei(beginn, anteilNs); },
-                    [&](std::int64_t reihen) {
-                        std::int64_t bisher = symmetrischBeste.load();
-                        while (reihen < bisher && !symmetrischBeste.compare_exchange_weak(bisher, reihen)) {
-                        }
-                    });
+                    [&](std::int64_t reihen) { senken(symmetrischBeste, reihen); });
                 if (!r.empty() && (gefunden[i].empty() || r.size() < gefunden[i].size()))
                     gefunden[i] = std::move(r);
                 if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
                     break;
             }
-            if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel) {
-                std::size_t bisher = erreicht.load();
-                while (i < bisher && !erreicht.compare_exchange_weak(bisher, i)) {
-                }
-            }
+            if (!gefunden[i].empty() && std::int64_t(gefunden[i].size()) <= ziel)
+                senken(erreicht, i);
         };
         // the calling thread reports meanwhile, as it does during the search from the starts
         std::mutex mutex;

@@ -320,10 +320,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                     melden(int(l.gueltig.size()), Nie);
                 }
                 if (std::int64_t(u.reihen().size()) <= std::max<std::int64_t>(ziel, 1)) {
-                    std::int64_t z = g.zielSchritt.load();
-                    while (u.schritteGesamt() < z &&
-                           !g.zielSchritt.compare_exchange_weak(z, u.schritteGesamt())) {
-                    }
+                    senken(g.zielSchritt, u.schritteGesamt());
                     break;
                 }
                 u.schwaechsteEntfernen();

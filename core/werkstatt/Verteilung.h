@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -13,5 +14,13 @@ namespace core {
 void verteilen(int threads, int anzahl, const std::function<void(int)>& arbeit, std::mutex& mutex,
                std::condition_variable& signal,
                const std::function<void(std::unique_lock<std::mutex>&)>& melden);
+
+// Lowers `wert` to `neu` when that is smaller, whatever other threads write meanwhile.
+template <typename T>
+void senken(std::atomic<T>& wert, T neu) {
+    T bisher = wert.load();
+    while (neu < bisher && !wert.compare_exchange_weak(bisher, neu)) {
+    }
+}
 
 } // namespace core
