@@ -4,16 +4,21 @@
 #include "core/systeme/TSystemDef.h"
 #include "core/werkstatt/Garantiepruefung.h"
 #include "core/werkstatt/Kombinatorik.h"
+#include "core/werkstatt/Parallelklassen.h"
 #include "core/werkstatt/Ueberdeckung.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <future>
+#include <limits>
 #include <map>
 #include <tuple>
 
 namespace core {
 namespace {
+
+constexpr std::int64_t Nie = std::numeric_limits<std::int64_t>::max();
 
 std::uint64_t bit(int p) {
     return std::uint64_t(1) << p;
@@ -234,6 +239,107 @@ private:
     std::map<std::tuple<int, int, int, int>, std::vector<std::uint64_t>> fertig_;
 };
 
+// Joins two parts A (the first a numbers) and B (the other b) for "3 wenn 3" with rows of six:
+// class i of a resolvable cover of A's pairs by triples goes with class i of one of B (the part
+// with fewer classes takes its own again in turn), every block of the one with every block of the
+// other. A pair of A then meets every number of B in a row, and a pair of B every number of A; a
+// design of each part holds the triples inside it. Two such covers with r classes cost
+// r * ceil(a/3) * ceil(b/3) rows, close to the triples across the parts divided by 18.
+class Haelften {
+public:
+    Haelften(Anbau& anbau, std::int64_t suchschritte, std::function<bool()> stop)
+        : anbau_(anbau), schritte_(80 * suchschritte), stop_(std::move(stop)) {}
+
+    // The smallest such design for n numbers, its parts made the same way where that is smaller.
+    const std::vector<std::uint64_t>& bauen(int n) {
+        if (const auto f = fertig_.find(n); f != fertig_.end())
+            return f->second;
+        const int a = teilung(n);
+        return fertig_[n] = a < 0 ? std::vector<std::uint64_t>{} : verbinden(a, n - a);
+    }
+
+    // What bauen(n) gives at least: -1 when n cannot be split.
+    static std::int64_t hoffnung(int n) {
+        const int a = teilung(n);
+        return a < 0 ? -1 : hoffnung(a, n - a);
+    }
+
+private:
+    // Parts below 9 numbers join dearer than a few numbers added; above 24 the covers take long.
+    static constexpr int KleinsterTeil = 9;
+    static constexpr int GroessterTeil = 24;
+
+    // The size of the first part of the split that would cost the fewest rows at best, -1 if none.
+    static int teilung(int n) {
+        int beste = -1;
+        for (int a = KleinsterTeil; a <= n / 2; ++a)
+            if (n - a <= GroessterTeil && (beste < 0 || hoffnung(a, n - a) < hoffnung(beste, n - beste)))
+                beste = a;
+        return beste;
+    }
+
+    // The fewest classes conceivable and parts no larger than the triples they hold over 20.
+    static std::int64_t hoffnung(int a, int b) {
+        const int klassen = std::max(Parallelklassen::mindestens(a), Parallelklassen::mindestens(b));
+        return std::int64_t(klassen) * Parallelklassen::bloecke(a) * Parallelklassen::bloecke(b) +
+               Kombinatorik::binom(a, 3) / 20 + Kombinatorik::binom(b, 3) / 20;
+    }
+
+    // A design of one part: the smaller of the ones put together by adding numbers and by halves.
+    const std::vector<std::uint64_t>& teil(int n) {
+        const std::vector<std::uint64_t>& angebaut = anbau_.bauen(n, 6, 3, 3);
+        if (hoffnung(n) < 0 || hoffnung(n) >= std::int64_t(angebaut.size()))
+            return angebaut;
+        const std::vector<std::uint64_t>& geteilt = bauen(n);
+        return geteilt.empty() || geteilt.size() >= angebaut.size() ? angebaut : geteilt;
+    }
+
+    // The cover with the fewest classes found for n numbers, tried from the least conceivable.
+    std::vector<std::vector<std::uint64_t>> decken(int n) const {
+        std::vector<std::vector<std::uint64_t>> k;
+        for (int r = Parallelklassen::mindestens(n); k.empty() && r <= Parallelklassen::mindestens(n) + 2;
+             ++r)
+            k = Parallelklassen::suchen(n, r, schritte_, 0x5EED + std::uint64_t(r), stop_);
+        return k;
+    }
+
+    std::vector<std::uint64_t> verbinden(int a, int b) {
+        // the covers on the other core while this one builds the parts
+        auto fuerA = std::async(std::launch::async, [&] { return decken(a); });
+        auto fuerB =
+            std::async(a == b ? std::launch::deferred : std::launch::async, [&] { return decken(b); });
+        const std::vector<std::uint64_t> da = teil(a);
+        const std::vector<std::uint64_t> db = teil(b);
+        const auto ka = fuerA.get();
+        const auto kb = a == b ? ka : fuerB.get();
+        if (ka.empty() || kb.empty() || da.empty() || db.empty())
+            return {};
+        std::vector<std::uint64_t> reihen = da;
+        for (const std::uint64_t y : db)
+            reihen.push_back(y << a);
+        for (std::size_t i = 0; i < std::max(ka.size(), kb.size()); ++i)
+            for (const std::uint64_t x : ka[i % ka.size()])
+                for (const std::uint64_t y : kb[i % kb.size()])
+                    reihen.push_back(x | (y << a));
+        return reihen;
+    }
+
+    Anbau& anbau_;
+    std::int64_t schritte_;
+    std::function<bool()> stop_;
+    std::map<int, std::vector<std::uint64_t>> fertig_;
+};
+
+// Rows of products may be short: filled up with the smallest numbers they lack, they catch as
+// much.
+void auffuellen(std::vector<std::uint64_t>& reihen, int n, int k) {
+    for (std::uint64_t& r : reihen)
+        for (int p = 0; p < n && std::popcount(r) < k; ++p)
+            r |= bit(p);
+    std::sort(reihen.begin(), reihen.end());
+    reihen.erase(std::unique(reihen.begin(), reihen.end()), reihen.end());
+}
+
 } // namespace
 
 bool Konstruktionen::gilt(const std::vector<std::uint64_t>& reihen, int n, int t, int m) {
@@ -253,14 +359,19 @@ std::vector<Konstruktionen::Entwurf> Konstruktionen::fuer(int n, int k, int t, i
         Entwurf e;
         e.herkunft = QStringLiteral("aus kleineren Systemen zusammengesetzt");
         e.reihen = anbau.bauen(n, k, t, 3);
-        // rows of the products may be short: filled up, they catch as much
-        for (std::uint64_t& r : e.reihen)
-            for (int p = 0; p < n && std::popcount(r) < k; ++p)
-                r |= bit(p);
-        std::sort(e.reihen.begin(), e.reihen.end());
-        e.reihen.erase(std::unique(e.reihen.begin(), e.reihen.end()), e.reihen.end());
+        auffuellen(e.reihen, n, k);
+        const std::int64_t angebaut = e.reihen.empty() ? Nie : std::int64_t(e.reihen.size());
         if (!e.reihen.empty())
             alle.push_back(std::move(e));
+        // the parts' covers take a while: only where they may come out smaller
+        if (t == 3 && k == 6 && Haelften::hoffnung(n) >= 0 && Haelften::hoffnung(n) < angebaut) {
+            Entwurf h;
+            h.herkunft = QStringLiteral("aus zwei Hälften zusammengesetzt");
+            h.reihen = Haelften(anbau, suchschritte, stop).bauen(n);
+            auffuellen(h.reihen, n, k);
+            if (!h.reihen.empty())
+                alle.push_back(std::move(h));
+        }
     }
     // Offered only what a count confirms.
     std::erase_if(alle, [&](const Entwurf& e) { return e.reihen.empty() || !gilt(e.reihen, n, t, m); });

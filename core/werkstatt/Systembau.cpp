@@ -237,10 +237,26 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                      double(uhr.nsecsElapsed()) / 1e9});
     const std::size_t genug =
         gierig.offen() == 0 && std::int64_t(gierig.reihen().size()) <= ziel ? 0 : std::size_t(ziel);
-    if (genug > 0)
-        for (Konstruktionen::Entwurf& k :
-             Konstruktionen::fuer(aufgabe.n, aufgabe.k, aufgabe.t, aufgabe.m, budget(60000), vorbei, genug))
+    if (genug > 0) {
+        // the constructions take seconds on many numbers: meanwhile the caller hears how far
+        std::vector<Konstruktionen::Entwurf> bekannt;
+        std::mutex mutex;
+        std::condition_variable signal;
+        verteilen(
+            1, 1,
+            [&](int) {
+                bekannt = Konstruktionen::fuer(aufgabe.n, aufgabe.k, aufgabe.t, aufgabe.m, budget(60000),
+                                               vorbei, genug);
+            },
+            mutex, signal,
+            [&](std::unique_lock<std::mutex>&) {
+                if (fortschritt)
+                    fortschritt({gierig.offen() == 0 ? int(gierig.reihen().size()) : 0, gierig.offen(),
+                                 double(uhr.nsecsElapsed()) / 1e9});
+            });
+        for (Konstruktionen::Entwurf& k : bekannt)
             starts.push_back(std::move(k));
+    }
     // Symmetric systems where the numbers are many and what is known does not reach the target.
     if (!starts.empty()) {
         std::int64_t kleinster = Nie;

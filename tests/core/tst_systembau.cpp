@@ -1,10 +1,13 @@
 #include "core/grund/Fehler.h"
+#include "core/werkstatt/Konstruktionen.h"
+#include "core/werkstatt/Parallelklassen.h"
 #include "core/werkstatt/Systembau.h"
 #include "support/Naivpruefung.h"
 #include "support/TestMain.h"
 
 #include <QElapsedTimer>
 
+#include <set>
 #include <thread>
 
 using namespace core;
@@ -92,6 +95,67 @@ private slots:
             for (const int b : bank)
                 QVERIFY(std::find(r.begin(), r.end(), b) != r.end());
         }
+    }
+
+    // Every class holds every number in ceil(n/3) blocks of at most three, and together they hold
+    // every pair; fewer classes than the pairs allow give nothing.
+    void parallelklassen_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("klassen");
+        QTest::addColumn<bool>("gefunden");
+        QTest::newRow("9 Zahlen, 4 Klassen") << 9 << 4 << true;
+        QTest::newRow("15 Zahlen, 7 Klassen") << 15 << 7 << true;
+        QTest::newRow("16 Zahlen, 8 Klassen") << 16 << 8 << true;
+        QTest::newRow("20 Zahlen, 10 Klassen") << 20 << 10 << true;
+        QTest::newRow("21 Zahlen, 9 Klassen zu wenig") << 21 << 9 << false;
+    }
+    void parallelklassen() {
+        QFETCH(int, n);
+        QFETCH(int, klassen);
+        QFETCH(bool, gefunden);
+        const auto k = Parallelklassen::suchen(n, klassen, 5000000, 1);
+        QCOMPARE(!k.empty(), gefunden);
+        if (!gefunden)
+            return;
+        QCOMPARE(int(k.size()), klassen);
+        std::set<std::pair<int, int>> paare;
+        for (const std::vector<std::uint64_t>& klasse : k) {
+            QCOMPARE(int(klasse.size()), (n + 2) / 3);
+            std::uint64_t alle = 0;
+            for (const std::uint64_t b : klasse) {
+                QVERIFY(std::popcount(b) <= 3);
+                alle |= b;
+                for (int x = 0; x < n; ++x)
+                    for (int y = x + 1; y < n; ++y)
+                        if ((b >> x & 1) && (b >> y & 1))
+                            paare.insert({x, y});
+            }
+            QCOMPARE(alle, (std::uint64_t(1) << n) - 1);
+        }
+        QCOMPARE(int(paare.size()), n * (n - 1) / 2);
+    }
+
+    // Two halves of 18 numbers joined by their covers: 3 wenn 3 on 36 numbers in far fewer rows
+    // than adding numbers to a smaller design (about 550), within 10 % of the best known 420.
+    void zweiHaelften() {
+        const auto entwuerfe = Konstruktionen::fuer(36, 6, 3, 3);
+        const auto e = std::find_if(entwuerfe.begin(), entwuerfe.end(), [](const Konstruktionen::Entwurf& x) {
+            return x.herkunft == QStringLiteral("aus zwei Hälften zusammengesetzt");
+        });
+        QVERIFY(e != entwuerfe.end());
+        QVERIFY(e->reihen.size() <= 462);
+        for (const std::uint64_t r : e->reihen)
+            QCOMPARE(std::popcount(r), 6);
+        int offen = 0;
+        for (int x = 0; x < 36; ++x)
+            for (int y = x + 1; y < 36; ++y)
+                for (int z = y + 1; z < 36; ++z) {
+                    const std::uint64_t tripel =
+                        std::uint64_t(1) << x | std::uint64_t(1) << y | std::uint64_t(1) << z;
+                    offen += std::none_of(e->reihen.begin(), e->reihen.end(),
+                                          [&](std::uint64_t r) { return (r & tripel) == tripel; });
+                }
+        QCOMPARE(offen, 0);
     }
 
     // A row of 22 numbers meets too many 6-sets in three for the search to follow them move by
