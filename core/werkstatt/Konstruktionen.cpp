@@ -254,14 +254,24 @@ public:
     const std::vector<std::uint64_t>& bauen(int n) {
         if (const auto f = fertig_.find(n); f != fertig_.end())
             return f->second;
-        const int a = teilung(n);
-        return fertig_[n] = a < 0 ? std::vector<std::uint64_t>{} : verbinden(a, n - a);
+        // the splits in the order of what they cost at best, as long as that may beat the best
+        // so far; a cover has often more classes than conceivable
+        std::vector<std::uint64_t> bestes;
+        int versuche = 0;
+        for (const auto& [wenigstens, a] : teilungen(n)) {
+            if (versuche++ == 3 || (!bestes.empty() && wenigstens >= std::int64_t(bestes.size())))
+                break;
+            std::vector<std::uint64_t> r = verbinden(a, n - a);
+            if (!r.empty() && (bestes.empty() || r.size() < bestes.size()))
+                bestes = std::move(r);
+        }
+        return fertig_[n] = std::move(bestes);
     }
 
     // What bauen(n) gives at least: -1 when n cannot be split.
     static std::int64_t hoffnung(int n) {
-        const int a = teilung(n);
-        return a < 0 ? -1 : hoffnung(a, n - a);
+        const auto t = teilungen(n);
+        return t.empty() ? -1 : t.front().first;
     }
 
 private:
@@ -269,13 +279,14 @@ private:
     static constexpr int KleinsterTeil = 9;
     static constexpr int GroessterTeil = 24;
 
-    // The size of the first part of the split that would cost the fewest rows at best, -1 if none.
-    static int teilung(int n) {
-        int beste = -1;
+    // The sizes of the first part, each with the rows its split would cost at best, fewest first.
+    static std::vector<std::pair<std::int64_t, int>> teilungen(int n) {
+        std::vector<std::pair<std::int64_t, int>> t;
         for (int a = KleinsterTeil; a <= n / 2; ++a)
-            if (n - a <= GroessterTeil && (beste < 0 || hoffnung(a, n - a) < hoffnung(beste, n - beste)))
-                beste = a;
-        return beste;
+            if (n - a <= GroessterTeil)
+                t.push_back({hoffnung(a, n - a), a});
+        std::sort(t.begin(), t.end());
+        return t;
     }
 
     // The fewest classes conceivable and parts no larger than the triples they hold over 20.
@@ -304,14 +315,17 @@ private:
     }
 
     std::vector<std::uint64_t> verbinden(int a, int b) {
-        // the covers on the other core while this one builds the parts
-        auto fuerA = std::async(std::launch::async, [&] { return decken(a); });
-        auto fuerB =
-            std::async(a == b ? std::launch::deferred : std::launch::async, [&] { return decken(b); });
+        // the covers not known yet on other cores while this one builds the parts
+        std::map<int, std::future<std::vector<std::vector<std::uint64_t>>>> spaeter;
+        for (const int n : {a, b})
+            if (!klassen_.count(n) && !spaeter.count(n))
+                spaeter[n] = std::async(std::launch::async, [this, n] { return decken(n); });
         const std::vector<std::uint64_t> da = teil(a);
         const std::vector<std::uint64_t> db = teil(b);
-        const auto ka = fuerA.get();
-        const auto kb = a == b ? ka : fuerB.get();
+        for (auto& [n, f] : spaeter)
+            klassen_[n] = f.get();
+        const auto& ka = klassen_[a];
+        const auto& kb = klassen_[b];
         if (ka.empty() || kb.empty() || da.empty() || db.empty())
             return {};
         std::vector<std::uint64_t> reihen = da;
@@ -327,6 +341,7 @@ private:
     Anbau& anbau_;
     std::int64_t schritte_;
     std::function<bool()> stop_;
+    std::map<int, std::vector<std::vector<std::uint64_t>>> klassen_;
     std::map<int, std::vector<std::uint64_t>> fertig_;
 };
 
