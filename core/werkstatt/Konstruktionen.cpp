@@ -18,8 +18,6 @@
 namespace core {
 namespace {
 
-constexpr std::int64_t Nie = std::numeric_limits<std::int64_t>::max();
-
 std::uint64_t bit(int p) {
     return std::uint64_t(1) << p;
 }
@@ -375,7 +373,8 @@ std::vector<Konstruktionen::Entwurf> Konstruktionen::fuer(int n, int k, int t, i
         e.herkunft = QStringLiteral("aus kleineren Systemen zusammengesetzt");
         e.reihen = anbau.bauen(n, k, t, 3);
         auffuellen(e.reihen, n, k);
-        const std::int64_t angebaut = e.reihen.empty() ? Nie : std::int64_t(e.reihen.size());
+        const std::int64_t angebaut =
+            e.reihen.empty() ? std::numeric_limits<std::int64_t>::max() : std::int64_t(e.reihen.size());
         if (!e.reihen.empty())
             alle.push_back(std::move(e));
         // the parts' covers take a while: only where they may come out smaller

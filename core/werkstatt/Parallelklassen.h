@@ -15,8 +15,9 @@ public:
     static int bloecke(int n) { return (n + 2) / 3; }
     // The fewest classes that can hold every pair.
     static int mindestens(int n);
-    // `klassen` classes (masks of their blocks), found by annealing from the seed; empty when
-    // `schritte` steps or `stop` end the search first.
+    // `klassen` classes (masks of their blocks), found by annealing from the seed, first among
+    // classes that are turns of one class where the numbers allow; empty when `schritte` steps or
+    // `stop` end the search first.
     static std::vector<std::vector<std::uint64_t>> suchen(int n, int klassen, std::int64_t schritte,
                                                           std::uint64_t saat,
                                                           const std::function<bool()>& stop = {});
