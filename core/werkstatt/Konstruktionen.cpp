@@ -54,20 +54,24 @@ const std::vector<Katalogsystem>& katalog() {
     return k;
 }
 
+// Short rows (of products, of designs induced on fewer numbers) filled up with the smallest
+// numbers they lack catch as much; a row that is there twice stays once.
+void auffuellen(std::vector<std::uint64_t>& reihen, int n, int k) {
+    for (std::uint64_t& r : reihen)
+        for (int p = 0; p < n && std::popcount(r) < k; ++p)
+            r |= bit(p);
+    std::sort(reihen.begin(), reihen.end());
+    reihen.erase(std::unique(reihen.begin(), reihen.end()), reihen.end());
+}
+
 // The design on the numbers 0..n-1 left when the others are taken out: rows that lost numbers
 // are filled up with the smallest numbers they lack, and a row that is there twice stays once.
 // Every m-set of the rest is an m-set of the whole, so the guarantee carries over.
 std::vector<std::uint64_t> induzieren(const std::vector<std::uint64_t>& reihen, int n, int k) {
-    const std::uint64_t rest = bit(n) - 1;
     std::vector<std::uint64_t> neu;
-    for (std::uint64_t r : reihen) {
-        r &= rest;
-        for (int p = 0; p < n && std::popcount(r) < k; ++p)
-            r |= bit(p);
-        neu.push_back(r);
-    }
-    std::sort(neu.begin(), neu.end());
-    neu.erase(std::unique(neu.begin(), neu.end()), neu.end());
+    for (const std::uint64_t r : reihen)
+        neu.push_back(r & (bit(n) - 1));
+    auffuellen(neu, n, k);
     return neu;
 }
 
@@ -342,16 +346,6 @@ private:
     std::map<int, std::vector<std::vector<std::uint64_t>>> klassen_;
     std::map<int, std::vector<std::uint64_t>> fertig_;
 };
-
-// Rows of products may be short: filled up with the smallest numbers they lack, they catch as
-// much.
-void auffuellen(std::vector<std::uint64_t>& reihen, int n, int k) {
-    for (std::uint64_t& r : reihen)
-        for (int p = 0; p < n && std::popcount(r) < k; ++p)
-            r |= bit(p);
-    std::sort(reihen.begin(), reihen.end());
-    reihen.erase(std::unique(reihen.begin(), reihen.end()), reihen.end());
-}
 
 } // namespace
 

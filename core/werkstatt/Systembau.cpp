@@ -232,9 +232,13 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
     std::vector<Konstruktionen::Entwurf> starts;
     if (gierig.offen() == 0)
         starts.push_back({QStringLiteral("Gieriger Aufbau"), gierig.reihen()});
-    if (fortschritt)
-        fortschritt({gierig.offen() == 0 ? int(gierig.reihen().size()) : 0, gierig.offen(),
-                     double(uhr.nsecsElapsed()) / 1e9});
+    // the greedy cover, the best there is while the constructions run
+    auto gierigMelden = [&] {
+        if (fortschritt)
+            fortschritt({gierig.offen() == 0 ? int(gierig.reihen().size()) : 0, gierig.offen(),
+                         double(uhr.nsecsElapsed()) / 1e9});
+    };
+    gierigMelden();
     const std::size_t genug =
         gierig.offen() == 0 && std::int64_t(gierig.reihen().size()) <= ziel ? 0 : std::size_t(ziel);
     if (genug > 0) {
@@ -248,12 +252,7 @@ Bauergebnis Systembau::bauen(const Bauauftrag& auftrag,
                 bekannt = Konstruktionen::fuer(aufgabe.n, aufgabe.k, aufgabe.t, aufgabe.m, budget(60000),
                                                vorbei, genug);
             },
-            mutex, signal,
-            [&](std::unique_lock<std::mutex>&) {
-                if (fortschritt)
-                    fortschritt({gierig.offen() == 0 ? int(gierig.reihen().size()) : 0, gierig.offen(),
-                                 double(uhr.nsecsElapsed()) / 1e9});
-            });
+            mutex, signal, [&](std::unique_lock<std::mutex>&) { gierigMelden(); });
         for (Konstruktionen::Entwurf& k : bekannt)
             starts.push_back(std::move(k));
     }
